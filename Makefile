@@ -1,0 +1,41 @@
+# Everyday commands; the README explains them.
+#   make test    install what is missing, build with sanitizers, run every test
+#   make run     build a release and start the program (arrives with the main window)
+#   make bench   build the benchmarks (release) and run them
+#   make fuzz    build the fuzz target with clang and run it for a while
+
+BUILD_PACKAGES := cmake make g++ pkg-config
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev
+BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev libmuparser-dev
+FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev
+
+MAKEFLAGS += --no-print-directory
+JOBS ?= 2
+FUZZ_SECONDS ?= 60
+
+.PHONY: test run bench fuzz clean
+
+test:
+	@scripts/ensure-packages $(TEST_PACKAGES)
+	@cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_WERROR=ON >/dev/null
+	@cmake --build build/test -j$(JOBS)
+	@cd build/test && ctest --output-on-failure -j$(JOBS)
+
+run:
+	@echo "The main window is not built yet: 'make run' arrives with it."
+
+bench:
+	@scripts/ensure-packages $(BENCH_PACKAGES)
+	@cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BENCH=ON >/dev/null
+	@cmake --build build/release -j$(JOBS) --target quorvel_bench
+	@build/release/bench/quorvel_bench
+
+fuzz:
+	@scripts/ensure-packages $(FUZZ_PACKAGES)
+	@CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_FUZZ=ON -DQUORVEL_TESTS=OFF >/dev/null
+	@cmake --build build/fuzz -j$(JOBS) --target fuzz_formula
+	@mkdir -p build/fuzz/corpus
+	@build/fuzz/fuzz/fuzz_formula -max_total_time=$(FUZZ_SECONDS) build/fuzz/corpus fuzz/seeds
+
+clean:
+	rm -rf build

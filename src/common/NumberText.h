@@ -1,0 +1,33 @@
+#pragma once
+// Every number the program shows or reads goes through this module. The decimal separator
+// is always the comma, whatever the locale of the system; nothing here consults a locale.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+// Formats `value` by a picture such as "###0.0###": before the point, "0" is a digit that is
+// always written and "#" one that is written only when needed (the integer part is always
+// complete); after the point, "0" is a decimal always written and "#" one written only when
+// it is not a trailing zero. Rounds half away from zero on the exact decimal value of the
+// double, writes no thousands separator and no minus sign on a value that rounds to zero.
+// A value too wide for any picture (magnitude 1E18 or more) falls back to formatGeneral,
+// so the text stays short and correct; NaN and infinities give "NAN", "INF" and "-INF".
+std::string FormatFloat(std::string_view pattern, double value);
+
+// The general text of a number: the shortest text of at most 15 significant digits, in E
+// notation ("1,5E-6", "1E15") only when the magnitude is below 0,00001 or at least 1E15.
+std::string formatGeneral(double value);
+
+// Reads a number: optional blanks around, an optional sign, digits with at most one comma
+// and at least one digit, an optional exponent ("E" or "e", optional sign, digits). Anything
+// else, and a value beyond the range of a double, is refused. A value too small for a double
+// reads as zero.
+std::optional<double> parseFloat(std::string_view text);
+
+// Reads a whole number (optional blanks around, optional sign, digits) that fits in 32 bits.
+std::optional<int> parseInt(std::string_view text);
+
+}  // namespace quorvel

@@ -1,0 +1,212 @@
+#pragma once
+// The arithmetic of one step, shared by the point evaluator and the batch evaluator so that
+// both compute the very same doubles. Each kernel stores its result in `r` and returns false
+// when the step faults: the caller then discards `r`.
+//
+// The program's arithmetic is defined in extended precision, rounded to double on every
+// store. Computing in double gives the same result within two units in the last place for
+// +, -, *, /, sqrt and the library functions. Where double would lose more than that (the
+// arcsine and arccosine formulas near their ends, the degree conversions, the repeated
+// multiplication of the power rule) the kernels work in long double or in double-double.
+//
+// Faults are found by explicit checks, never by floating-point traps: a result that is not
+// a finite double is a fault (overflow, division by zero, root or logarithm out of domain),
+// so no NaN or infinity ever reaches a register.
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+
+#include "formula/FormulaLanguage.h"
+
+namespace quorvel::kernels {
+
+constexpr long double kRadiansToDegrees = 57.29577951308232L;
+constexpr long double kDegreesToRadians = 0.017453292519943295L;
+// The processor's sine instruction gives up at this magnitude and the program shows 0.
+constexpr double kTrigLimit = 0x1p63;
+
+// A result a register may hold: finite (the comparison is false for NaN too).
+inline bool inRange(double r) { return std::fabs(r) <= DBL_MAX; }
+
+inline bool add(double a, double b, double& r) { r = a + b; return inRange(r); }
+inline bool sub(double a, double b, double& r) { r = a - b; return inRange(r); }
+inline bool mul(double a, double b, double& r) { r = a * b; return inRange(r); }
+inline bool div(double a, double b, double& r) { r = a / b; return inRange(r); }  // b = 0 gives inf or NaN
+
+// a * b = p + error, exactly (Dekker), for |a|, |b| below 2^996.
+inline double productError(double a, double b, double p) {
+  constexpr double kSplit = 134217729.0;  // 2^27 + 1
+  const double ta = kSplit * a;
+  const double ah = ta - (ta - a);
+  const double al = a - ah;
+  const double tb = kSplit * b;
+  const double bh = tb - (tb - b);
+  const double bl = b - bh;
+  return ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+}
+
+// base^n for n = 0..9 by repeated multiplication. Carried in double-double, the result is
+// the correctly rounded product within a hair, as the extended chain gives it; near the ends
+// of the double range the chain is run in long double instead.
+inline double wholePower(double base, int n) {
+  if (n == 0) return 1.0;
+  if (n == 1) return base;
+  if (n == 2) return base * base;
+  double hi = base;
+  double lo = 0.0;
+  for (int k = 1; k < n; ++k) {
+    const double p = hi * base;
+    const double l = lo * base + productError(hi, base, p);
+    hi = p + l;
+    lo = l - (hi - p);
+  }
+  const double magnitude = std::fabs(hi);
+  if (magnitude < 0x1p995 && magnitude > 0x1p-960) return hi;
+  long double chain = 1.0L;
+  for (int k = 0; k < n; ++k) chain *= base;
+  if (std::fabs(chain) > DBL_MAX) return HUGE_VAL;  // overflow: the caller faults
+  return static_cast<double>(chain);
+}
+
+// Is `exponent` a whole number from 0 to 9? Then the power is repeated multiplication.
+inline bool smallWholeExponent(double exponent, int& n) {
+  if (!(exponent >= 0.0 && exponent < 10.0)) return false;
+  n = static_cast<int>(exponent);
+  return static_cast<double>(n) == exponent;
+}
+
+// The power rule: repeated multiplication for whole exponents 0..9 (so (-2)^3 = -8 and
+// 0^0 = 1), otherwise exp(exponent * ln(base)), which faults for a base of 0 or below.
+inline bool power(double base, double exponent, double& r) {
+  int n = 0;
+  if (smallWholeExponent(exponent, n)) {
+    r = wholePower(base, n);
+    return inRange(r);
+  }
+  if (!(base > 0.0)) return false;
+  r = std::pow(base, exponent);
+  return inRange(r);
+}
+
+inline bool negate(double a, double& r) { r = -a; return true; }
+inline bool copy(double a, double& r) { r = a; return true; }
+
+// asin = atan(a / sqrt(1 - a^2)): invalid at +-1 (division by zero) and outside.
+inline bool arcsine(double a, bool degrees, double& r) {
+  const long double rest = 1.0L - static_cast<long double>(a) * a;
+  if (!(rest > 0.0L)) return false;
+  long double angle = std::atan(a / std::sqrt(rest));
+  if (degrees) angle *= kRadiansToDegrees;
+  r = static_cast<double>(angle);
+  return true;
+}
+
+// acos = atan(sqrt(1 - a^2) / a): invalid at 0 and outside [-1, 1]; negative for a < 0.
+inline bool arccosine(double a, bool degrees, double& r) {
+  const long double rest = 1.0L - static_cast<long double>(a) * a;
+  if (!(rest >= 0.0L) || a == 0.0) return false;
+  long double angle = std::atan(std::sqrt(rest) / a);
+  if (degrees) angle *= kRadiansToDegrees;
+  r = static_cast<double>(angle);
+  return true;
+}
+
+inline bool arctangent(double a, bool degrees, double& r) {
+  r = degrees ? static_cast<double>(std::atan(static_cast<long double>(a)) * kRadiansToDegrees)
+              : std::atan(a);
+  return true;
+}
+
+inline bool squareRoot(double a, double& r) {
+  if (!(a >= 0.0)) return false;
+  r = std::sqrt(a);
+  return true;
+}
+
+inline bool sine(double a, bool degrees, double& r) {
+  if (degrees) {
+    const long double t = a * kDegreesToRadians;
+    r = std::fabs(t) < kTrigLimit ? static_cast<double>(std::sin(t)) : 0.0;
+  } else {
+    r = std::fabs(a) < kTrigLimit ? std::sin(a) : 0.0;
+  }
+  return true;
+}
+
+inline bool cosine(double a, bool degrees, double& r) {
+  if (degrees) {
+    const long double t = a * kDegreesToRadians;
+    r = std::fabs(t) < kTrigLimit ? static_cast<double>(std::cos(t)) : 0.0;
+  } else {
+    r = std::fabs(a) < kTrigLimit ? std::cos(a) : 0.0;
+  }
+  return true;
+}
+
+// tan = sin / cos; beyond the sine instruction's range both are 0, so 0/0 faults.
+inline bool tangent(double a, bool degrees, double& r) {
+  if (degrees) {
+    const long double t = a * kDegreesToRadians;
+    if (!(std::fabs(t) < kTrigLimit)) return false;
+    r = static_cast<double>(std::sin(t) / std::cos(t));
+    return inRange(r);
+  }
+  if (!(std::fabs(a) < kTrigLimit)) return false;
+  r = std::tan(a);
+  return true;
+}
+
+inline bool logarithm10(double a, double& r) {
+  if (!(a > 0.0)) return false;
+  r = std::log10(a);
+  return true;
+}
+
+inline bool logarithm(double a, double& r) {
+  if (!(a > 0.0)) return false;
+  r = std::log(a);
+  return true;
+}
+
+inline bool exponential(double a, double& r) { r = std::exp(a); return inRange(r); }
+inline bool absolute(double a, double& r) { r = std::fabs(a); return true; }
+
+// Rounds to the nearest whole number, halves to even, through a 32-bit integer.
+inline bool wholeNumber(double a, double& r) {
+  r = std::nearbyint(a);
+  return r >= -2147483648.0 && r <= 2147483647.0;
+}
+
+// Does the step with this opcode write its destination? (8 and 9 are never generated.)
+inline bool writesResult(uint8_t opcode) {
+  return opcode != kOpSeparator && opcode != 9 && opcode >= kOpAdd && opcode <= kLastOpcode;
+}
+
+// One step on two operand values.
+inline bool evaluate(uint8_t opcode, double r1, double r2, bool degrees, double& r) {
+  switch (opcode) {
+    case kOpAdd: return add(r1, r2, r);
+    case kOpSub: return sub(r1, r2, r);
+    case kOpMul: return mul(r1, r2, r);
+    case kOpDiv: return div(r1, r2, r);
+    case kOpPow: return power(r1, r2, r);
+    case kOpNeg: return negate(r2, r);
+    case kOpAssign: return copy(r2, r);
+    case kOpAsin: return arcsine(r2, degrees, r);
+    case kOpAcos: return arccosine(r2, degrees, r);
+    case kOpAtan: return arctangent(r2, degrees, r);
+    case kOpSqrt: return squareRoot(r2, r);
+    case kOpSin: return sine(r2, degrees, r);
+    case kOpCos: return cosine(r2, degrees, r);
+    case kOpTan: return tangent(r2, degrees, r);
+    case kOpLog: return logarithm10(r2, r);
+    case kOpAbs: return absolute(r2, r);
+    case kOpExp: return exponential(r2, r);
+    case kOpLn: return logarithm(r2, r);
+    case kOpInt: return wholeNumber(r2, r);
+    default: return true;  // no operation
+  }
+}
+
+}  // namespace quorvel::kernels

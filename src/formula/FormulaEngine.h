@@ -1,0 +1,131 @@
+#pragma once
+// The formula engine: the nine slots with their programs, the translator that makes those
+// programs from formula texts, and the evaluator that runs them. It owns the register file
+// that translator, evaluator and plotters share. One engine per workspace; no globals.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "common/Settings.h"
+#include "formula/FormulaSlots.h"
+
+namespace quorvel {
+
+// What the caller does after a successful translation.
+enum class AfterTranslation {
+  Nothing,            // the translation failed; the message says why
+  Plot,               // plot the slot
+  AskParameterDomain, // parametric formula: ask for the v domain, then plot
+  AskIntegralDomain,  // integral: ask for the x domain, then plot
+};
+
+struct TranslationOutcome {
+  std::string message;  // for the message line: "<slot> : OK" or "<slot> : <message>"
+  AfterTranslation next = AfterTranslation::Nothing;
+  bool scanned = false;  // the postfix table holds the scanned formula (for the debug view)
+};
+
+// Where runBatch leaves its results. `valid` gets one flag per lane; each named output
+// register gets its value per lane. The value of an invalid lane means nothing.
+struct BatchOutputs {
+  std::span<uint8_t> valid{};
+  uint8_t firstCode = kRegNone;
+  std::span<double> first{};
+  uint8_t secondCode = kRegNone;
+  std::span<double> second{};
+};
+
+class FormulaEngine {
+ public:
+  explicit FormulaEngine(const Settings& settings);
+  ~FormulaEngine();
+  FormulaEngine(const FormulaEngine&) = delete;
+  FormulaEngine& operator=(const FormulaEngine&) = delete;
+
+  // ---- Shared data. Slots are numbered 1..9; index 0 of the slot arrays is unused.
+  RegisterFile registers{};
+  std::array<StepList, kSlotCount + 1> stepTable{};
+  std::array<TFormule, kSlotCount + 1> formulas{};
+  std::array<uint8_t, kSlotCount + 1> slotKind{};
+  // Type of the formula translated last, handed to the plot entry, which moves it into the
+  // slot's kind (5 when a polynomial is plotted).
+  uint8_t formulaType = 0;
+
+  // ---- Translation.
+  // Translates `text` (the edit box's formula text) into the program of `slot` (1..9).
+  TranslationOutcome translateFormula(int slot, std::string_view text);
+  // After a graph file is loaded: translates every filled slot again from its stored text
+  // and hands it to `plotSlot`, which sets the slot's kind from `formulaType`. A slot whose
+  // text fails is left empty. Returns the message of the first failure, or "".
+  std::string retranslateAll(const std::function<void(int slot)>& plotSlot);
+  // Freezes the current a, b, c into the formula of `slot`: the stored text gets their value
+  // texts and the program reads private copies, so the graph no longer follows a, b, c.
+  // Returns the message line text when it fails, nothing otherwise.
+  std::optional<std::string> substituteABC(int slot, const std::array<double, 3>& values,
+                                           const std::array<std::string_view, 3>& valueTexts);
+  // Empties a slot (remove and clear-all commands).
+  void clearSlot(int slot) { slotKind[slot] = kSlotEmpty; }
+
+  // The translator's working state after the last translation, for the debug view.
+  const std::string& workingText() const;
+  std::span<const PostfixEntry> postfixEntries() const;  // entries 1..count
+  // The value a number of the last scanned formula will get in the register file.
+  double scannedConstant(uint8_t code) const;
+
+  // ---- Evaluation.
+  int evalSlot = 1;       // slot whose program runProgram runs
+  int evalStep = 0;       // step being executed (1-based)
+  bool evalValid = false; // the last run completed without fault
+  // Runs the program of `evalSlot` once on the register file. A step that faults clears
+  // `evalValid` and ends the run; the registers it would have written keep their values.
+  void runProgram();
+  // Runs the program of `slot` for a row of points: lane i sets the register `inputCode` to
+  // inputs[i]; all other registers as they stand. Per lane, validity and the output values
+  // of valid lanes are bit for bit what runProgram gives for that point. Allocates nothing.
+  // Afterwards the input register holds the last input and `evalSlot` is `slot`.
+  void runBatch(int slot, uint8_t inputCode, std::span<const double> inputs,
+                const BatchOutputs& outputs);
+
+ private:
+  struct Translation;  // scanner and generator state of one translation
+  struct BatchLanes;   // lane buffers of the batch evaluator
+
+  // Translator steps; each does nothing once an error is set.
+  void prepareText();
+  void classifyFormula();
+  void readPrefix();
+  void scanFormula();
+  void generateSteps();
+  void showTranslatorMessage(TranslatorError error, std::string_view extra);
+  void commitTranslation();
+  void runChunk(int slot, uint8_t inputCode, const double* inputs, int count,
+                const BatchOutputs& outputs, int offset);
+
+  // Scanner handlers.
+  void scanNumber();
+  void scanWord();
+  void scanOperator(char op);
+  void scanOpenBracket();
+  void scanCloseBracket();
+  void scanEquals();
+  void scanSeparator();
+  void scanEnd();
+  void scanOther();
+  bool endCheck();
+  void openEntry();
+  void implicitMultiply();
+  std::string contextEndingAt(int length) const;
+  std::string fiveCharacterContext() const;
+
+  const Settings& settings_;
+  std::unique_ptr<Translation> t_;
+  std::unique_ptr<BatchLanes> lanes_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,58 @@
+#pragma once
+// The nine slots and the programs the translator makes for them.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "formula/FormulaLanguage.h"
+
+namespace quorvel {
+
+constexpr int kSlotCount = 9;
+
+// What a slot holds (`slotKind`); 1..4 are the formula types.
+enum SlotKind : uint8_t {
+  kSlotEmpty = 0,
+  kSlotFunction = 1,    // y = f(x)
+  kSlotInverse = 2,     // x = f(y)
+  kSlotParametric = 3,  // y = f(v) ; x = g(v)
+  kSlotImplicit = 4,    // f(x, y) = g(x, y)
+  kSlotPolynomial = 5,
+};
+constexpr bool isFormulaKind(int kind) { return kind >= kSlotFunction && kind <= kSlotImplicit; }
+
+// `derivMarker` of a type-1 formula: 0 plain, 1..3 derivative order, 4 integral.
+constexpr uint8_t kIntegralMarker = 4;
+
+// The formula record of a slot.
+struct TFormule {
+  std::string text;  // as the edit box delivered it, prefix, blanks and case included
+  double domainBegin = 0;  // parametric: first v; integral: x where integration starts
+  double domainEnd = 0;    // parametric: last v; integral: x where it ends
+  uint16_t domainSteps = 0;  // parametric: number of v steps
+  uint8_t derivMarker = 0;
+};
+
+// One three-address step: dest := src1 <opcode> src2 (unary operations use src2 only).
+struct Step {
+  uint8_t opcode = kOpEnd;
+  uint8_t dest = kRegNone;
+  uint8_t src1 = kRegNone;
+  uint8_t src2 = kRegNone;
+  friend bool operator==(const Step&, const Step&) = default;
+};
+using StepList = std::array<Step, kStepsPerSlot>;
+
+// The register file, addressed by one-byte operand codes. The program uses codes 0..237; the
+// file is as large as a byte can address, so no operand code can ever reach outside it.
+using RegisterFile = std::array<double, 256>;
+
+// One entry of the translator's postfix table: an operand and the operator after it.
+struct PostfixEntry {
+  uint8_t reg = kRegNone;
+  uint8_t oper = kOpEnd;
+  uint8_t prior = 0;
+};
+
+}  // namespace quorvel

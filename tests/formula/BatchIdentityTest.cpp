@@ -1,0 +1,127 @@
+// The batch evaluator must give every lane exactly what the point evaluator gives that point:
+// the same validity, and for valid points the same bits.
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "FormulaTestSupport.h"
+
+namespace quorvel {
+namespace {
+
+class BatchIdentity : public ::testing::Test, public testing::EngineTest {
+ protected:
+  // Inputs with the awkward values between ordinary ones: zeros, ends of domains, halves,
+  // huge and tiny magnitudes. More than one chunk of lanes.
+  std::vector<double> inputs() {
+    std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 0.5, -0.5, 2.5, 3.0, -3.0, 1e-310,
+                                  1e300, -1e300, 1e-5, 710.0, 1e19, 2147483647.5, 90.0, 180.0};
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> near(-6, 6);
+    while (values.size() < 1500) {
+      const double v = near(random);
+      values.push_back(random() % 5 == 0 ? std::round(v) : v);
+    }
+    return values;
+  }
+
+  // Compares a batch over `input` against point-by-point runs, reading `first` and `second`.
+  void expectIdentical(const std::string& formula, uint8_t input, uint8_t first,
+                       uint8_t second = kRegNone) {
+    SCOPED_TRACE(formula + (settings.degreesMode ? " (degrees)" : ""));
+    load(formula);
+    const std::vector<double> in = inputs();
+    const size_t n = in.size();
+    std::vector<uint8_t> valid(n);
+    std::vector<double> out1(n), out2(n);
+    const RegisterFile before = engine.registers;
+    engine.runBatch(1, input, in, {valid, first, out1, second, out2});
+
+    engine.registers = before;
+    int validCount = 0;
+    for (size_t i = 0; i < n; ++i) {
+      engine.registers[input] = in[i];
+      engine.evalSlot = 1;
+      engine.runProgram();
+      ASSERT_EQ(valid[i] != 0, engine.evalValid) << "lane " << i << " input " << in[i];
+      if (!engine.evalValid) continue;
+      ++validCount;
+      ASSERT_EQ(std::bit_cast<uint64_t>(out1[i]), std::bit_cast<uint64_t>(engine.registers[first]))
+          << "lane " << i << " input " << in[i];
+      if (second != kRegNone) {
+        ASSERT_EQ(std::bit_cast<uint64_t>(out2[i]),
+                  std::bit_cast<uint64_t>(engine.registers[second]))
+            << "lane " << i << " input " << in[i];
+      }
+    }
+    lastValidCount = validCount;
+  }
+
+  int lastValidCount = 0;
+};
+
+TEST_F(BatchIdentity, EveryOperationOverColumns) {
+  engine.registers[kRegA] = 1.5;
+  engine.registers[kRegB] = -2;
+  engine.registers[kRegC] = 0;
+  const char* formulas[] = {
+      "y=x+1",           "y=x-2*x",        "y=x*x*3",        "y=1/x",        "y=2/(x-x)",
+      "y=x^2",           "y=x^3",          "y=x^9",          "y=x^0",        "y=x^1",
+      "y=x^10",          "y=x^0,5",        "y=2^x",          "y=x^x",        "y=(-2)^x",
+      "y=x^(x^2)",       "y=-x",           "y=asin(x/3)",    "y=acos(x/3)",  "y=atan(x)",
+      "y=sqrt(x)",       "y=sin(x)",       "y=cos(x)",       "y=tan(x)",     "y=log(x)",
+      "y=abs(x)",        "y=exp(x*100)",   "y=ln(x)",        "y=int(x*1e9)", "y=int(x)",
+      "y=a*x+b",         "y=3",            "y=sqrt(c-1)+x",  "y=1/(1/x)",    "y=sqrt(x)^0",
+      "y=x^0*ln(x)",     "y=exp(exp(x))",  "y=x*1e308*10",   "y=asin(a)+x",  "y=2^3^2+x",
+      "y=sin(x)^2+cos(x)^2",               "y=1/(1/(x-1)+1)", "y=abs(int(x))^x",
+  };
+  for (bool degrees : {false, true}) {
+    settings.degreesMode = degrees;
+    for (const char* formula : formulas) expectIdentical(formula, kRegX, kRegY);
+  }
+}
+
+TEST_F(BatchIdentity, RowsParametersAndImplicitRows) {
+  expectIdentical("x=y^2-5", kRegY, kRegX);
+  expectIdentical("x=1/y+ln(y)", kRegY, kRegX);
+  expectIdentical("y=sin(v);x=1/v", kRegV, kRegX, kRegY);
+  expectIdentical("y=1/v;x=sqrt(v)", kRegV, kRegX, kRegY);
+  expectIdentical("x=cos(2v);y=sin(3v)", kRegV, kRegX, kRegY);
+  const char* implicit[] = {
+      "x^2+y^2=25",   "x*y=1", "sqrt(x^2+y^2)=5+0,5sin(6atan(y/x))", "y^2=x^3-x",
+      "y-exp(-x^2)*sin(5x)=0", "x/y=ln(x)", "y-(3x^2+2x-3)=0", "y-sin(x)=0",
+  };
+  for (const char* formula : implicit) {
+    for (double y : {0.0, -2.5, 1.0, 4.0, 1e300}) {
+      engine.registers[kRegY] = y;
+      expectIdentical(formula, kRegX, kRegV);
+    }
+  }
+}
+
+TEST_F(BatchIdentity, UniformFaultInvalidatesEveryLane) {
+  expectIdentical("y=sqrt(0-1)*x", kRegX, kRegY);
+  EXPECT_EQ(lastValidCount, 0);
+  engine.registers[kRegY] = 0;
+  expectIdentical("x/y=1", kRegX, kRegV);
+  EXPECT_EQ(lastValidCount, 0);
+}
+
+TEST_F(BatchIdentity, LeavesRegistersAsTheLastPointDoes) {
+  load("y=sqrt(x)");
+  const std::vector<double> in = {4, 9, -1};
+  std::vector<uint8_t> valid(3);
+  std::vector<double> out(3);
+  engine.runBatch(1, kRegX, in, {.valid = valid, .firstCode = kRegY, .first = out});
+  EXPECT_EQ(engine.registers[kRegX], -1);
+  EXPECT_EQ(engine.registers[kRegY], 3);  // the last valid point's y
+  EXPECT_FALSE(engine.evalValid);
+  EXPECT_EQ(engine.evalSlot, 1);
+}
+
+}  // namespace
+}  // namespace quorvel
