@@ -35,7 +35,7 @@ fuzz:
 	@CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_FUZZ=ON -DQUORVEL_TESTS=OFF >/dev/null
 	@cmake --build build/fuzz -j$(JOBS) --target fuzz_formula
 	@mkdir -p build/fuzz/corpus
-	@build/fuzz/fuzz/fuzz_formula -max_total_time=$(FUZZ_SECONDS) build/fuzz/corpus fuzz/seeds
+	@build/fuzz/fuzz/fuzz_formula -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build/fuzz/ build/fuzz/corpus fuzz/seeds
 
 clean:
 	rm -rf build

@@ -1,11 +1,24 @@
 // The batch evaluator: one slot's program over a row of points, step by step. Each step
 // runs over all lanes before the next one starts, so the dispatch costs once per step
 // instead of once per point, and steps whose operands are the same for every lane (numbers,
-// a, b, c, the fixed y of an implicit row, ...) are computed once. Every value goes through
-// the same kernels as in runProgram, so each lane gets exactly the point evaluator's result.
+// a, b, c, the fixed y of an implicit row, ...) are computed once. Every value comes from
+// the same kernel as in runProgram, so each lane gets exactly the point evaluator's result.
+//
+// Faults are noted lazily. The point evaluator checks every result; here most operations
+// simply compute, because a fault of +, -, *, /, sqrt, ln, log, exp or a whole power shows
+// as a NaN or an infinity in the result, and such a value stays NaN or infinite through
+// +, -, *, the dividend of /, sqrt, ln, log, whole powers, unary minus, abs and copies.
+// Only where a value enters an operation that could hide it (a divisor: x/inf is 0; exp;
+// the angle functions; other powers) is it checked first, and every value still unchecked
+// at the end of the program is checked then. A lane is valid exactly when no check found
+// anything, which is exactly when no step of the point evaluator faults.
 
 #include <algorithm>
 #include <cassert>
+#include <limits>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "formula/BatchLanes.h"
 #include "formula/EvalKernels.h"
@@ -16,89 +29,103 @@ namespace {
 
 namespace k = kernels;
 
-// Loops over the lanes; `a` or `b` is nullptr when that operand is the same for all lanes.
-template <class Op>
-void binaryLoop(Op op, const double* a, double ua, const double* b, double ub, double* out,
-                uint8_t* bad, int n) {
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Lane loops. An operand pointer is nullptr when the operand is the same for all lanes.
+template <class F>
+void map1(F f, const double* a, double* out, int n) {
+  for (int i = 0; i < n; ++i) out[i] = f(a[i]);
+}
+
+template <class F>
+void map2(F f, const double* a, double ua, const double* b, double ub, double* out, int n) {
   if (a && b) {
-    for (int i = 0; i < n; ++i) {
-      double r = 0;
-      bad[i] |= !op(a[i], b[i], r);
-      out[i] = r;
-    }
+    for (int i = 0; i < n; ++i) out[i] = f(a[i], b[i]);
   } else if (a) {
-    for (int i = 0; i < n; ++i) {
-      double r = 0;
-      bad[i] |= !op(a[i], ub, r);
-      out[i] = r;
-    }
+    for (int i = 0; i < n; ++i) out[i] = f(a[i], ub);
   } else {
-    for (int i = 0; i < n; ++i) {
-      double r = 0;
-      bad[i] |= !op(ua, b[i], r);
-      out[i] = r;
-    }
+    for (int i = 0; i < n; ++i) out[i] = f(ua, b[i]);
   }
 }
 
-template <class Op>
-void unaryLoop(Op op, const double* b, double* out, uint8_t* bad, int n) {
+// A kernel with its own fault checks, lane by lane; faults go to `poison`.
+template <class K>
+void checked1(K kernel, const double* a, double* out, double* poison, int n) {
   for (int i = 0; i < n; ++i) {
     double r = 0;
-    bad[i] |= !op(b[i], r);
+    const bool ok = kernel(a[i], r);
     out[i] = r;
+    poison[i] += ok ? 0.0 : kNaN;
   }
 }
 
-void powerStep(const double* a, double ua, const double* b, double ub, double* out, uint8_t* bad,
-               int n) {
-  int whole = 0;
-  if (a && !b && k::smallWholeExponent(ub, whole)) {
-    // The common case, x^2 and friends: the rule is decided once for all lanes.
-    if (whole == 2) {
-      binaryLoop([](double x, double, double& r) { r = x * x; return k::inRange(r); }, a, ua,
-                 nullptr, ub, out, bad, n);
-    } else {
-      binaryLoop([whole](double x, double, double& r) {
-        r = k::wholePower(x, whole);
-        return k::inRange(r);
-      }, a, ua, nullptr, ub, out, bad, n);
-    }
-    return;
+template <class K>
+void checked2(K kernel, const double* a, double ua, const double* b, double ub, double* out,
+              double* poison, int n) {
+  for (int i = 0; i < n; ++i) {
+    double r = 0;
+    const bool ok = kernel(a ? a[i] : ua, b ? b[i] : ub, r);
+    out[i] = r;
+    poison[i] += ok ? 0.0 : kNaN;
   }
-  binaryLoop(k::power, a, ua, b, ub, out, bad, n);
 }
 
-void varyingStep(uint8_t opcode, const double* a, double ua, const double* b, double ub,
-                 bool degrees, double* out, uint8_t* bad, int n) {
-  switch (opcode) {
-    case kOpAdd: binaryLoop(k::add, a, ua, b, ub, out, bad, n); return;
-    case kOpSub: binaryLoop(k::sub, a, ua, b, ub, out, bad, n); return;
-    case kOpMul: binaryLoop(k::mul, a, ua, b, ub, out, bad, n); return;
-    case kOpDiv: binaryLoop(k::div, a, ua, b, ub, out, bad, n); return;
-    case kOpPow: powerStep(a, ua, b, ub, out, bad, n); return;
-    case kOpNeg: unaryLoop(k::negate, b, out, bad, n); return;
-    case kOpAssign: std::copy_n(b, n, out); return;
-    case kOpSqrt: unaryLoop(k::squareRoot, b, out, bad, n); return;
-    case kOpLog: unaryLoop(k::logarithm10, b, out, bad, n); return;
-    case kOpAbs: unaryLoop(k::absolute, b, out, bad, n); return;
-    case kOpExp: unaryLoop(k::exponential, b, out, bad, n); return;
-    case kOpLn: unaryLoop(k::logarithm, b, out, bad, n); return;
-    case kOpInt: unaryLoop(k::wholeNumber, b, out, bad, n); return;
-    default: break;
+// Notes the NaNs and infinities of `values` in `poison`: v * 0 is 0 for a finite v and NaN
+// otherwise, so this stays plain arithmetic that the compiler vectorises.
+void notePoison(const double* values, double* poison, int n) {
+  for (int i = 0; i < n; ++i) poison[i] += values[i] * 0.0;
+}
+
+// base^N over the lanes: the vectorised chain, then the rare lanes it cannot serve again
+// the way the point evaluator does them.
+template <int N>
+void wholePowerLanes(const double* a, double* out, int n) {
+  uint32_t unusable = 0;
+  for (int i = 0; i < n; ++i) {
+    out[i] = k::wholePowerChain<N>(a[i]);
+    unusable |= !k::wholePowerChainUsable(out[i]);
   }
-  // The angle functions, for one angle unit.
-  auto withUnit = [degrees](auto kernel) {
-    return [degrees, kernel](double x, double& r) { return kernel(x, degrees, r); };
-  };
+  if (!unusable) return;
+  for (int i = 0; i < n; ++i) {
+    if (!k::wholePowerChainUsable(out[i])) out[i] = k::wholePowerExtended(a[i], N);
+  }
+}
+
+using LaneFunction = void (*)(const double*, double*, int);
+constexpr LaneFunction kWholePowerLanes[] = {
+    nullptr, nullptr, nullptr, nullptr, wholePowerLanes<4>,
+    wholePowerLanes<5>, wholePowerLanes<6>, wholePowerLanes<7>, wholePowerLanes<8>,
+    wholePowerLanes<9>,
+};
+
+// valid[i] := (values[i] times `scale` is 0): with scale 1 on the poison row, a lane without
+// a noted fault; with scale 0 on a row of results, a lane whose result is finite.
+void writeValidity(const double* values, double scale, uint8_t* valid, int n) {
+  int i = 0;
+#if defined(__SSE2__)
+  const __m128d zero = _mm_setzero_pd();
+  const __m128d factor = _mm_set1_pd(scale);
+  for (; i + 2 <= n; i += 2) {
+    const __m128d v = _mm_mul_pd(_mm_loadu_pd(values + i), factor);
+    const int mask = _mm_movemask_pd(_mm_cmpeq_pd(v, zero));
+    valid[i] = static_cast<uint8_t>(mask & 1);
+    valid[i + 1] = static_cast<uint8_t>(mask >> 1);
+  }
+#endif
+  for (; i < n; ++i) valid[i] = values[i] * scale == 0.0;
+}
+
+// Does a NaN or infinity in this operand of this operation need checking before the
+// operation runs? (Otherwise the operation keeps it NaN or infinite, or checks it itself.)
+bool needsCheckedOperand(uint8_t opcode, bool second, bool wholePowerRule) {
   switch (opcode) {
-    case kOpAsin: unaryLoop(withUnit(k::arcsine), b, out, bad, n); return;
-    case kOpAcos: unaryLoop(withUnit(k::arccosine), b, out, bad, n); return;
-    case kOpAtan: unaryLoop(withUnit(k::arctangent), b, out, bad, n); return;
-    case kOpSin: unaryLoop(withUnit(k::sine), b, out, bad, n); return;
-    case kOpCos: unaryLoop(withUnit(k::cosine), b, out, bad, n); return;
-    case kOpTan: unaryLoop(withUnit(k::tangent), b, out, bad, n); return;
-    default: assert(false && "no such opcode"); return;
+    case kOpDiv: return second;
+    case kOpPow: return !wholePowerRule;
+    case kOpExp:
+    case kOpSin:
+    case kOpCos:
+    case kOpAtan: return true;
+    default: return false;
   }
 }
 
@@ -110,6 +137,7 @@ void FormulaEngine::runBatch(int slot, uint8_t inputCode, std::span<const double
   assert(outputs.valid.size() >= inputs.size());
   assert(outputs.firstCode == kRegNone || outputs.first.size() >= inputs.size());
   assert(outputs.secondCode == kRegNone || outputs.second.size() >= inputs.size());
+  assert(outputs.firstCode != inputCode && outputs.secondCode != inputCode);
   const int total = static_cast<int>(inputs.size());
   for (int offset = 0; offset < total; offset += BatchLanes::kLanes) {
     const int count = std::min(BatchLanes::kLanes, total - offset);
@@ -128,57 +156,194 @@ void FormulaEngine::runBatch(int slot, uint8_t inputCode, std::span<const double
   evalValid = outputs.valid[total - 1] != 0;
 }
 
-void FormulaEngine::runChunk(int slot, uint8_t inputCode, const double* inputs, int count,
+void FormulaEngine::runChunk(int slot, uint8_t inputCode, const double* inputs, int n,
                              const BatchOutputs& outputs, int offset) {
   BatchLanes& L = *lanes_;
   const bool degrees = settings_.degreesMode;
-  L.uniform = registers;
-  L.lane.fill(nullptr);
-  L.owned.fill(nullptr);
-  std::fill_n(L.bad, count, 0);
-  L.lane[inputCode] = inputs;
+  // The poison row is cleared when first needed: many programs never need it.
+  bool poisonStarted = false;
+  auto poison = [&]() {
+    if (!poisonStarted) std::fill_n(L.poison, n, 0.0);
+    poisonStarted = true;
+    return L.poison;
+  };
   int nextBuffer = 0;
   bool allBad = false;
 
+  auto touch = [&L](uint8_t code) { L.touched[L.touchedCount++] = code; };
+  L.lane[inputCode] = inputs;
+  touch(inputCode);
+  // Output registers are written straight into the caller's rows.
+  if (outputs.firstCode != kRegNone) {
+    L.owned[outputs.firstCode] = outputs.first.data() + offset;
+    touch(outputs.firstCode);
+  }
+  if (outputs.secondCode != kRegNone) {
+    L.owned[outputs.secondCode] = outputs.second.data() + offset;
+    touch(outputs.secondCode);
+  }
+  auto check = [&](uint8_t code) {
+    if (L.lane[code] && L.dirty[code]) {
+      notePoison(L.lane[code], poison(), n);
+      L.dirty[code] = false;
+    }
+  };
+
   for (const Step& step : stepTable[slot]) {
-    if (step.opcode == kOpEnd) break;
-    if (!kernels::writesResult(step.opcode)) continue;
-    const bool unary = step.opcode >= kOpNeg;
+    const uint8_t op = step.opcode;
+    if (op == kOpEnd) break;
+    if (!k::writesResult(op)) continue;
+    const bool unary = op >= kOpNeg;
     const double* a = unary ? nullptr : L.lane[step.src1];
     const double* b = L.lane[step.src2];
-    if (!a && !b) {
+    const double ua = registers[step.src1];
+    const double ub = registers[step.src2];
+
+    if (!a && !b) {  // the same for every lane: compute once
       double r = 0;
-      if (!kernels::evaluate(step.opcode, L.uniform[step.src1], L.uniform[step.src2], degrees, r)) {
+      if (!k::evaluate(op, ua, ub, degrees, r)) {
         allBad = true;  // the same fault in every lane
         break;
       }
-      L.uniform[step.dest] = r;
+      registers[step.dest] = r;
       L.lane[step.dest] = nullptr;
+      L.dirty[step.dest] = false;
       continue;
     }
+
+    int whole = 0;
+    const bool wholePowerRule = op == kOpPow && a && !b && k::smallWholeExponent(ub, whole) &&
+                                whole > 0;
+    if (a && needsCheckedOperand(op, false, wholePowerRule)) check(step.src1);
+    if (b && needsCheckedOperand(op, true, wholePowerRule)) check(step.src2);
+    const bool inputDirty = (a && L.dirty[step.src1]) || (b && L.dirty[step.src2]);
+
     double*& out = L.owned[step.dest];
-    if (!out) {
+    // Steps write in place, lane by lane; only the higher whole powers read their operand
+    // again afterwards (for their rare lanes), so they never overwrite it.
+    const bool keepOperand = wholePowerRule && whole >= 4 && out == a;
+    if (!out || keepOperand) {
       assert(nextBuffer < BatchLanes::kBuffers);
+      if (!out) touch(step.dest);
       out = L.buffer[nextBuffer++];
     }
-    varyingStep(step.opcode, a, L.uniform[step.src1], b, L.uniform[step.src2], degrees, out,
-                L.bad, count);
+    bool dirty = true;  // the result may hold a NaN or infinity nobody has noted
+    switch (op) {
+      case kOpAdd: map2([](double x, double y) { return x + y; }, a, ua, b, ub, out, n); break;
+      case kOpSub: map2([](double x, double y) { return x - y; }, a, ua, b, ub, out, n); break;
+      case kOpMul: map2([](double x, double y) { return x * y; }, a, ua, b, ub, out, n); break;
+      case kOpDiv: map2([](double x, double y) { return x / y; }, a, ua, b, ub, out, n); break;
+      case kOpPow:
+        if (wholePowerRule && whole == 1) {
+          std::copy_n(a, n, out);
+          dirty = inputDirty;
+        } else if (wholePowerRule && whole == 2) {
+          map1([](double x) { return x * x; }, a, out, n);
+        } else if (wholePowerRule && whole == 3) {
+          map1([](double x) { return x * x * x; }, a, out, n);
+        } else if (wholePowerRule) {
+          kWholePowerLanes[whole](a, out, n);
+        } else {
+          checked2(k::power, a, ua, b, ub, out, poison(), n);
+          dirty = false;
+        }
+        break;
+      case kOpNeg:
+        map1([](double x) { return -x; }, b, out, n);
+        dirty = inputDirty;
+        break;
+      case kOpAssign:
+        std::copy_n(b, n, out);
+        dirty = inputDirty;
+        break;
+      case kOpAbs:
+        map1([](double x) { return std::fabs(x); }, b, out, n);
+        dirty = inputDirty;
+        break;
+      // A fault of these shows as NaN or -inf, and they keep NaN and infinities.
+      case kOpSqrt: map1([](double x) { return std::sqrt(x); }, b, out, n); break;
+      case kOpLn: map1([](double x) { return std::log(x); }, b, out, n); break;
+      case kOpLog: map1([](double x) { return std::log10(x); }, b, out, n); break;
+      case kOpExp: map1([](double x) { return std::exp(x); }, b, out, n); break;  // may overflow
+      // No faults of their own, on checked operands.
+      case kOpSin:
+      case kOpCos:
+      case kOpAtan: {
+        const auto kernel = op == kOpSin ? k::sine : op == kOpCos ? k::cosine : k::arctangent;
+        map1([kernel, degrees](double x) {
+          double r = 0;
+          kernel(x, degrees, r);
+          return r;
+        }, b, out, n);
+        dirty = false;
+        break;
+      }
+      // Their own checks also catch a NaN or infinite operand.
+      case kOpTan:
+      case kOpAsin:
+      case kOpAcos: {
+        const auto kernel = op == kOpTan ? k::tangent : op == kOpAsin ? k::arcsine : k::arccosine;
+        checked1([kernel, degrees](double x, double& r) { return kernel(x, degrees, r); }, b, out,
+                 poison(), n);
+        dirty = false;
+        break;
+      }
+      case kOpInt:
+        checked1(k::wholeNumber, b, out, poison(), n);
+        dirty = false;
+        break;
+      default: assert(false && "no such opcode"); break;
+    }
+    // A temporary is read once; whatever it held is now in the result or noted.
+    if (a && isTemporary(step.src1)) L.dirty[step.src1] = false;
+    if (b && isTemporary(step.src2)) L.dirty[step.src2] = false;
     L.lane[step.dest] = out;
+    L.dirty[step.dest] = dirty;
   }
 
   auto fill = [&](uint8_t code, std::span<double> values) {
     if (code == kRegNone) return;
     double* target = values.data() + offset;
     if (const double* source = L.lane[code]) {
-      std::copy_n(source, count, target);
+      if (source != target) std::copy_n(source, n, target);
     } else {
-      std::fill_n(target, count, L.uniform[code]);
+      std::fill_n(target, n, registers[code]);
     }
   };
   fill(outputs.firstCode, outputs.first);
   fill(outputs.secondCode, outputs.second);
+
+  // Whatever is still unchecked: the results, and in odd formulas a value nobody used.
   uint8_t* valid = outputs.valid.data() + offset;
-  for (int i = 0; i < count; ++i) valid[i] = !allBad && !L.bad[i];
+  const double* lastUnchecked = nullptr;
+  int unchecked = 0;
+  for (int t = 0; t < L.touchedCount && !allBad; ++t) {
+    const uint8_t code = L.touched[t];
+    if (L.lane[code] && L.dirty[code]) {
+      lastUnchecked = L.lane[code];
+      ++unchecked;
+    }
+  }
+  if (allBad) {
+    std::fill_n(valid, n, 0);
+  } else if (!poisonStarted && unchecked == 1) {
+    writeValidity(lastUnchecked, 0.0, valid, n);  // the common case: one pass, no poison row
+  } else {
+    for (int t = 0; t < L.touchedCount; ++t) check(L.touched[t]);
+    if (poisonStarted) {
+      writeValidity(L.poison, 1.0, valid, n);
+    } else {
+      std::fill_n(valid, n, 1);
+    }
+  }
+
+  for (int t = 0; t < L.touchedCount; ++t) {
+    const uint8_t code = L.touched[t];
+    L.lane[code] = nullptr;
+    L.owned[code] = nullptr;
+    L.dirty[code] = false;
+  }
+  L.touchedCount = 0;
 }
 
 }  // namespace quorvel

@@ -16,12 +16,19 @@ struct FormulaEngine::BatchLanes {
   static constexpr int kBuffers = kStepsPerSlot;
 
   alignas(64) double buffer[kBuffers][kLanes];
-  alignas(64) uint8_t bad[kLanes];  // the lane has faulted
-  // Per operand code: the register's value per lane, or nullptr when it holds the same value
-  // for every lane (then that value is in `uniform`).
-  std::array<const double*, 256> lane;
-  std::array<double*, 256> owned;  // the buffer a code writes into, once it has one
-  RegisterFile uniform;
+  // 0 while the lane is valid, NaN once a fault of the lane has been noted.
+  alignas(64) double poison[kLanes];
+
+  // Per operand code, for the registers that vary from lane to lane in this chunk: their
+  // values, the buffer the code writes into, and whether the values may still hold a fault
+  // (a NaN or an infinity) that is not yet noted in `poison`. A code with no lane values
+  // holds one value for all lanes, in the engine's register file.
+  std::array<const double*, 256> lane{};
+  std::array<double*, 256> owned{};
+  std::array<bool, 256> dirty{};
+  // The codes whose entries above are set, to reset them after the chunk.
+  std::array<uint8_t, 2 * kStepsPerSlot + 4> touched{};
+  int touchedCount = 0;
 };
 
 }  // namespace quorvel

@@ -13,6 +13,7 @@
 // a finite double is a fault (overflow, division by zero, root or logarithm out of domain),
 // so no NaN or infinity ever reaches a register.
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -34,39 +35,64 @@ inline bool sub(double a, double b, double& r) { r = a - b; return inRange(r); }
 inline bool mul(double a, double b, double& r) { r = a * b; return inRange(r); }
 inline bool div(double a, double b, double& r) { r = a / b; return inRange(r); }  // b = 0 gives inf or NaN
 
-// a * b = p + error, exactly (Dekker), for |a|, |b| below 2^996.
-inline double productError(double a, double b, double p) {
-  constexpr double kSplit = 134217729.0;  // 2^27 + 1
-  const double ta = kSplit * a;
-  const double ah = ta - (ta - a);
-  const double al = a - ah;
-  const double tb = kSplit * b;
-  const double bh = tb - (tb - b);
-  const double bl = b - bh;
-  return ((ah * bh - p) + ah * bl + al * bh) + al * bl;
-}
-
-// base^n for n = 0..9 by repeated multiplication. Carried in double-double, the result is
-// the correctly rounded product within a hair, as the extended chain gives it; near the ends
-// of the double range the chain is run in long double instead.
-inline double wholePower(double base, int n) {
-  if (n == 0) return 1.0;
-  if (n == 1) return base;
-  if (n == 2) return base * base;
+// base^N for N = 4..9 by repeated multiplication, carried in double-double: the result is
+// the correctly rounded product within a hair, as the extended chain gives it. Straight-line
+// code, so that a loop over lanes vectorises. Exact while no partial product leaves the range
+// that wholePowerChainUsable accepts.
+template <int N>
+inline double wholePowerChain(double base) {
+  constexpr double kSplit = 134217729.0;  // 2^27 + 1, for Dekker's exact product
+  const double tb = kSplit * base;
+  const double bh = tb - (tb - base);
+  const double bl = base - bh;
   double hi = base;
   double lo = 0.0;
-  for (int k = 1; k < n; ++k) {
+  for (int k = 1; k < N; ++k) {
     const double p = hi * base;
-    const double l = lo * base + productError(hi, base, p);
+    const double ta = kSplit * hi;
+    const double ah = ta - (ta - hi);
+    const double al = hi - ah;
+    const double error = ((ah * bh - p) + ah * bl + al * bh) + al * bl;  // hi * base - p
+    const double l = lo * base + error;
     hi = p + l;
     lo = l - (hi - p);
   }
-  const double magnitude = std::fabs(hi);
-  if (magnitude < 0x1p995 && magnitude > 0x1p-960) return hi;
+  return hi;
+}
+
+// Is a chain result between 2^-960 and 2^995? Judged on the exponent bits alone, so that a
+// loop over lanes can test it without branches. Outside (zero, tiny, huge, overflowed) the
+// chain is redone in long double.
+inline bool wholePowerChainUsable(double r) {
+  const auto exponent = static_cast<uint32_t>(std::bit_cast<uint64_t>(r) >> 52) & 0x7FFu;
+  return exponent - 63u <= 2017u - 63u;
+}
+
+inline double wholePowerExtended(double base, int n) {
   long double chain = 1.0L;
   for (int k = 0; k < n; ++k) chain *= base;
   if (std::fabs(chain) > DBL_MAX) return HUGE_VAL;  // overflow: the caller faults
   return static_cast<double>(chain);
+}
+
+// base^n for n = 0..9 by repeated multiplication. Up to the cube, plain double is within
+// two units in the last place of the extended chain (two roundings of at most half a unit,
+// and the extended result's own half unit); from the fourth power on, double-double.
+inline double wholePower(double base, int n) {
+  double r = 0;
+  switch (n) {
+    case 0: return 1.0;
+    case 1: return base;
+    case 2: return base * base;
+    case 3: return base * base * base;
+    case 4: r = wholePowerChain<4>(base); break;
+    case 5: r = wholePowerChain<5>(base); break;
+    case 6: r = wholePowerChain<6>(base); break;
+    case 7: r = wholePowerChain<7>(base); break;
+    case 8: r = wholePowerChain<8>(base); break;
+    default: r = wholePowerChain<9>(base); break;
+  }
+  return wholePowerChainUsable(r) ? r : wholePowerExtended(base, n);
 }
 
 // Is `exponent` a whole number from 0 to 9? Then the power is repeated multiplication.

@@ -78,6 +78,7 @@ TEST_F(BatchIdentity, EveryOperationOverColumns) {
       "y=a*x+b",         "y=3",            "y=sqrt(c-1)+x",  "y=1/(1/x)",    "y=sqrt(x)^0",
       "y=x^0*ln(x)",     "y=exp(exp(x))",  "y=x*1e308*10",   "y=asin(a)+x",  "y=2^3^2+x",
       "y=sin(x)^2+cos(x)^2",               "y=1/(1/(x-1)+1)", "y=abs(int(x))^x",
+      "y=x^4^4",         "y=(x*1e9)^5^7",  "y=(x/1e9)^8",
   };
   for (bool degrees : {false, true}) {
     settings.degreesMode = degrees;

@@ -1,0 +1,16 @@
+#pragma once
+// The timings that the benchmark programs collect, so that the summary lines at the end can
+// be computed from the same runs that Google Benchmark reports.
+
+#include <map>
+#include <string>
+
+namespace quorvel::bench {
+
+// Adjusted real time per iteration, in nanoseconds, by benchmark name.
+std::map<std::string, double>& results();
+
+// Adds summary lines that are printed after all benchmarks ran.
+void addSummary(void (*printer)());
+
+}  // namespace quorvel::bench
