@@ -198,6 +198,9 @@ void FormulaEngine::runChunk(int slot, uint8_t inputCode, const double* inputs, 
     const double* b = L.lane[step.src2];
     const double ua = registers[step.src1];
     const double ub = registers[step.src2];
+    // A value about to be overwritten without being read (odd formulas such as
+    // 'y=1/0=;x=v' assign y twice) must have its faults noted first.
+    if (step.dest != step.src2 && (unary || step.dest != step.src1)) check(step.dest);
 
     if (!a && !b) {  // the same for every lane: compute once
       double r = 0;

@@ -69,9 +69,6 @@ class FormulaEngine {
   // Returns the message line text when it fails, nothing otherwise.
   std::optional<std::string> substituteABC(int slot, const std::array<double, 3>& values,
                                            const std::array<std::string_view, 3>& valueTexts);
-  // Empties a slot (remove and clear-all commands).
-  void clearSlot(int slot) { slotKind[slot] = kSlotEmpty; }
-
   // The translator's working state after the last translation, for the debug view.
   const std::string& workingText() const;
   std::span<const PostfixEntry> postfixEntries() const;  // entries 1..count

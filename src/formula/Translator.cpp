@@ -305,7 +305,7 @@ void FormulaEngine::scanNumber() {
   }
   const int start = t.position;
   int end = start;
-  while (classOf(t.at(end + 1)) == CharClass::Number && end + 1 <= static_cast<int>(t.text.size())) ++end;
+  while (classOf(t.at(end + 1)) == CharClass::Number) ++end;
   const std::string run = t.text.substr(start - 1, end - start + 1);
   if (t.constantCount >= kMaxNumbers) {
     showTranslatorMessage(TranslatorError::TooManyNumbers, "");

@@ -92,6 +92,8 @@ TEST_F(BatchIdentity, RowsParametersAndImplicitRows) {
   expectIdentical("y=sin(v);x=1/v", kRegV, kRegX, kRegY);
   expectIdentical("y=1/v;x=sqrt(v)", kRegV, kRegX, kRegY);
   expectIdentical("x=cos(2v);y=sin(3v)", kRegV, kRegX, kRegY);
+  // y is assigned twice: the fault of the first value must still count.
+  expectIdentical("y=-sin(-v9)/0=;x0-(v)", kRegV, kRegX, kRegY);
   const char* implicit[] = {
       "x^2+y^2=25",   "x*y=1", "sqrt(x^2+y^2)=5+0,5sin(6atan(y/x))", "y^2=x^3-x",
       "y-exp(-x^2)*sin(5x)=0", "x/y=ln(x)", "y-(3x^2+2x-3)=0", "y-sin(x)=0",
