@@ -64,36 +64,21 @@ std::string FormatFloat(std::string_view pattern, double value) {
   const auto result =
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                     std::chars_format::fixed, 1100);
-  std::string digits(buffer.data(), result.ptr);
-  const size_t point = digits.find('.');
-  std::string integerDigits = digits.substr(0, point);
-  std::string decimals = digits.substr(point + 1, picture.maxDecimals);
-  const bool roundUp = digits[point + 1 + picture.maxDecimals] >= '5';
-
-  if (roundUp) {
-    // Carry through the kept decimals into the integer part.
-    int i = static_cast<int>(decimals.size()) - 1;
-    for (; i >= 0; --i) {
-      if (decimals[i] == '9') {
-        decimals[i] = '0';
-      } else {
-        ++decimals[i];
-        break;
-      }
-    }
-    if (i < 0) {
-      int j = static_cast<int>(integerDigits.size()) - 1;
-      for (; j >= 0; --j) {
-        if (integerDigits[j] == '9') {
-          integerDigits[j] = '0';
-        } else {
-          ++integerDigits[j];
-          break;
-        }
-      }
-      if (j < 0) integerDigits.insert(integerDigits.begin(), '1');
+  const std::string exact(buffer.data(), result.ptr);
+  const size_t point = exact.find('.');
+  // All kept digits in one row, so that rounding up carries straight into the integer part.
+  std::string digits = exact.substr(0, point) + exact.substr(point + 1, picture.maxDecimals);
+  if (exact[point + 1 + picture.maxDecimals] >= '5') {
+    int i = static_cast<int>(digits.size()) - 1;
+    for (; i >= 0 && digits[i] == '9'; --i) digits[i] = '0';
+    if (i >= 0) {
+      ++digits[i];
+    } else {
+      digits.insert(digits.begin(), '1');
     }
   }
+  std::string decimals = digits.substr(digits.size() - picture.maxDecimals);
+  std::string integerDigits = digits.substr(0, digits.size() - picture.maxDecimals);
 
   while (static_cast<int>(decimals.size()) > picture.minDecimals && decimals.back() == '0') {
     decimals.pop_back();

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <random>
 #include <vector>
 
+#include "BatchAgreement.h"
 #include "FormulaTestSupport.h"
 
 namespace quorvel {
@@ -32,33 +32,10 @@ class BatchIdentity : public ::testing::Test, public testing::EngineTest {
   // Compares a batch over `input` against point-by-point runs, reading `first` and `second`.
   void expectIdentical(const std::string& formula, uint8_t input, uint8_t first,
                        uint8_t second = kRegNone) {
-    SCOPED_TRACE(formula + (settings.degreesMode ? " (degrees)" : ""));
     load(formula);
     const std::vector<double> in = inputs();
-    const size_t n = in.size();
-    std::vector<uint8_t> valid(n);
-    std::vector<double> out1(n), out2(n);
-    const RegisterFile before = engine.registers;
-    engine.runBatch(1, input, in, {valid, first, out1, second, out2});
-
-    engine.registers = before;
-    int validCount = 0;
-    for (size_t i = 0; i < n; ++i) {
-      engine.registers[input] = in[i];
-      engine.evalSlot = 1;
-      engine.runProgram();
-      ASSERT_EQ(valid[i] != 0, engine.evalValid) << "lane " << i << " input " << in[i];
-      if (!engine.evalValid) continue;
-      ++validCount;
-      ASSERT_EQ(std::bit_cast<uint64_t>(out1[i]), std::bit_cast<uint64_t>(engine.registers[first]))
-          << "lane " << i << " input " << in[i];
-      if (second != kRegNone) {
-        ASSERT_EQ(std::bit_cast<uint64_t>(out2[i]),
-                  std::bit_cast<uint64_t>(engine.registers[second]))
-            << "lane " << i << " input " << in[i];
-      }
-    }
-    lastValidCount = validCount;
+    EXPECT_EQ(testing::compareBatchWithPoints(engine, 1, {input, first, second}, in, &lastValidCount), "")
+        << formula << (settings.degreesMode ? " (degrees)" : "");
   }
 
   int lastValidCount = 0;

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <random>
 #include <string>
 
+#include "BatchAgreement.h"
 #include "FormulaTestSupport.h"
 
 namespace quorvel {
@@ -94,36 +94,7 @@ bool isTranslatorAnswer(const std::string& message, int slot) {
   return false;
 }
 
-class RandomFormulas : public ::testing::Test, public testing::EngineTest {
- protected:
-  // Evaluates the translated slot both ways over a few lanes.
-  void checkEvaluation(int slot, uint8_t kind) {
-    uint8_t input = kRegX, first = kRegY, second = kRegNone;
-    if (kind == kSlotInverse) std::swap(input, first);
-    if (kind == kSlotParametric) { input = kRegV; first = kRegX; second = kRegY; }
-    if (kind == kSlotImplicit) first = kRegV;
-    static const std::vector<double> in = {-3, -1, -0.5, 0, 0.5, 1, 2, 3.7, 10, 1e6, -1e-6, 90};
-    std::vector<uint8_t> valid(in.size());
-    std::vector<double> out1(in.size()), out2(in.size());
-    const RegisterFile before = engine.registers;
-    engine.runBatch(slot, input, in, {valid, first, out1, second, out2});
-    engine.registers = before;
-    for (size_t i = 0; i < in.size(); ++i) {
-      engine.registers[input] = in[i];
-      engine.evalSlot = slot;
-      engine.runProgram();
-      ASSERT_EQ(engine.evalValid, valid[i] != 0);
-      if (engine.evalValid) {
-        ASSERT_EQ(std::bit_cast<uint64_t>(engine.registers[first]), std::bit_cast<uint64_t>(out1[i]));
-        if (second != kRegNone) {
-          ASSERT_EQ(std::bit_cast<uint64_t>(engine.registers[second]),
-                    std::bit_cast<uint64_t>(out2[i]));
-        }
-      }
-    }
-    for (double r : engine.registers) ASSERT_TRUE(std::isfinite(r));
-  }
-};
+class RandomFormulas : public ::testing::Test, public testing::EngineTest {};
 
 TEST_F(RandomFormulas, TranslateOrAnswerAndEvaluateAlike) {
   FormulaGenerator generator(12345);
@@ -140,8 +111,11 @@ TEST_F(RandomFormulas, TranslateOrAnswerAndEvaluateAlike) {
     if (outcome.next == AfterTranslation::Nothing) continue;
     ++translated;
     engine.slotKind[slot] = engine.formulaType;
-    SCOPED_TRACE(text);
-    checkEvaluation(slot, engine.formulaType);
+    static const std::vector<double> inputs = {-3, -1, -0.5, 0, 0.5, 1, 2, 3.7, 10, 1e6, -1e-6, 90};
+    ASSERT_EQ(testing::compareBatchWithPoints(engine, slot,
+                                              testing::registersOfType(engine.formulaType), inputs),
+              "")
+        << text;
   }
   EXPECT_GT(translated, 5000);  // the generator does reach the evaluator
 }

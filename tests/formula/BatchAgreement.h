@@ -1,0 +1,72 @@
+#pragma once
+// Runs a translated slot over a row of inputs twice: once through the batch evaluator and
+// once point by point. Used by the tests and by the fuzz target.
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "formula/FormulaEngine.h"
+
+namespace quorvel::testing {
+
+// The input and output registers of a formula type.
+struct TypeRegisters {
+  uint8_t input = kRegX;
+  uint8_t first = kRegY;
+  uint8_t second = kRegNone;
+};
+
+inline TypeRegisters registersOfType(uint8_t formulaType) {
+  switch (formulaType) {
+    case kSlotInverse: return {kRegY, kRegX, kRegNone};
+    case kSlotParametric: return {kRegV, kRegX, kRegY};
+    case kSlotImplicit: return {kRegX, kRegV, kRegNone};
+    default: return {kRegX, kRegY, kRegNone};
+  }
+}
+
+// Empty when every lane agrees (validity, and the bits of valid results) and no register
+// holds a NaN or an infinity afterwards; otherwise what disagreed first.
+inline std::string compareBatchWithPoints(FormulaEngine& engine, int slot, TypeRegisters r,
+                                          std::span<const double> inputs,
+                                          int* validCount = nullptr) {
+  const size_t n = inputs.size();
+  std::vector<uint8_t> valid(n);
+  std::vector<double> first(n), second(n);
+  const RegisterFile before = engine.registers;
+  engine.runBatch(slot, r.input, inputs, {valid, r.first, first, r.second, second});
+  engine.registers = before;
+
+  auto describe = [&](const char* what, size_t lane, double batch, double point) {
+    char text[200];
+    std::snprintf(text, sizeof text, "%s at lane %zu (input %.17g): batch %.17g, point %.17g",
+                  what, lane, inputs[lane], batch, point);
+    return std::string(text);
+  };
+  auto same = [](double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); };
+  if (validCount) *validCount = 0;
+  for (size_t i = 0; i < n; ++i) {
+    engine.registers[r.input] = inputs[i];
+    engine.evalSlot = slot;
+    engine.runProgram();
+    if (engine.evalValid != (valid[i] != 0)) return describe("validity", i, valid[i], engine.evalValid);
+    if (!engine.evalValid) continue;
+    if (validCount) ++*validCount;
+    if (!same(first[i], engine.registers[r.first])) {
+      return describe("first output", i, first[i], engine.registers[r.first]);
+    }
+    if (r.second != kRegNone && !same(second[i], engine.registers[r.second])) {
+      return describe("second output", i, second[i], engine.registers[r.second]);
+    }
+  }
+  for (double value : engine.registers) {
+    if (!std::isfinite(value)) return "a register holds " + std::to_string(value);
+  }
+  return "";
+}
+
+}  // namespace quorvel::testing
