@@ -4,7 +4,7 @@
 #   make bench   build the benchmarks (release) and run them
 #   make fuzz    build the fuzz target with clang and run it for a while
 
-BUILD_PACKAGES := cmake make g++ pkg-config
+BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev fonts-liberation
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev libmuparser-dev
 FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev

@@ -1,0 +1,129 @@
+#pragma once
+// The graph: the picture of the coordinate window, its scale, and the drawing of the slots'
+// formulas into it. Every way a curve reaches the screen passes here: plotting one slot,
+// plotting all of them, and the full redraw after every change of scale.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "common/Settings.h"
+#include "formula/FormulaEngine.h"
+#include "plot/Constants.h"
+#include "plot/Pens.h"
+#include "plot/Picture.h"
+#include "plot/RepeatRate.h"
+#include "plot/ScaleState.h"
+#include "plot/SlotColours.h"
+
+namespace quorvel {
+
+// One grid point of an implicit plot: status bits 4 valid, 8 invalid (alone), 1 F > 0,
+// 2 F < 0; F = 0 exactly is status 4 alone.
+struct ImplicitCell {
+  uint8_t status = 8;
+  double value = 0;
+};
+
+// The program's texts of this part.
+inline constexpr const char* kPleaseWait = "even geduld a.u.b.....";
+inline constexpr const char* kTextTooLong = "tekst te lang";
+
+class Graph {
+ public:
+  // What the window and later parts supply.
+  struct Hooks {
+    std::function<void()> ShowPicture;            // copy the picture to the screen
+    std::function<void()> messageChanged;         // show the message line now: work follows
+    std::function<void()> drawPoints;             // the points of the points table
+    std::function<void(int slot)> PlotPolySlot;   // a polynomial slot, pen colour already set
+  };
+
+  Graph(FormulaEngine& formulas, const Settings& settings, const Constants& constants,
+        const SlotColours& slotColours, const std::string& personalText, std::string& msgText,
+        TextPainter& text, RepeatRate& repeat);
+
+  ScaleState scale;
+  Picture picture;
+  bool fastPlot = false;  // implicit slots with the coarse method while a button is held
+  Hooks hooks;
+  // Evaluate every sample with runProgram instead of the batch evaluator: the same picture,
+  // slower; for comparison.
+  bool pointByPoint = false;
+
+  // ---- Plotting
+  // Plots `slot` with the type the translator (or the polynomial editor) left in
+  // formulaType: over the present picture, or in replace mode a full redraw when the slot
+  // held a graph before.
+  void PlotSlot(int slot);
+  void PlotAllSlots();
+  void CopyConstantsToEvaluator();
+  // Grid, the nine slots in order, the title, the points; then onto the screen.
+  void RedrawAll();
+  void DrawGrid();
+  void DrawTitle();
+  void ShowPicture();
+
+  // ---- Scale commands; each ends in a redraw.
+  void ResetScale();
+  void ScrollZoom(int command);
+  void SelectAxisPosition(int code);
+  void SelectQuadrant(int quadrant);
+  void ApplyLoadedScale();
+  void AfterScaleChange();
+  // When a held button is released: implicit graphs drawn coarsely are drawn precisely.
+  void RefineAfterRelease();
+
+  // ---- Pens, in the current pen colour.
+  void ColumnPenTo(bool valid, int column, double y) { columnPen_.penTo(picture, scale, valid, column, y); }
+  void RowPenTo(bool valid, int row, double x) { rowPen_.penTo(picture, scale, valid, row, x); }
+  void PointPenTo(bool valid, double x, double y) { pointPen_.penTo(picture, scale, valid, x, y); }
+
+  // ---- Implicit equations (of evalSlot).
+  void PlotImplicit();
+  void PlotImplicitPrecise();
+  void PlotImplicitCoarse();
+  ImplicitCell EvaluateCell(int column, int row);
+
+ private:
+  void drawSlot(int slot);
+  void plotColumns(int derivatives);
+  void plotIntegral(const TFormule& formula);
+  void plotRows();
+  void plotParametric(const TFormule& formula);
+  // Backward difference quotient over one column, `level` times.
+  std::pair<double, bool> Derive(int level, bool valid, double value);
+  // y of the slot at one x, point by point.
+  bool evaluateAt(double x, double& y);
+  // Runs evalSlot's program for a row of samples into valid_, outputs_ (and secondOutputs_).
+  void sampleRow(uint8_t inputCode, std::span<const double> inputs, uint8_t firstCode,
+                 uint8_t secondCode = kRegNone);
+  template <class Mark>
+  void scanImplicit(int step, Mark mark);
+
+  FormulaEngine& formulas_;
+  const Settings& settings_;
+  const Constants& constants_;
+  const SlotColours& slotColours_;
+  const std::string& personalText_;
+  std::string& msgText_;
+  TextPainter& text_;
+  RepeatRate& repeat_;
+
+  ColumnPen columnPen_;
+  RowPen rowPen_;
+  PointPen pointPen_;
+  std::array<double, 4> derivedValue_{};
+  std::array<bool, 4> derivedValid_{};
+
+  // Rows for the batch evaluator, reused by every plot.
+  static constexpr int kChunk = 1024;
+  std::array<double, kChunk> inputs_{};
+  std::array<double, kChunk> outputs_{};
+  std::array<double, kChunk> secondOutputs_{};
+  std::array<uint8_t, kChunk> valid_{};
+  std::array<ImplicitCell, kPictureSize> cells_{};
+};
+
+}  // namespace quorvel

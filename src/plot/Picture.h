@@ -1,0 +1,76 @@
+#pragma once
+// The picture: 801 x 801 pixels that always hold the complete graph. Plain C++, integer and
+// deterministic, so tests check the very pixels the window shows. The pixels are 32-bit
+// 0xFFRRGGBB, the layout a QImage of format RGB32 wraps without copying.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "common/Colour.h"
+#include "plot/ScaleState.h"
+
+namespace quorvel {
+
+class TextPainter;
+
+enum class PenStyle { Solid, Dotted };
+
+// Font of a text on the picture: the program asks for "arial" and "courier new".
+struct Font {
+  std::string_view name = "arial";
+  int height = 16;  // pixel height of a text line
+  bool bold = false;
+};
+
+class Picture {
+ public:
+  static constexpr int kSize = kPictureSize;
+
+  Picture();
+
+  uint32_t* data() { return pixels_.data(); }
+  const uint32_t* data() const { return pixels_.data(); }
+
+  Colour pixel(int x, int y) const;
+  void setPixel(int x, int y, Colour colour);  // outside the picture: nothing
+  // Fills columns left..right-1 and rows top..bottom-1, clipped to the picture.
+  void fillRect(int left, int top, int right, int bottom, Colour colour);
+
+  void setPen(Colour colour, PenStyle style = PenStyle::Solid);
+  Colour penColour() const { return penColour_; }
+  void moveTo(int x, int y);
+  // A line from the pen position to (x, y); the end pixel is not drawn, so joined segments
+  // set every pixel once. The pen moves to (x, y).
+  void lineTo(int x, int y);
+
+  // Copies `width` x `height` pixels of `source` (rows of `width`) to (x, y), leaving the
+  // pixels of colour `transparent` untouched.
+  void drawTransparent(const std::vector<Colour>& source, int width, int height, int x, int y,
+                       Colour transparent);
+
+ private:
+  void plot(int x, int y);
+
+  std::vector<uint32_t> pixels_;
+  Colour penColour_ = kBlack;
+  PenStyle penStyle_ = PenStyle::Solid;
+  int penX_ = 0;
+  int penY_ = 0;
+  int dotPhase_ = 0;
+};
+
+// Text on the picture: the one thing the engine cannot draw alone. The window supplies the
+// real painter; tests use a recording one.
+class TextPainter {
+ public:
+  virtual ~TextPainter() = default;
+  // Draws `text` (UTF-8) with its top-left corner at (x, y), on a transparent background.
+  virtual void textOut(Picture& picture, int x, int y, std::string_view text, const Font& font,
+                       Colour colour) = 0;
+  virtual int textWidth(std::string_view text, const Font& font) = 0;
+  virtual int textHeight(std::string_view text, const Font& font) = 0;
+};
+
+}  // namespace quorvel

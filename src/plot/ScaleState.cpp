@@ -1,0 +1,154 @@
+#include "plot/ScaleState.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+namespace {
+
+constexpr double kMantissa[] = {1, 2, 5};
+constexpr double kPower[] = {0.001, 0.01, 0.1, 1, 10, 100, 1000};
+constexpr int kAxisPositions[] = {40, 400, 760};
+
+// Rounds half away from zero, clamped to what a 16-bit pixel coordinate can hold.
+int roundAway(double v) {
+  if (!(v == v)) return 0;
+  const double r = v > 0 ? std::trunc(v + 0.5) : v < 0 ? std::trunc(v - 0.5) : 0.0;
+  return static_cast<int>(std::clamp(r, -32768.0, 32767.0));
+}
+
+}  // namespace
+
+double ZoomStep(int level) { return 0.025 * kMantissa[level % 3] * kPower[level / 3]; }
+
+int ScaleState::WorldToColumn(double x) const {
+  return std::clamp(originColumn + roundAway((x - centreX) / unitsPerPixelX), -32768, 32767);
+}
+
+int ScaleState::WorldToRow(double y) const {
+  return std::clamp(originRow - roundAway((y - centreY) / unitsPerPixelY), -32768, 32767);
+}
+
+void ScaleState::FillColumnTable() {
+  columnWorldX[originColumn] = centreX;
+  for (int i = originColumn + 1; i <= kLastPixel; ++i) columnWorldX[i] = columnWorldX[i - 1] + unitsPerPixelX;
+  for (int i = originColumn - 1; i >= 0; --i) columnWorldX[i] = columnWorldX[i + 1] - unitsPerPixelX;
+}
+
+void ScaleState::FillRowTable() {
+  rowWorldY[originRow] = centreY;
+  for (int i = originRow + 1; i <= kLastPixel; ++i) rowWorldY[i] = rowWorldY[i - 1] - unitsPerPixelY;
+  for (int i = originRow - 1; i >= 0; --i) rowWorldY[i] = rowWorldY[i + 1] + unitsPerPixelY;
+}
+
+void ScaleState::reset() {
+  centreX = centreY = zoomRefX = zoomRefY = 0;
+  originColumn = originRow = kOrigin;
+  zoomLevelX = zoomLevelY = kInitialZoomLevel;
+  unitsPerPixelX = unitsPerPixelY = ZoomStep(kInitialZoomLevel);
+  FillColumnTable();
+  FillRowTable();
+}
+
+void ScaleState::scrollZoom(int command) {
+  const double scrollY = kLabelStep * unitsPerPixelY;
+  const double scrollX = kLabelStep * unitsPerPixelX;
+  // Zooming re-centres on the grid around the reference, so that a series of zoom steps
+  // keeps the middle of the screen in place up to the 40-pixel snap.
+  auto zoomX = [this] {
+    unitsPerPixelX = ZoomStep(zoomLevelX);
+    centreX = std::nearbyint(zoomRefX / (kLabelStep * unitsPerPixelX)) * kLabelStep * unitsPerPixelX;
+    FillColumnTable();
+  };
+  auto zoomY = [this] {
+    unitsPerPixelY = ZoomStep(zoomLevelY);
+    centreY = std::nearbyint(zoomRefY / (kLabelStep * unitsPerPixelY)) * kLabelStep * unitsPerPixelY;
+    FillRowTable();
+  };
+  switch (command) {
+    case kScrollUp:
+      if (centreY < kScrollLimit) {
+        centreY += scrollY;
+        zoomRefY = centreY;
+        FillRowTable();
+      }
+      break;
+    case kScrollLeft:
+      if (centreX > -kScrollLimit) {
+        centreX -= scrollX;
+        zoomRefX = centreX;
+        FillColumnTable();
+      }
+      break;
+    case kScrollRight:
+      if (centreX < kScrollLimit) {
+        centreX += scrollX;
+        zoomRefX = centreX;
+        FillColumnTable();
+      }
+      break;
+    case kScrollDown:
+      if (centreY > -kScrollLimit) {
+        centreY -= scrollY;
+        zoomRefY = centreY;
+        FillRowTable();
+      }
+      break;
+    case kZoomOutY:
+      if (zoomLevelY < kMaxZoomLevel) {
+        ++zoomLevelY;
+        zoomY();
+      }
+      break;
+    case kZoomInX:
+      if (zoomLevelX > 0) {
+        --zoomLevelX;
+        zoomX();
+      }
+      break;
+    case kZoomOutX:
+      if (zoomLevelX < kMaxZoomLevel) {
+        ++zoomLevelX;
+        zoomX();
+      }
+      break;
+    case kZoomInY:
+      if (zoomLevelY > 0) {
+        --zoomLevelY;
+        zoomY();
+      }
+      break;
+    default: break;
+  }
+}
+
+void ScaleState::selectAxisPosition(int code) {
+  if (code >= 8 && code <= 10) {
+    centreX = (originColumn - kAxisPositions[code - 8]) * unitsPerPixelX;
+    zoomRefX = centreX;
+    FillColumnTable();
+  } else if (code >= 11 && code <= 13) {
+    centreY = (kAxisPositions[code - 11] - originRow) * unitsPerPixelY;
+    zoomRefY = centreY;
+    FillRowTable();
+  }
+}
+
+void ScaleState::applyLoaded() {
+  zoomLevelX = std::clamp(zoomLevelX, 0, kMaxZoomLevel);
+  zoomLevelY = std::clamp(zoomLevelY, 0, kMaxZoomLevel);
+  unitsPerPixelX = ZoomStep(zoomLevelX);
+  unitsPerPixelY = ZoomStep(zoomLevelY);
+  zoomRefX = centreX;
+  zoomRefY = centreY;
+  FillColumnTable();
+  FillRowTable();
+}
+
+std::array<int, 2> quadrantCodes(int quadrant) {
+  static constexpr std::array<std::array<int, 2>, 5> kCodes = {
+      {{9, 12}, {8, 13}, {10, 13}, {10, 11}, {8, 11}}};
+  return kCodes[std::clamp(quadrant, 0, 4)];
+}
+
+}  // namespace quorvel

@@ -1,0 +1,29 @@
+#pragma once
+// Text on the picture through Qt: a QImage wraps the picture's pixels without copying, and
+// QPainter writes the text into them. The program's font names resolve to the metric-
+// compatible Liberation fonts; text is drawn without antialiasing, so every text pixel has
+// exactly the text's colour, as the grid and hatching rely on.
+
+#include <QFont>
+#include <map>
+#include <tuple>
+
+#include "plot/Picture.h"
+
+namespace quorvel {
+
+class QtTextPainter : public TextPainter {
+ public:
+  void textOut(Picture& picture, int x, int y, std::string_view text, const Font& font,
+               Colour colour) override;
+  int textWidth(std::string_view text, const Font& font) override;
+  int textHeight(std::string_view text, const Font& font) override;
+
+  // The Qt font for a font of the program: its line height is the requested height.
+  const QFont& qtFont(const Font& font);
+
+ private:
+  std::map<std::tuple<std::string, int, bool>, QFont> fonts_;
+};
+
+}  // namespace quorvel

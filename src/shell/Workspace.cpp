@@ -1,0 +1,15 @@
+#include "shell/Workspace.h"
+
+namespace quorvel {
+
+Workspace::Workspace(TextPainter& text)
+    : graph(formulas, settings, constants, slotColours, personalText, MsgText, text, klok) {
+  graph.scale.reset();
+}
+
+void Workspace::retranslateAll() {
+  const std::string failure = formulas.retranslateAll([this](int slot) { graph.PlotSlot(slot); });
+  if (!failure.empty()) MsgText = failure;
+}
+
+}  // namespace quorvel

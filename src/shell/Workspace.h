@@ -1,0 +1,36 @@
+#pragma once
+// The whole working state of one run of the program: formulas, constants, colours, the
+// graph with its scale and picture, the settings and the message line. The main window owns
+// one; every test owns its own. Qt-free: everything a user can do is reachable from here.
+
+#include <string>
+
+#include "common/Settings.h"
+#include "formula/FormulaEngine.h"
+#include "plot/Constants.h"
+#include "plot/Graph.h"
+#include "plot/RepeatRate.h"
+#include "plot/SlotColours.h"
+
+namespace quorvel {
+
+class Workspace {
+ public:
+  explicit Workspace(TextPainter& text);
+  Workspace(const Workspace&) = delete;
+  Workspace& operator=(const Workspace&) = delete;
+
+  Settings settings;
+  FormulaEngine formulas{settings};
+  Constants constants;
+  SlotColours slotColours = kDefaultSlotColours;
+  std::string personalText;
+  std::string MsgText;  // the message line
+  RepeatRate klok;      // the rhythm of the repeat timer
+  Graph graph;
+
+  // After a graph file is loaded: every filled slot translated again and plotted.
+  void retranslateAll();
+};
+
+}  // namespace quorvel
