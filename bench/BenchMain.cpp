@@ -2,9 +2,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
+#include <cstdlib>
+#include <map>
 #include <vector>
 
 #include "BenchResults.h"
+#include "common/VectorState.h"
 
 namespace quorvel::bench {
 
@@ -15,8 +19,8 @@ std::map<std::string, double>& results() {
 
 namespace {
 
-std::vector<void (*)()>& summaries() {
-  static std::vector<void (*)()> printers;
+std::multimap<int, void (*)()>& summaries() {
+  static std::multimap<int, void (*)()> printers;
   return printers;
 }
 
@@ -34,16 +38,20 @@ class RecordingReporter : public benchmark::ConsoleReporter {
 
 }  // namespace
 
-void addSummary(void (*printer)()) { summaries().push_back(printer); }
+void addSummary(int rank, void (*printer)()) { summaries().emplace(rank, printer); }
 
 }  // namespace quorvel::bench
 
 int main(int argc, char** argv) {
+  // The redraw benchmarks paint text through Qt, which needs an application object.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QGuiApplication application(argc, argv);
+  quorvel::clearUpperVectorState();  // Qt leaves them in use; see VectorState.h
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   quorvel::bench::RecordingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  for (auto printer : quorvel::bench::summaries()) printer();
+  for (const auto& [rank, printer] : quorvel::bench::summaries()) printer();
   return 0;
 }

@@ -10,7 +10,7 @@ namespace quorvel::bench {
 // Adjusted real time per iteration, in nanoseconds, by benchmark name.
 std::map<std::string, double>& results();
 
-// Adds summary lines that are printed after all benchmarks ran.
-void addSummary(void (*printer)());
+// Adds summary lines that are printed after all benchmarks ran, in the order of `rank`.
+void addSummary(int rank, void (*printer)());
 
 }  // namespace quorvel::bench

@@ -192,7 +192,7 @@ void printTable() {
           ->MinTime(0.3);
     }
   }
-  addSummary(printTable);
+  addSummary(1, printTable);
   return true;
 }();
 

@@ -20,6 +20,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "common/VectorState.h"
 #include "formula/BatchLanes.h"
 #include "formula/EvalKernels.h"
 #include "formula/FormulaEngine.h"
@@ -138,6 +139,7 @@ void FormulaEngine::runBatch(int slot, uint8_t inputCode, std::span<const double
   assert(outputs.firstCode == kRegNone || outputs.first.size() >= inputs.size());
   assert(outputs.secondCode == kRegNone || outputs.second.size() >= inputs.size());
   assert(outputs.firstCode != inputCode && outputs.secondCode != inputCode);
+  clearUpperVectorState();
   const int total = static_cast<int>(inputs.size());
   for (int offset = 0; offset < total; offset += BatchLanes::kLanes) {
     const int count = std::min(BatchLanes::kLanes, total - offset);

@@ -1,5 +1,6 @@
 #include "plot/Graph.h"
 
+#include "common/VectorState.h"
 #include "plot/GridDrawing.h"
 
 namespace quorvel {
@@ -17,6 +18,7 @@ Graph::Graph(FormulaEngine& formulas, const Settings& settings, const Constants&
       repeat_(repeat) {}
 
 void Graph::PlotSlot(int slot) {
+  clearUpperVectorState();
   fastPlot = false;
   const uint8_t oldKind = formulas_.slotKind[slot];
   formulas_.slotKind[slot] = formulas_.formulaType;
@@ -32,6 +34,7 @@ void Graph::PlotSlot(int slot) {
 }
 
 void Graph::PlotAllSlots() {
+  clearUpperVectorState();
   CopyConstantsToEvaluator();
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     formulas_.evalSlot = slot;

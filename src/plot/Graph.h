@@ -123,7 +123,7 @@ class Graph {
   std::array<double, kChunk> outputs_{};
   std::array<double, kChunk> secondOutputs_{};
   std::array<uint8_t, kChunk> valid_{};
-  std::array<ImplicitCell, kPictureSize> cells_{};
+  std::array<uint8_t, kPictureSize> statusRow_{};  // implicit plots: statuses of the last row
 };
 
 }  // namespace quorvel

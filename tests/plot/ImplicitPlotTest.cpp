@@ -97,5 +97,17 @@ TEST_F(ImplicitPlot, PoleBeforeAndAfterAScroll) {
   EXPECT_GT(rows, 780);
 }
 
+TEST_F(ImplicitPlot, CellStatuses) {
+  ws.formulas.translateFormula(1, "x^2 + y^2 = 25");
+  ws.formulas.evalSlot = 1;
+  EXPECT_EQ(graph.EvaluateCell(400, 400).status, 6);  // F(0, 0) = -25
+  EXPECT_EQ(graph.EvaluateCell(400, 400).value, -25);
+  EXPECT_EQ(graph.EvaluateCell(0, 0).status, 5);      // F(-10, 10) = 175
+  ws.formulas.translateFormula(1, "y - x = 0");
+  EXPECT_EQ(graph.EvaluateCell(400, 400).status, 4);  // exactly on the curve
+  ws.formulas.translateFormula(1, "1/x = y");
+  EXPECT_EQ(graph.EvaluateCell(400, 123).status, 8);  // x = 0: invalid
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -1,0 +1,157 @@
+// Plotting speed: the precise implicit plot and a full redraw of nine slots, each against
+// evaluating the same points with hand-written C++.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "BenchResults.h"
+#include "shell/QtTextPainter.h"
+#include "shell/Workspace.h"
+
+namespace quorvel::bench {
+namespace {
+
+constexpr int kGrid = 800;
+
+// What the precise implicit plot of x^2+y^2=25 evaluates at the start scale: every pixel but
+// row 0 and column 0, with a validity per point.
+void nativeCircleGrid(benchmark::State& state) {
+  const ScaleState scale;
+  std::vector<double> values(kGrid);
+  std::vector<uint8_t> valid(kGrid);
+  for (auto _ : state) {
+    for (int row = 1; row <= kGrid; ++row) {
+      const double y = scale.rowWorldY[row];
+      for (int column = 1; column <= kGrid; ++column) {
+        const double x = scale.columnWorldX[column];
+        const double v = x * x + y * y - 25;
+        values[column - 1] = v;
+        valid[column - 1] = std::isfinite(v);
+      }
+      benchmark::DoNotOptimize(values.data());
+      benchmark::DoNotOptimize(valid.data());
+    }
+  }
+}
+
+void implicitPrecise(benchmark::State& state) {
+  QtTextPainter text;
+  Workspace ws(text);
+  ws.formulas.translateFormula(1, "x^2+y^2=25");
+  ws.formulas.slotKind[1] = kSlotImplicit;
+  ws.formulas.evalSlot = 1;
+  for (auto _ : state) {
+    ws.graph.PlotImplicitPrecise();
+    benchmark::DoNotOptimize(ws.graph.picture.data());
+  }
+}
+
+// The nine slots of the redraw benchmark.
+void fillNineSlots(Workspace& ws) {
+  struct Slot {
+    const char* formula;
+    double begin, end;
+    int steps;
+  };
+  const Slot kNine[] = {
+      {"y=sin(x)", 0, 0, 0},
+      {"y=x^2-3", 0, 0, 0},
+      {"y=1/x", 0, 0, 0},
+      {"x=y^2-5", 0, 0, 0},
+      {"y=sin(3v);x=cos(2v)", 0, 6.28, 1000},
+      {"y=d:x^3", 0, 0, 0},
+      {"y=i:cos(x)", -5, 5, 0},
+      {"x^2+y^2=25", 0, 0, 0},
+      {"y=tan(x)", 0, 0, 0},
+  };
+  for (int slot = 1; slot <= 9; ++slot) {
+    const Slot& s = kNine[slot - 1];
+    ws.formulas.translateFormula(slot, s.formula);
+    ws.formulas.slotKind[slot] = ws.formulas.formulaType;
+    ws.formulas.formulas[slot].domainBegin = s.begin;
+    ws.formulas.formulas[slot].domainEnd = s.end;
+    ws.formulas.formulas[slot].domainSteps = static_cast<uint16_t>(s.steps);
+  }
+}
+
+void redrawNineSlots(benchmark::State& state) {
+  QtTextPainter text;
+  Workspace ws(text);
+  fillNineSlots(ws);
+  ws.graph.RedrawAll();  // fonts resolved once, as in a running program
+  for (auto _ : state) {
+    ws.graph.RedrawAll();
+    benchmark::DoNotOptimize(ws.graph.picture.data());
+  }
+}
+
+// The same points as the redraw samples, evaluated by hand-written code.
+void nativeNineSlots(benchmark::State& state) {
+  const ScaleState scale;
+  std::vector<double> out(kGrid + 1);
+  std::vector<double> out2(1001);
+  std::vector<uint8_t> valid(kGrid + 1);
+  auto columns = [&](auto f) {
+    for (int c = 0; c <= kGrid; ++c) {
+      out[c] = f(scale.columnWorldX[c]);
+      valid[c] = std::isfinite(out[c]);
+    }
+    benchmark::DoNotOptimize(out.data());
+    benchmark::DoNotOptimize(valid.data());
+  };
+  for (auto _ : state) {
+    columns([](double x) { return std::sin(x); });
+    columns([](double x) { return x * x - 3; });
+    columns([](double x) { return 1 / x; });
+    for (int r = 0; r <= kGrid; ++r) {
+      const double y = scale.rowWorldY[r];
+      out[r] = y * y - 5;
+    }
+    benchmark::DoNotOptimize(out.data());
+    double v = 0;
+    for (int i = 0; i <= 1000; ++i, v += 0.00628) {
+      out2[i] = std::sin(3 * v);
+      out[i % (kGrid + 1)] = std::cos(2 * v);
+    }
+    benchmark::DoNotOptimize(out2.data());
+    columns([](double x) { return x * x * x; });
+    for (int c = 200; c <= 600; ++c) out[c] = std::cos(scale.columnWorldX[c]);
+    benchmark::DoNotOptimize(out.data());
+    for (int row = 1; row <= kGrid; ++row) {
+      const double y = scale.rowWorldY[row];
+      for (int column = 1; column <= kGrid; ++column) {
+        const double x = scale.columnWorldX[column];
+        out[column] = x * x + y * y - 25;
+        valid[column] = std::isfinite(out[column]);
+      }
+      benchmark::DoNotOptimize(out.data());
+      benchmark::DoNotOptimize(valid.data());
+    }
+    columns([](double x) { return std::tan(x); });
+  }
+}
+
+void printPlotSummary() {
+  const double implicit = results().at("plot/implicit-precise");
+  const double native = results().at("plot/native-circle-grid");
+  const double redraw = results().at("plot/redraw-nine-slots");
+  const double nativeNine = results().at("plot/native-nine-slots");
+  std::printf("\nredraw nine slots / native evaluation of their points: %.2f\n", redraw / nativeNine);
+  std::printf("implicit precise / native: %.2f\n", implicit / native);
+  std::printf("redraw nine slots: %.2f ms\n", redraw / 1e6);
+}
+
+[[maybe_unused]] const bool registered = [] {
+  benchmark::RegisterBenchmark("plot/implicit-precise", implicitPrecise)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("plot/native-circle-grid", nativeCircleGrid)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("plot/redraw-nine-slots", redrawNineSlots)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("plot/native-nine-slots", nativeNineSlots)->Unit(benchmark::kMillisecond);
+  addSummary(2, printPlotSummary);
+  return true;
+}();
+
+}  // namespace
+}  // namespace quorvel::bench
