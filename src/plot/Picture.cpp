@@ -10,25 +10,26 @@ constexpr uint32_t kOpaque = 0xFF000000u;
 
 }  // namespace
 
-Picture::Picture() : pixels_(static_cast<size_t>(kSize) * kSize, kOpaque | kWhite) {}
+Picture::Picture(int width, int height)
+    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, kOpaque | kWhite) {}
 
 Colour Picture::pixel(int x, int y) const {
-  if (x < 0 || y < 0 || x >= kSize || y >= kSize) return kBlack;
-  return pixels_[static_cast<size_t>(y) * kSize + x] & 0xFFFFFFu;
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return kBlack;
+  return pixels_[static_cast<size_t>(y) * width_ + x] & 0xFFFFFFu;
 }
 
 void Picture::setPixel(int x, int y, Colour colour) {
-  if (x < 0 || y < 0 || x >= kSize || y >= kSize) return;
-  pixels_[static_cast<size_t>(y) * kSize + x] = kOpaque | colour;
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  pixels_[static_cast<size_t>(y) * width_ + x] = kOpaque | colour;
 }
 
 void Picture::fillRect(int left, int top, int right, int bottom, Colour colour) {
   left = std::max(left, 0);
   top = std::max(top, 0);
-  right = std::min(right, kSize);
-  bottom = std::min(bottom, kSize);
+  right = std::min(right, width_);
+  bottom = std::min(bottom, height_);
   for (int y = top; y < bottom; ++y) {
-    uint32_t* row = pixels_.data() + static_cast<size_t>(y) * kSize;
+    uint32_t* row = pixels_.data() + static_cast<size_t>(y) * width_;
     std::fill(row + left, row + std::max(left, right), kOpaque | colour);
   }
 }
@@ -74,11 +75,10 @@ void Picture::lineTo(int x, int y) {
   penY_ = y;
 }
 
-void Picture::drawTransparent(const std::vector<Colour>& source, int width, int height, int x,
-                              int y, Colour transparent) {
-  for (int row = 0; row < height; ++row) {
-    for (int column = 0; column < width; ++column) {
-      const Colour colour = source[static_cast<size_t>(row) * width + column];
+void Picture::drawTransparent(const Picture& source, int x, int y, Colour transparent) {
+  for (int row = 0; row < source.height(); ++row) {
+    for (int column = 0; column < source.width(); ++column) {
+      const Colour colour = source.pixel(column, row);
       if (colour != transparent) setPixel(x + column, y + row, colour);
     }
   }

@@ -1,7 +1,8 @@
 #pragma once
-// The picture: 801 x 801 pixels that always hold the complete graph. Plain C++, integer and
-// deterministic, so tests check the very pixels the window shows. The pixels are 32-bit
-// 0xFFRRGGBB, the layout a QImage of format RGB32 wraps without copying.
+// The picture: 801 x 801 pixels that always hold the complete graph (and, smaller, the
+// bitmaps of buttons and scale bars). Plain C++, integer and deterministic, so tests check the
+// very pixels the window shows. The pixels are 32-bit 0xFFRRGGBB, the layout a QImage of
+// format RGB32 wraps without copying.
 
 #include <array>
 #include <cstdint>
@@ -28,8 +29,10 @@ class Picture {
  public:
   static constexpr int kSize = kPictureSize;
 
-  Picture();
+  explicit Picture(int width = kSize, int height = kSize);
 
+  int width() const { return width_; }
+  int height() const { return height_; }
   uint32_t* data() { return pixels_.data(); }
   const uint32_t* data() const { return pixels_.data(); }
 
@@ -45,14 +48,15 @@ class Picture {
   // set every pixel once. The pen moves to (x, y).
   void lineTo(int x, int y);
 
-  // Copies `width` x `height` pixels of `source` (rows of `width`) to (x, y), leaving the
-  // pixels of colour `transparent` untouched.
-  void drawTransparent(const std::vector<Colour>& source, int width, int height, int x, int y,
-                       Colour transparent);
+  // Copies `source` with its top-left corner at (x, y), leaving out its pixels of colour
+  // `transparent`.
+  void drawTransparent(const Picture& source, int x, int y, Colour transparent);
 
  private:
   void plot(int x, int y);
 
+  int width_;
+  int height_;
   std::vector<uint32_t> pixels_;
   Colour penColour_ = kBlack;
   PenStyle penStyle_ = PenStyle::Solid;

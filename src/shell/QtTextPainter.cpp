@@ -38,8 +38,8 @@ const QFont& QtTextPainter::qtFont(const Font& font) {
 
 void QtTextPainter::textOut(Picture& picture, int x, int y, std::string_view text,
                             const Font& font, Colour colour) {
-  QImage image(reinterpret_cast<uchar*>(picture.data()), Picture::kSize, Picture::kSize,
-               Picture::kSize * 4, QImage::Format_RGB32);
+  QImage image(reinterpret_cast<uchar*>(picture.data()), picture.width(), picture.height(),
+               picture.width() * 4, QImage::Format_RGB32);
   QPainter painter(&image);
   const QFont& qfont = qtFont(font);
   painter.setFont(qfont);

@@ -3,7 +3,8 @@
 namespace quorvel {
 
 Workspace::Workspace(TextPainter& text)
-    : graph(formulas, settings, constants, slotColours, personalText, MsgText, text, klok) {
+    : graph(formulas, settings, constants, slotColours, personalText, MsgText, text, klok),
+      constantsPanel(constants, formulas, graph, settings, klok) {
   graph.scale.reset();
 }
 

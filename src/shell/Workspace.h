@@ -6,8 +6,11 @@
 #include <string>
 
 #include "common/Settings.h"
+#include "editor/FormulaEditor.h"
 #include "formula/FormulaEngine.h"
+#include "formula/SlotSelection.h"
 #include "plot/Constants.h"
+#include "plot/ConstantsPanel.h"
 #include "plot/Graph.h"
 #include "plot/RepeatRate.h"
 #include "plot/SlotColours.h"
@@ -28,6 +31,10 @@ class Workspace {
   std::string MsgText;  // the message line
   RepeatRate klok;      // the rhythm of the repeat timer
   Graph graph;
+  ConstantsPanel constantsPanel;
+  FormulaEditor editor;    // the formula edit box
+  SlotSelection selection;
+  int polyDegree = 2;      // the degree shown beside the coefficient grid
 
   // After a graph file is loaded: every filled slot translated again and plotted.
   void retranslateAll();

@@ -83,9 +83,12 @@ TEST(Picture, DottedPenSkipsEveryOtherPixel) {
 TEST(Picture, TransparentBitmaps) {
   Picture picture;
   const Colour clear = rgb(16, 16, 16);
-  const std::vector<Colour> bitmap = {clear, kInk, kInk, clear};  // 2 x 2
+  Picture bitmap(2, 2);
+  bitmap.fillRect(0, 0, 2, 2, clear);
+  bitmap.setPixel(1, 0, kInk);
+  bitmap.setPixel(0, 1, kInk);
   picture.fillRect(0, 0, 801, 801, kBlack);
-  picture.drawTransparent(bitmap, 2, 2, 799, 10, clear);
+  picture.drawTransparent(bitmap, 799, 10, clear);
   EXPECT_EQ(picture.pixel(800, 10), kInk);
   EXPECT_EQ(picture.pixel(799, 11), kInk);
   EXPECT_EQ(picture.pixel(799, 10), kBlack);

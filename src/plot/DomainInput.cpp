@@ -1,0 +1,70 @@
+#include "plot/DomainInput.h"
+
+#include <cmath>
+
+#include "common/NumberText.h"
+
+namespace quorvel {
+
+ParameterDomainCheck checkParameterDomain(std::string_view beginText, std::string_view endText,
+                                          std::string_view stepsText) {
+  ParameterDomainCheck check;
+  const auto begin = parseFloat(beginText);
+  if (!begin) {
+    check.message = "start waarde fout";
+    return check;
+  }
+  const auto end = parseFloat(endText);
+  if (!end) {
+    check.message = "eind waarde fout";
+    return check;
+  }
+  const auto steps = parseInt(stepsText);
+  if (!steps || *steps < 0 || *steps > 65535) {
+    check.message = "stap waarde fout";
+    return check;
+  }
+  // Every range check runs; the last one that fails is the one reported.
+  if (*steps < 10 || *steps > 1000) check.message = "10 < stappen < 1000";
+  if (std::fabs(*end) > 1000) check.message = "-1000 < eind < 1000";
+  if (std::fabs(*begin) > 1000) check.message = "-1000 < begin < 1000";
+  if (*end - *begin < 1) check.message = "domain negatief of te klein";
+  if (!check.message.empty()) return check;
+  check.ok = true;
+  check.begin = *begin;
+  check.end = *end;
+  check.steps = static_cast<uint16_t>(*steps);
+  return check;
+}
+
+IntegralDomainCheck checkIntegralDomain(std::string_view leftText, std::string_view rightText,
+                                        const ScaleState& scale) {
+  IntegralDomainCheck check;
+  const auto left = parseFloat(leftText);
+  if (!left) {
+    check.message = "fout in X-links";
+    check.focus = IntegralDomainCheck::Left;
+    return check;
+  }
+  const auto right = parseFloat(rightText);
+  if (!right) {
+    check.message = "fout in X-rechts";
+    check.focus = IntegralDomainCheck::Right;
+    return check;
+  }
+  if (*left >= *right) {
+    check.message = "fout domein";
+    return check;
+  }
+  if (*left < scale.columnWorldX[0] || *right > scale.columnWorldX[kLastPixel]) {
+    check.message = "domein buiten bereik";
+    check.focus = IntegralDomainCheck::Left;
+    return check;
+  }
+  check.ok = true;
+  check.left = *left;
+  check.right = *right;
+  return check;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,170 @@
+#include "shell/Controller.h"
+
+namespace quorvel {
+
+int Controller::selectedSlot() {
+  if (ws_.selection.selectedSlot == 0) ws_.selection.paintColorBox();
+  return ws_.selection.selectedSlot;
+}
+
+void Controller::selectFormulaInput() {
+  formulaInputActive = true;
+  editorTakesKeys = true;
+}
+
+void Controller::selectPolynomialInput() {
+  formulaInputActive = false;
+  editorTakesKeys = false;
+}
+
+AfterTranslation Controller::PlotBtnClick() {
+  if (!formulaInputActive) return AfterTranslation::Nothing;  // the polynomial grid: later
+  const int slot = selectedSlot();
+  const TranslationOutcome outcome = ws_.formulas.translateFormula(slot, ws_.editor.fedGetText());
+  ws_.MsgText = outcome.message;
+  if (outcome.next == AfterTranslation::Plot) ws_.graph.PlotSlot(slot);
+  return outcome.next;
+}
+
+void Controller::GetBtnClick() {
+  const int slot = selectedSlot();
+  const uint8_t kind = ws_.formulas.slotKind[slot];
+  if (isFormulaKind(kind)) {
+    ws_.editor.fedSetText(ws_.formulas.formulas[slot].text);
+    selectFormulaInput();
+  } else if (kind == kSlotPolynomial) {
+    selectPolynomialInput();
+  }
+}
+
+void Controller::clearBtnClick() {
+  if (formulaInputActive) ws_.editor.fedClear();
+}
+
+ParameterDomainCheck Controller::applyParameterDomain(std::string_view begin,
+                                                      std::string_view end,
+                                                      std::string_view steps) {
+  const ParameterDomainCheck check = checkParameterDomain(begin, end, steps);
+  if (!check.ok) return check;
+  const int slot = selectedSlot();
+  TFormule& formula = ws_.formulas.formulas[slot];
+  formula.domainBegin = check.begin;
+  formula.domainEnd = check.end;
+  formula.domainSteps = check.steps;
+  ws_.graph.PlotSlot(slot);
+  return check;
+}
+
+IntegralDomainCheck Controller::applyIntegralDomain(std::string_view left,
+                                                    std::string_view right) {
+  const IntegralDomainCheck check = checkIntegralDomain(left, right, ws_.graph.scale);
+  if (!check.ok) return check;
+  const int slot = selectedSlot();
+  TFormule& formula = ws_.formulas.formulas[slot];
+  formula.domainBegin = check.left;
+  formula.domainEnd = check.right;
+  ws_.graph.PlotSlot(slot);
+  return check;
+}
+
+void Controller::toggleSetting(int code) {
+  Settings& settings = ws_.settings;
+  if (code == kHoverAngle) settings.degreesMode = !settings.degreesMode;
+  if (code == kHoverAddMode) settings.replaceMode = !settings.replaceMode;
+  if (code == kHoverAutoplot) settings.autoplotMode = !settings.autoplotMode;
+}
+
+std::string Controller::hoektext() const { return ws_.settings.degreesMode ? kDegrees : kRadians; }
+std::string Controller::addtext() const { return ws_.settings.replaceMode ? kReplaceMode : kAddMode; }
+
+int Controller::setHover(int code) {
+  if (ws_.settings.keyboardMode || code == hoverCode) return hoverCode;
+  const int old = hoverCode;
+  hoverCode = code;
+  if (old == kHoverColorBox) {
+    if (auto message = ws_.selection.hoverSelected(ws_.formulas)) ws_.MsgText = *message;
+  }
+  if (old == kHoverScaleBox) scaleButtons.hovered = -1;
+  return old;
+}
+
+void Controller::constantFieldDown(int field, bool leftButton) {
+  repeatAction = 2 * field + (leftButton ? 1 : 0);
+  ws_.constantsPanel.StepConstant(repeatAction);
+  ws_.klok.start(RepeatRate::kConstantStartMs);
+}
+
+void Controller::constantFieldUp(int field) {
+  ws_.klok.stop();
+  if (field != 0 && ws_.settings.autoplotMode) ws_.graph.RefineAfterRelease();
+}
+
+void Controller::degreeDown(bool leftButton) {
+  repeatAction = leftButton ? 8 : 9;
+  StepPolyDegree(repeatAction);
+  ws_.klok.start(RepeatRate::kScaleStartMs);
+}
+
+void Controller::degreeUp() {
+  ws_.klok.stop();
+  if (ws_.settings.autoplotMode) ws_.graph.RefineAfterRelease();
+}
+
+void Controller::StepPolyDegree(int code) {
+  if (code == 8 && ws_.polyDegree < 7) ++ws_.polyDegree;
+  if (code == 9 && ws_.polyDegree > 0) --ws_.polyDegree;
+}
+
+void Controller::klokTimer() {
+  if (repeatAction >= 0 && repeatAction <= 7) {
+    ws_.constantsPanel.StepConstant(repeatAction);
+  } else if (repeatAction == 8 || repeatAction == 9) {
+    StepPolyDegree(repeatAction);
+  } else if (repeatAction >= kScrollUp && repeatAction <= kZoomInY) {
+    ws_.graph.ScrollZoom(repeatAction);
+  }
+}
+
+bool Controller::scaleBoxMouseMove(bool horizontal, int position) {
+  const int place = ScaleButtons::hitTest(horizontal, position);
+  if (place == scaleButtons.hovered) return false;
+  scaleButtons.hovered = place;
+  return true;
+}
+
+void Controller::ScaleBoxButton(int button) {
+  const int place = scaleButtons.hovered;
+  if (button == 0) {
+    ws_.klok.stop();
+    scaleButtons.pressed = -1;
+    ws_.graph.RefineAfterRelease();
+    return;
+  }
+  if (place < 0) return;
+  scaleButtons.pressed = place;
+  const int command = ScaleButtons::commandOf(place, button == 2);
+  if (ScaleButtons::isButton(place)) {
+    repeatAction = command;
+    ws_.graph.ScrollZoom(command);
+    ws_.klok.start(RepeatRate::kScaleStartMs);
+  } else {
+    ws_.graph.SelectAxisPosition(command);
+  }
+}
+
+void Controller::initscaleDown() { ws_.graph.ResetScale(); }
+
+void Controller::releaseRefines() { ws_.graph.RefineAfterRelease(); }
+
+void Controller::colorBoxHover(int x, int y) {
+  if (auto message = ws_.selection.hoverColorBox(x, y, ws_.formulas)) ws_.MsgText = *message;
+}
+
+void Controller::colorBoxClick(int x, int y) {
+  colorBoxHover(x, y);
+  ws_.selection.selectHoveredSlot();
+}
+
+void Controller::colorBoxPaint() { ws_.selection.paintColorBox(); }
+
+}  // namespace quorvel

@@ -1,0 +1,95 @@
+#pragma once
+// What the main window does, without the window: which input is selected, the buttons
+// "plot", "laad" and "R", the settings boxes, the highlight under the mouse, the scale bars,
+// the constants fields and the repeat timer. The window turns events into these calls and
+// then shows what the workspace holds.
+
+#include <string>
+#include <string_view>
+
+#include "plot/DomainInput.h"
+#include "plot/ScaleButtons.h"
+#include "shell/Workspace.h"
+
+namespace quorvel {
+
+// Controls that highlight under the mouse (`hoverCode`).
+enum HoverCode : int {
+  kHoverNone = 0,
+  kHoverColorBox = 1,
+  kHoverScaleBox = 2,
+  kHoverAngle = 3,      // hoektext
+  kHoverAddMode = 4,    // addtext
+  kHoverAutoplot = 5,   // showtext
+  kHoverDelta = 6,      // deltatext; 7, 8, 9 are Atext, Btext, Ctext
+  kHoverGraph = 10,
+  kHoverMenu = 11,
+  kHoverDegree = 12,    // polyDegreeText
+  kHoverArrow = 13,     // formPolyArrow
+};
+
+// The texts of the settings boxes.
+inline constexpr const char* kRadians = "RADIALEN";
+inline constexpr const char* kDegrees = "GRADEN";
+inline constexpr const char* kAddMode = "TOEVOEGEN";
+inline constexpr const char* kReplaceMode = "VERVANGEN";
+inline constexpr const char* kAutoplot = "AUTOPLOT";
+
+class Controller {
+ public:
+  explicit Controller(Workspace& workspace) : ws_(workspace) {}
+
+  // ---- Inputs
+  bool formulaInputActive = true;  // the edit box (true) or the coefficient grid
+  bool editorTakesKeys = true;
+  void selectFormulaInput();
+  void selectPolynomialInput();
+
+  // ---- Buttons. PlotBtnClick tells whether a domain must be asked for first.
+  AfterTranslation PlotBtnClick();
+  void GetBtnClick();
+  void clearBtnClick();
+  // The domain windows' "toepassen": checks, stores into the selected slot and plots.
+  ParameterDomainCheck applyParameterDomain(std::string_view begin, std::string_view end,
+                                            std::string_view steps);
+  IntegralDomainCheck applyIntegralDomain(std::string_view left, std::string_view right);
+
+  // ---- Settings boxes (hover codes 3, 4, 5).
+  void toggleSetting(int code);
+  std::string hoektext() const;
+  std::string addtext() const;
+
+  // ---- Highlight under the mouse. Returns the code that was highlighted before.
+  int hoverCode = kHoverNone;
+  int setHover(int code);
+
+  // ---- Held buttons: constant fields (field 0..3: step, a, b, c), the degree, the scale
+  // bars; the timer ticks repeat `repeatAction`.
+  int repeatAction = 0;
+  void constantFieldDown(int field, bool leftButton);
+  void constantFieldUp(int field);
+  void degreeDown(bool leftButton);
+  void degreeUp();
+  void StepPolyDegree(int code);
+  void klokTimer();
+
+  ScaleButtons scaleButtons;
+  // Mouse over a bar at `position` along it; true when the highlighted place changed.
+  bool scaleBoxMouseMove(bool horizontal, int position);
+  // 1 left and 2 right button down, 0 released.
+  void ScaleBoxButton(int button);
+  void initscaleDown();
+  void releaseRefines();  // mouse up on "X" or the constants' "R"
+
+  // ---- The colour box.
+  void colorBoxHover(int x, int y);
+  void colorBoxClick(int x, int y);
+  void colorBoxPaint();
+
+ private:
+  int selectedSlot();
+
+  Workspace& ws_;
+};
+
+}  // namespace quorvel
