@@ -22,7 +22,10 @@ test:
 	@cd build/test && ctest --output-on-failure -j$(JOBS)
 
 run:
-	@echo "The main window is not built yet: 'make run' arrives with it."
+	@scripts/ensure-packages $(BUILD_PACKAGES)
+	@cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build/release -j$(JOBS) --target quorvel
+	@build/release/src/quorvel $(FILE)
 
 bench:
 	@scripts/ensure-packages $(BENCH_PACKAGES)

@@ -19,10 +19,7 @@ QString toQString(std::string_view text) {
 
 }  // namespace
 
-const QFont& QtTextPainter::qtFont(const Font& font) {
-  const auto key = std::make_tuple(std::string(font.name), font.height, font.bold);
-  auto found = fonts_.find(key);
-  if (found != fonts_.end()) return found->second;
+QFont programFont(const Font& font) {
   QFont qfont(familyOf(font.name));
   qfont.setBold(font.bold);
   qfont.setStyleStrategy(QFont::NoAntialias);
@@ -33,7 +30,14 @@ const QFont& QtTextPainter::qtFont(const Font& font) {
   while (pixelSize > 1 && QFontMetrics(qfont).height() > font.height) {
     qfont.setPixelSize(--pixelSize);
   }
-  return fonts_.emplace(key, qfont).first->second;
+  return qfont;
+}
+
+const QFont& QtTextPainter::qtFont(const Font& font) {
+  const auto key = std::make_tuple(std::string(font.name), font.height, font.bold);
+  auto found = fonts_.find(key);
+  if (found != fonts_.end()) return found->second;
+  return fonts_.emplace(key, programFont(font)).first->second;
 }
 
 void QtTextPainter::textOut(Picture& picture, int x, int y, std::string_view text,

@@ -12,6 +12,10 @@
 
 namespace quorvel {
 
+// The Qt font for a font of the program: its line height (ascent plus descent) is the
+// requested height; no antialiasing.
+QFont programFont(const Font& font);
+
 class QtTextPainter : public TextPainter {
  public:
   void textOut(Picture& picture, int x, int y, std::string_view text, const Font& font,
@@ -19,7 +23,7 @@ class QtTextPainter : public TextPainter {
   int textWidth(std::string_view text, const Font& font) override;
   int textHeight(std::string_view text, const Font& font) override;
 
-  // The Qt font for a font of the program: its line height is the requested height.
+  // programFont, kept once made.
   const QFont& qtFont(const Font& font);
 
  private:

@@ -1,0 +1,67 @@
+#include "formula/ColorBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/QtTextPainter.h"
+
+namespace quorvel {
+namespace {
+
+QColor qcolour(Colour c) { return QColor::fromRgb(c); }
+
+}  // namespace
+
+ColorBox::ColorBox(const SlotSelection& selection, const SlotColours& colours, QWidget* parent)
+    : QWidget(parent), selection_(selection), colours_(colours) {
+  setMouseTracking(true);
+  setFont(programFont(Font{"arial", 17, true}));
+}
+
+void ColorBox::paintEvent(QPaintEvent*) {
+  if (!painted_) {
+    painted_ = true;
+    if (onFirstPaint) onFirstPaint();
+  }
+  QPainter painter(this);
+  painter.setFont(font());
+  const QFontMetrics metrics(font());
+  constexpr int cell = SlotSelection::kCell;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    const int x = cell * ((slot - 1) % 3);
+    const int y = cell * ((slot - 1) / 3);
+    const Colour colour = colours_[slot];
+    painter.fillRect(x, y, cell, cell, qcolour(colour));
+    painter.setPen(SlotSelection::numberInBlack(colour) ? Qt::black : Qt::white);
+    painter.drawText(x + 10, y + 6 + metrics.ascent(), QString::number(slot));
+    // Two nested squares: top and left in the first colour, bottom and right in the second.
+    QColor first(0xA0A0A0), second(0xA0A0A0);
+    if (selection_.frameOf(slot) == SlotFrame::Hover) {
+      first = Qt::white;
+      second = Qt::black;
+    } else if (selection_.frameOf(slot) == SlotFrame::Selected) {
+      first = Qt::black;
+      second = Qt::white;
+    }
+    for (int inset = 0; inset < 2; ++inset) {
+      const int left = x + inset, top = y + inset;
+      const int right = x + cell - 1 - inset, bottom = y + cell - 1 - inset;
+      painter.setPen(first);
+      painter.drawLine(left, top, right, top);
+      painter.drawLine(left, top, left, bottom);
+      painter.setPen(second);
+      painter.drawLine(left, bottom, right, bottom);
+      painter.drawLine(right, top, right, bottom);
+    }
+  }
+}
+
+void ColorBox::mouseMoveEvent(QMouseEvent* event) {
+  if (onMouseMove) onMouseMove(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
+}
+
+void ColorBox::mousePressEvent(QMouseEvent* event) {
+  if (onMouseDown) onMouseDown(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
+}
+
+}  // namespace quorvel

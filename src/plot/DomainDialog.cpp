@@ -1,0 +1,206 @@
+#include "plot/DomainDialog.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "common/NumberText.h"
+
+namespace quorvel {
+namespace {
+
+std::string textOf(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+QPushButton* colouredButton(const QString& text, const char* colour, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setStyleSheet(QString("color: %1; font-weight: bold;").arg(colour));
+  button->setAutoDefault(false);
+  return button;
+}
+
+// Enter moves the focus along the chain, and on the last one presses it.
+void focusNext(const std::vector<QWidget*>& chain) {
+  for (size_t i = 0; i + 1 < chain.size(); ++i) {
+    if (chain[i]->hasFocus()) {
+      chain[i + 1]->setFocus();
+      return;
+    }
+  }
+  if (auto* button = dynamic_cast<QPushButton*>(chain.back()); button && button->hasFocus()) {
+    button->click();
+  }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+TVdomainForm::TVdomainForm(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Tool | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
+  setFixedSize(260, 226);
+  setModal(false);
+  auto label = [this](const QString& text, int y) {
+    auto* l = new QLabel(text, this);
+    l->setStyleSheet("color: blue;");
+    l->setGeometry(16, y, 70, 22);
+  };
+  label("begin", 24);
+  label("eind", 60);
+  label("stappen", 96);
+  Vbegin = new QLineEdit(this);
+  Vbegin->setGeometry(96, 22, 140, 24);
+  Vend = new QLineEdit(this);
+  Vend->setGeometry(96, 58, 140, 24);
+  Vsteps = new QLineEdit(this);
+  Vsteps->setGeometry(96, 94, 140, 24);
+  toepBtn = colouredButton("toepassen", "green", this);
+  toepBtn->setGeometry(16, 136, 90, 28);
+  AnnBtn = colouredButton("cancel", "red", this);
+  AnnBtn->setGeometry(116, 136, 80, 28);
+  wisBtn = colouredButton("X", "red", this);
+  wisBtn->setGeometry(206, 136, 30, 28);
+  msg = new QLabel(this);
+  msg->setGeometry(16, 180, 228, 24);
+  connect(toepBtn, &QPushButton::clicked, this, [this] { toepBtnClick(); });
+  connect(AnnBtn, &QPushButton::clicked, this, [this] { hide(); });
+  connect(wisBtn, &QPushButton::clicked, this, [this] {
+    Vbegin->clear();
+    Vend->clear();
+    Vsteps->clear();
+  });
+}
+
+void TVdomainForm::formshow() {
+  move(mainWindow_->x() + 100, mainWindow_->y() + 100);
+  // The fields come from the slot when it already holds a parametric formula. (Only when
+  // the window opens: refilling on every repaint would throw away what is being typed.)
+  double begin = 0, end = 0;
+  int steps = 0;
+  if (storedDomain && storedDomain(begin, end, steps)) {
+    Vbegin->setText(QString::fromStdString(formatGeneral(begin)));
+    Vend->setText(QString::fromStdString(formatGeneral(end)));
+    Vsteps->setText(QString::number(steps));
+  }
+  msg->setText("<ESC> sluiten");
+  mainWindow_->setEnabled(false);
+  setEnabled(true);
+  show();
+  activateWindow();
+  Vbegin->setFocus();
+}
+
+void TVdomainForm::paintEvent(QPaintEvent*) {
+  // A raised frame of two pixels along the edge.
+  QPainter painter(this);
+  for (int i = 0; i < 2; ++i) {
+    painter.setPen(Qt::white);
+    painter.drawLine(i, i, width() - 1 - i, i);
+    painter.drawLine(i, i, i, height() - 1 - i);
+    painter.setPen(Qt::black);
+    painter.drawLine(i, height() - 1 - i, width() - 1 - i, height() - 1 - i);
+    painter.drawLine(width() - 1 - i, i, width() - 1 - i, height() - 1 - i);
+  }
+}
+
+void TVdomainForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    hide();
+  } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    focusNext({Vbegin, Vend, Vsteps, toepBtn});
+  } else {
+    QDialog::keyPressEvent(event);
+  }
+}
+
+void TVdomainForm::hideEvent(QHideEvent* event) {
+  mainWindow_->setEnabled(true);
+  QDialog::hideEvent(event);
+}
+
+void TVdomainForm::toepBtnClick() {
+  if (!apply) return;
+  const ParameterDomainCheck check = apply(textOf(Vbegin), textOf(Vend), textOf(Vsteps));
+  if (check.ok) {
+    hide();
+  } else {
+    msg->setText(QString::fromStdString(check.message));
+    Vbegin->setFocus();
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TXdomainForm::TXdomainForm(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      mainWindow_(mainWindow) {
+  setWindowTitle("X-integraal domein");
+  setFixedSize(424, 166);
+  setModal(false);
+  auto* left = new QLabel("X - links", this);
+  left->setGeometry(24, 24, 100, 24);
+  auto* right = new QLabel("X - rechts", this);
+  right->setGeometry(224, 24, 100, 24);
+  Edit1 = new QLineEdit(this);
+  Edit1->setGeometry(24, 52, 170, 26);
+  Edit2 = new QLineEdit(this);
+  Edit2->setGeometry(224, 52, 170, 26);
+  toepBtn = colouredButton("toepassen", "green", this);
+  toepBtn->setGeometry(24, 96, 100, 28);
+  annBtn = colouredButton("cancel", "red", this);
+  annBtn->setGeometry(224, 96, 100, 28);
+  msg = new QLabel(this);
+  msg->setGeometry(24, 132, 376, 24);
+  connect(toepBtn, &QPushButton::clicked, this, [this] { toepBtnClick(); });
+  connect(annBtn, &QPushButton::clicked, this, [this] { FormDeactivate(); });
+}
+
+void TXdomainForm::FormShow() {
+  mainWindow_->setEnabled(false);
+  setEnabled(true);
+  move(mainWindow_->x() + 100, mainWindow_->y() + 100);
+  msg->clear();
+  show();
+  activateWindow();
+  Edit1->setFocus();
+}
+
+void TXdomainForm::FormDeactivate() {
+  mainWindow_->setEnabled(true);
+  hide();
+  if (repaintGraph) repaintGraph();
+}
+
+void TXdomainForm::changeEvent(QEvent* event) {
+  // The window closes whenever it loses activation.
+  if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) {
+    FormDeactivate();
+  }
+  QDialog::changeEvent(event);
+}
+
+void TXdomainForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    FormDeactivate();
+  } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (toepBtn->isEnabled()) {
+      focusNext({Edit1, Edit2, toepBtn});
+    } else {
+      annBtn->setFocus();
+    }
+  } else {
+    QDialog::keyPressEvent(event);
+  }
+}
+
+void TXdomainForm::toepBtnClick() {
+  if (!apply) return;
+  const IntegralDomainCheck check = apply(textOf(Edit1), textOf(Edit2));
+  if (check.ok) {
+    FormDeactivate();
+    return;
+  }
+  msg->setText(QString::fromStdString(check.message));
+  if (check.focus == IntegralDomainCheck::Left) Edit1->setFocus();
+  if (check.focus == IntegralDomainCheck::Right) Edit2->setFocus();
+}
+
+}  // namespace quorvel

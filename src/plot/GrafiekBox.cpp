@@ -1,0 +1,83 @@
+#include "plot/GrafiekBox.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "common/NumberText.h"
+#include "shell/QtTextPainter.h"
+
+namespace quorvel {
+namespace {
+
+const Font kLabelFont{"courier new", 15, false};
+
+}  // namespace
+
+GrafiekBox::GrafiekBox(Graph& graph, QWidget* parent) : QWidget(parent), graph_(graph) {
+  setMouseTracking(true);
+  setCursor(Qt::BlankCursor);  // the cross-hair stands in for the mouse cursor
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GrafiekBox::DrawCrosshair(int column, int row) {
+  if (column == 0 && row == 0) {
+    crossHair_.hide();
+  } else if (crossHair_.moveTo(column, row)) {
+    graph_.scale.cursorWorldX = graph_.scale.columnWorldX[column];
+    graph_.scale.cursorWorldY = graph_.scale.rowWorldY[row];
+  }
+  update();
+}
+
+void GrafiekBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  Picture& picture = graph_.picture;
+  const QImage image(reinterpret_cast<const uchar*>(picture.data()), picture.width(),
+                     picture.height(), picture.width() * 4, QImage::Format_RGB32);
+  painter.drawImage(0, 0, image);
+  if (!crossHair_.shown()) return;
+
+  const int column = crossHair_.column();
+  const int row = crossHair_.row();
+  QPen dotted(Qt::black);
+  dotted.setStyle(Qt::DotLine);
+  painter.setPen(dotted);
+  painter.drawLine(column, 0, column, height() - 1);
+  painter.drawLine(0, row, width() - 1, row);
+
+  // Both labels placed so that their decimal commas line up at the anchor.
+  const QFont font = programFont(kLabelFont);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  const QFontMetrics metrics(font);
+  auto label = [&](double value, int anchorX, int top) {
+    const std::string text = FormatFloat("###0.0###", value);
+    const std::string upToComma = text.substr(0, text.find(',') + 1);
+    const int x = anchorX - metrics.horizontalAdvance(QString::fromStdString(upToComma));
+    painter.drawText(x, top + metrics.ascent(), QString::fromStdString(text));
+  };
+  label(graph_.scale.cursorWorldX, crossHair_.xLabelX(), crossHair_.xLabelY());
+  label(graph_.scale.cursorWorldY, crossHair_.yLabelX(), crossHair_.yLabelY());
+
+  painter.setPen(Qt::black);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawEllipse(QPoint(column, row), 5, 5);
+}
+
+void GrafiekBox::mouseMoveEvent(QMouseEvent* event) {
+  if (onHover) onHover();
+  DrawCrosshair(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
+}
+
+void GrafiekBox::mousePressEvent(QMouseEvent* event) {
+  if (onMouseDown) {
+    onMouseDown(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()),
+                event->button(), (event->modifiers() & Qt::ShiftModifier) != 0);
+  }
+}
+
+void GrafiekBox::leaveEvent(QEvent*) { DrawCrosshair(0, 0); }
+
+}  // namespace quorvel

@@ -1,0 +1,34 @@
+#pragma once
+// The coordinate window: shows the picture by wrapping its pixels in a QImage, and draws the
+// dotted cross-hair with its coordinate labels over it, never into the picture.
+
+#include <QWidget>
+#include <functional>
+
+#include "plot/Graph.h"
+#include "plot/ScaleButtons.h"
+
+namespace quorvel {
+
+class GrafiekBox : public QWidget {
+ public:
+  GrafiekBox(Graph& graph, QWidget* parent);
+
+  std::function<void()> onHover;  // the mouse moves over the graph
+  std::function<void(int x, int y, Qt::MouseButton button, bool shift)> onMouseDown;
+
+  // (0, 0) removes the cross-hair.
+  void DrawCrosshair(int column, int row);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  Graph& graph_;
+  CrossHair crossHair_;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,569 @@
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+#include <QUrl>
+
+#include "common/Keys.h"
+#include "shell/QtTextPainter.h"
+
+namespace quorvel {
+
+// A text field of the window that highlights under the mouse and takes mouse presses: the
+// settings boxes, the constants and the degree.
+class FieldLabel : public QLabel {
+ public:
+  FieldLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setAlignment(Qt::AlignCenter);
+    setFrame(false);
+  }
+  std::function<void(bool left)> onPress;
+  std::function<void()> onRelease;
+
+  // Single border normally, sunken under the mouse.
+  void setFrame(bool sunken) {
+    setFrameStyle(sunken ? (QFrame::Panel | QFrame::Sunken) : (QFrame::Box | QFrame::Plain));
+    setLineWidth(1);
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (onPress) onPress(event->button() == Qt::LeftButton);
+  }
+  void mouseReleaseEvent(QMouseEvent*) override {
+    if (onRelease) onRelease();
+  }
+};
+
+// The arrow beside the edit box that shows which input is selected: pointing left at the
+// formula box, or up at the coefficient grid. Its frame is white under the mouse.
+class ArrowBox : public QWidget {
+ public:
+  ArrowBox(const Controller& controller, QWidget* parent) : QWidget(parent), controller_(controller) {}
+  std::function<void()> onClick;
+  bool lit = false;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.setPen(lit ? Qt::white : Qt::black);
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 160));
+    QPolygon arrow;
+    if (controller_.formulaInputActive) {
+      arrow << QPoint(4, 12) << QPoint(12, 4) << QPoint(12, 9) << QPoint(20, 9) << QPoint(20, 15)
+            << QPoint(12, 15) << QPoint(12, 20);
+    } else {
+      arrow << QPoint(12, 4) << QPoint(20, 12) << QPoint(15, 12) << QPoint(15, 20) << QPoint(9, 20)
+            << QPoint(9, 12) << QPoint(4, 12);
+    }
+    painter.drawPolygon(arrow);
+  }
+  void mousePressEvent(QMouseEvent*) override {
+    if (onClick) onClick();
+  }
+
+ private:
+  const Controller& controller_;
+};
+
+namespace {
+
+constexpr Colour kSettingsBackground = rgb(0xF7, 0xE9, 0xA1);  // $A1E9F7
+constexpr Colour kAutoplotOff = rgb(0xD0, 0xD0, 0x00);         // $00D0D0
+constexpr Colour kAutoplotAtStart = rgb(0xE0, 0xE0, 0x00);     // $00E0E0
+constexpr Colour kGridFixed = rgb(0xD0, 0xD0, 0xD0);
+constexpr Colour kGridCells = rgb(0xF3, 0xF3, 0xE2);           // $E2F3F3
+
+QFont arial(int pixels, bool bold) {
+  QFont font("Liberation Sans");
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+QString css(Colour c) { return QColor::fromRgb(c).name(); }
+
+QPushButton* speedButton(const QString& text, const char* colour, QWidget* parent, QRect place,
+                         int pixels = 14) {
+  auto* button = new QPushButton(text, parent);
+  button->setGeometry(place);
+  button->setFont(arial(pixels, true));
+  button->setStyleSheet(QString("color: %1;").arg(colour));
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
+// The logo: a small picture of a curve with the program's name.
+QPixmap logoPixmap() {
+  QPixmap pixmap(120, 28);
+  pixmap.fill(QColor(0, 0, 96));
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(255, 176, 0), 2));
+  QPainterPath path;
+  for (int x = 0; x <= 28; ++x) {
+    const double y = 14 - 9 * std::sin(x / 28.0 * 2 * 3.14159265);
+    if (x == 0) path.moveTo(4 + x, y); else path.lineTo(4 + x, y);
+  }
+  painter.drawPath(path);
+  painter.setPen(Qt::white);
+  painter.setFont(arial(17, true));
+  painter.drawText(QRect(36, 0, 84, 28), Qt::AlignVCenter | Qt::AlignLeft, "Quorvel");
+  return pixmap;
+}
+
+}  // namespace
+
+TcontrolForm::TcontrolForm(Workspace& workspace, Controller& controller)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      ws_(workspace),
+      controller_(controller) {
+  setWindowTitle("Quorvel");
+  setFixedSize(1030, 948);
+  move(100, 5);
+  buildLayout();
+  connectEvents();
+
+  // Start-up, in the program's order: constants, settings, polynomial input, colours, slots,
+  // scale, formula input, edit box.
+  ws_.constantsPanel.ResetConstants();
+  ws_.settings = Settings{};
+  showtext->setStyleSheet(QString("color: %1; background: %2;").arg(css(kAutoplotAtStart), css(kSettingsBackground)));
+  ws_.polyDegree = 2;
+  ws_.slotColours = kDefaultSlotColours;
+  for (int slot = 1; slot <= kSlotCount; ++slot) ws_.formulas.slotKind[slot] = kSlotEmpty;
+  ws_.graph.ResetScale();
+  selectFormulaInput();
+  ws_.editor.fedInit(fedbox->width(), QFontMetrics(fedbox->font()).horizontalAdvance('W'));
+  refresh();
+}
+
+void TcontrolForm::buildLayout() {
+  setFont(arial(13, false));
+  GrafiekBox = new quorvel::GrafiekBox(ws_.graph, this);
+  GrafiekBox->setGeometry(20, 45, 801, 801);
+  vertScaleBox = new ScaleBox(false, controller_.scaleButtons, this);
+  vertScaleBox->setGeometry(828, 40, 20, 812);
+  HorScaleBox = new ScaleBox(true, controller_.scaleButtons, this);
+  HorScaleBox->setGeometry(15, 853, 810, 20);
+  initscaleBtn = speedButton("X", "fuchsia", this, QRect(827, 854, 20, 20), 18);
+
+  fedbox = new Tkor7ELBox(ws_.editor, this);
+  fedbox->setGeometry(16, 880, 833, 30);
+  formPolyArrow = new ArrowBox(controller_, this);
+  formPolyArrow->setGeometry(864, 883, 25, 25);
+  clearBtn = speedButton("R", "red", this, QRect(896, 883, 25, 25));
+  GetBtn = speedButton("laad", "green", this, QRect(928, 883, 41, 25));
+  PlotBtn = speedButton("plot", "navy", this, QRect(976, 883, 41, 25));
+  MsgText = new QLabel(this);
+  MsgText->setGeometry(16, 915, 1001, 24);
+  MsgText->setFont(arial(15, false));
+
+  Image1 = new QLabel(this);
+  Image1->setGeometry(856, 8, 120, 28);
+  Image1->setPixmap(logoPixmap());
+  Image1->setCursor(Qt::PointingHandCursor);
+  Image1->setToolTip("visit website");
+
+  auto settingsBox = [this](const QString& text, int y, int width) {
+    auto* box = new FieldLabel(text, this);
+    box->setGeometry(856, y, width, 20);
+    box->setFont(arial(17, true));
+    box->setStyleSheet(QString("background: %1;").arg(css(kSettingsBackground)));
+    return box;
+  };
+  hoektext = settingsBox(kRadians, 45, 150);
+  addtext = settingsBox(kAddMode, 69, 152);
+  showtext = settingsBox(kAutoplot, 93, 153);
+
+  GroupBox2 = new QGroupBox("constanten", this);
+  GroupBox2->setGeometry(856, 134, 153, 147);
+  const char* names[] = {"+/-", "A", "B", "C"};
+  FieldLabel** fields[] = {&deltatext, &Atext, &Btext, &Ctext};
+  for (int k = 0; k < 4; ++k) {
+    auto* name = new QLabel(names[k], GroupBox2);
+    name->setGeometry(8, 22 + 26 * k, 24, 22);
+    auto* field = new FieldLabel("", GroupBox2);
+    field->setGeometry(34, 22 + 26 * k, 110, 22);
+    field->setStyleSheet(QString("background: %1;").arg(css(kConstantFieldColour)));
+    *fields[k] = field;
+  }
+  clearConstantsBtn = speedButton("R", "red", GroupBox2, QRect(8, 122, 22, 20));
+
+  Label1 = new QLabel("kleuren", this);
+  Label1->move(856, 296);
+  ColorBox = new quorvel::ColorBox(ws_.selection, ws_.slotColours, this);
+  ColorBox->setGeometry(856, 321, 90, 90);
+
+  GroupBox1 = new QGroupBox("polynoom", this);
+  GroupBox1->setGeometry(856, 555, 153, 294);
+  polyDegreeText = new FieldLabel("2", GroupBox1);
+  polyDegreeText->setGeometry(8, 24, 40, 22);
+  polyDegreeText->setStyleSheet(QString("background: %1;").arg(css(kSettingsBackground)));
+  auto* graad = new QLabel("graad", GroupBox1);
+  graad->setGeometry(56, 24, 60, 22);
+  PolyGrid = new QTableWidget(9, 2, GroupBox1);
+  PolyGrid->setGeometry(8, 56, 145, 233);
+  PolyGrid->horizontalHeader()->hide();
+  PolyGrid->verticalHeader()->hide();
+  PolyGrid->setColumnWidth(0, 23);
+  PolyGrid->setColumnWidth(1, 115);
+  PolyGrid->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+  for (int row = 0; row < 9; ++row) {
+    PolyGrid->setRowHeight(row, 25);
+    for (int column = 0; column < 2; ++column) {
+      auto* item = new QTableWidgetItem();
+      const bool fixed = row == 0 || column == 0;
+      item->setBackground(QColor::fromRgb(fixed ? kGridFixed : kGridCells));
+      if (fixed) item->setFlags(Qt::ItemIsEnabled);
+      PolyGrid->setItem(row, column, item);
+    }
+    if (row > 0) PolyGrid->item(row, 0)->setText(QString::number(row - 1));
+  }
+  PolyGrid->item(0, 0)->setText("X ^");
+  PolyGrid->item(0, 1)->setText("coefficient");
+
+  klok = new QTimer(this);
+  VdomainForm = new TVdomainForm(this);
+  XdomainForm = new TXdomainForm(this);
+}
+
+void TcontrolForm::connectEvents() {
+  Graph::Hooks& hooks = ws_.graph.hooks;
+  hooks.ShowPicture = [this] { GrafiekBox->update(); };
+  hooks.messageChanged = [this] {
+    MsgText->setText(QString::fromStdString(ws_.MsgText));
+    MsgText->repaint();
+  };
+
+  VdomainForm->apply = [this](const std::string& begin, const std::string& end,
+                              const std::string& steps) {
+    const ParameterDomainCheck check = controller_.applyParameterDomain(begin, end, steps);
+    refresh();
+    return check;
+  };
+  VdomainForm->storedDomain = [this](double& begin, double& end, int& steps) {
+    const int slot = ws_.selection.selectedSlot;
+    if (slot < 1 || ws_.formulas.slotKind[slot] != kSlotParametric) return false;
+    const TFormule& formula = ws_.formulas.formulas[slot];
+    begin = formula.domainBegin;
+    end = formula.domainEnd;
+    steps = formula.domainSteps;
+    return true;
+  };
+  XdomainForm->apply = [this](const std::string& left, const std::string& right) {
+    const IntegralDomainCheck check = controller_.applyIntegralDomain(left, right);
+    refresh();
+    return check;
+  };
+  XdomainForm->repaintGraph = [this] { GrafiekBox->update(); };
+
+  connect(PlotBtn, &QPushButton::clicked, this, [this] { PlotBtnClick(); });
+  connect(GetBtn, &QPushButton::clicked, this, [this] { GetBtnClick(); });
+  connect(clearBtn, &QPushButton::clicked, this, [this] { clearBtnClick(); });
+  connect(initscaleBtn, &QPushButton::pressed, this, [this] {
+    controller_.initscaleDown();
+    refresh();
+  });
+  connect(initscaleBtn, &QPushButton::released, this, [this] {
+    controller_.releaseRefines();
+    refresh();
+  });
+  connect(clearConstantsBtn, &QPushButton::pressed, this, [this] {
+    ws_.constantsPanel.ResetConstants();
+    refresh();
+  });
+  connect(clearConstantsBtn, &QPushButton::released, this, [this] {
+    controller_.releaseRefines();
+    refresh();
+  });
+  connect(klok, &QTimer::timeout, this, [this] { klokTimer(); });
+
+  // Settings boxes: any button toggles.
+  for (auto [box, code] : {std::pair{hoektext, int(kHoverAngle)}, {addtext, int(kHoverAddMode)},
+                          {showtext, int(kHoverAutoplot)}}) {
+    box->onPress = [this, code = code](bool) {
+      controller_.toggleSetting(code);
+      showSettings();
+    };
+  }
+  // Constant fields: left raises, right lowers, holding repeats.
+  FieldLabel* fields[] = {deltatext, Atext, Btext, Ctext};
+  for (int k = 0; k < 4; ++k) {
+    fields[k]->onPress = [this, k](bool left) {
+      controller_.constantFieldDown(k, left);
+      startKlok();
+      refresh();
+    };
+    fields[k]->onRelease = [this, k] {
+      klok->stop();
+      controller_.constantFieldUp(k);
+      refresh();
+    };
+  }
+  polyDegreeText->onPress = [this](bool left) {
+    controller_.degreeDown(left);
+    startKlok();
+    refresh();
+  };
+  polyDegreeText->onRelease = [this] {
+    klok->stop();
+    controller_.degreeUp();
+    refresh();
+  };
+
+  fedbox->onClick = [this](int x) {
+    selectFormulaInput();
+    ws_.editor.placeCursor(x);
+    refresh();
+  };
+  formPolyArrow->onClick = [this] {
+    if (controller_.formulaInputActive) {
+      selectPolynomialInput();
+    } else {
+      selectFormulaInput();
+    }
+  };
+
+  ColorBox->onFirstPaint = [this] { controller_.colorBoxPaint(); };
+  ColorBox->onMouseMove = [this](int x, int y) {
+    setHover(kHoverColorBox);
+    controller_.colorBoxHover(x, y);
+    refresh();
+  };
+  ColorBox->onMouseDown = [this](int x, int y) {
+    controller_.colorBoxClick(x, y);
+    refresh();
+  };
+
+  GrafiekBox->onHover = [this] { setHover(kHoverGraph); };
+  for (ScaleBox* box : {vertScaleBox, HorScaleBox}) {
+    box->onMouseMove = [this](bool horizontal, int position) {
+      setHover(kHoverScaleBox);
+      if (controller_.scaleBoxMouseMove(horizontal, position)) {
+        vertScaleBox->update();
+        HorScaleBox->update();
+      }
+    };
+    box->onButton = [this](int button) {
+      if (button == 0) klok->stop();
+      controller_.ScaleBoxButton(button);
+      if (button != 0 && ws_.klok.running()) startKlok();
+      refresh();
+    };
+  }
+
+  // The window sees every key first, and the mouse entering each of its controls.
+  qApp->installEventFilter(this);
+  for (QWidget* w : std::initializer_list<QWidget*>{hoektext, addtext, showtext, deltatext, Atext, Btext, Ctext,
+                                                    polyDegreeText, formPolyArrow, MsgText, GroupBox1,
+                                                    GroupBox2, PolyGrid, Image1}) {
+    w->setAttribute(Qt::WA_Hover);
+  }
+  setMouseTracking(true);
+  PolyGrid->installEventFilter(this);
+}
+
+void TcontrolForm::startKlok() {
+  klok->start(ws_.klok.intervalMs());
+}
+
+void TcontrolForm::klokTimer() {
+  controller_.klokTimer();
+  klok->setInterval(ws_.klok.intervalMs());
+  refresh();
+}
+
+FieldLabel* TcontrolForm::fieldOfCode(int code) const {
+  switch (code) {
+    case kHoverAngle: return hoektext;
+    case kHoverAddMode: return addtext;
+    case kHoverAutoplot: return showtext;
+    case kHoverDelta: return deltatext;
+    case kHoverDelta + 1: return Atext;
+    case kHoverDelta + 2: return Btext;
+    case kHoverDelta + 3: return Ctext;
+    case kHoverDegree: return polyDegreeText;
+    default: return nullptr;
+  }
+}
+
+void TcontrolForm::highlight(int code, bool on) {
+  if (FieldLabel* field = fieldOfCode(code)) field->setFrame(on);
+  if (code == kHoverArrow) {
+    formPolyArrow->lit = on;
+    formPolyArrow->update();
+  }
+  if (code == kHoverScaleBox || code == kHoverColorBox) {
+    vertScaleBox->update();
+    HorScaleBox->update();
+    ColorBox->update();
+  }
+}
+
+void TcontrolForm::setHover(int code) {
+  const int old = controller_.setHover(code);
+  if (old == controller_.hoverCode) return;
+  highlight(old, false);
+  highlight(code, true);
+  MsgText->setText(QString::fromStdString(ws_.MsgText));
+}
+
+bool TcontrolForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && isActiveWindow()) {
+    return keyDown(static_cast<QKeyEvent*>(event));
+  }
+  if (event->type() == QEvent::HoverEnter || event->type() == QEvent::Enter) {
+    if (watched == formPolyArrow) setHover(kHoverArrow);
+    for (int code : {int(kHoverAngle), int(kHoverAddMode), int(kHoverAutoplot), int(kHoverDelta),
+                     kHoverDelta + 1, kHoverDelta + 2, kHoverDelta + 3, int(kHoverDegree)}) {
+      if (watched == fieldOfCode(code)) setHover(code);
+    }
+    if (watched == MsgText || watched == GroupBox1 || watched == GroupBox2 || watched == PolyGrid) {
+      setHover(kHoverNone);
+    }
+  }
+  if (watched == PolyGrid && event->type() == QEvent::FocusIn) selectPolynomialInput();
+  if (watched == Image1 && event->type() == QEvent::MouseButtonPress) {
+    QDesktopServices::openUrl(QUrl(kWebAddress));
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// The keys the window handles itself: F1..F9 choose a slot; while the edit box has the keys,
+// its editing keys and the typed characters go to it, and Enter plots.
+bool TcontrolForm::keyDown(QKeyEvent* event) {
+  const int key = event->key();
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F9) {
+    ws_.selection.hoverSlot = key - Qt::Key_F1 + 1;
+    ws_.selection.selectHoveredSlot();
+    refresh();
+    return true;
+  }
+  const bool modifiers = (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
+  if (!controller_.editorTakesKeys) return false;
+  int editKey = keys::kNone;
+  switch (key) {
+    case Qt::Key_Backspace: editKey = keys::kBackspace; break;
+    case Qt::Key_Delete: editKey = keys::kDelete; break;
+    case Qt::Key_Home: editKey = keys::kHome; break;
+    case Qt::Key_End: editKey = keys::kEnd; break;
+    case Qt::Key_Left: editKey = keys::kLeft; break;
+    case Qt::Key_Up: editKey = keys::kUp; break;
+    case Qt::Key_Right: editKey = keys::kRight; break;
+    case Qt::Key_Down: editKey = keys::kDown; break;
+    default: break;
+  }
+  if (editKey != keys::kNone && !modifiers) {
+    ws_.editor.fedKeyDown(editKey);
+    fedbox->update();
+    return true;
+  }
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    PlotBtnClick();
+    return true;
+  }
+  const QString text = event->text();
+  if (text.size() == 1 && text[0].unicode() < 128 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    ws_.editor.fedKeyPress(static_cast<char>(text[0].unicode()));
+    fedbox->update();
+    return true;
+  }
+  return false;
+}
+
+void TcontrolForm::PlotBtnClick() {
+  switch (controller_.PlotBtnClick()) {
+    case AfterTranslation::AskParameterDomain: VdomainForm->formshow(); break;
+    case AfterTranslation::AskIntegralDomain: XdomainForm->FormShow(); break;
+    default: break;
+  }
+  refresh();
+}
+
+void TcontrolForm::GetBtnClick() {
+  controller_.GetBtnClick();
+  refresh();
+}
+
+void TcontrolForm::clearBtnClick() {
+  controller_.clearBtnClick();
+  refresh();
+}
+
+void TcontrolForm::selectFormulaInput() {
+  controller_.selectFormulaInput();
+  if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+  refresh();
+}
+
+void TcontrolForm::selectPolynomialInput() {
+  controller_.selectPolynomialInput();
+  if (PolyGrid->isEnabled()) PolyGrid->setFocus();
+  refresh();
+}
+
+void TcontrolForm::showSettings() {
+  hoektext->setText(QString::fromStdString(controller_.hoektext()));
+  addtext->setText(QString::fromStdString(controller_.addtext()));
+  showtext->setStyleSheet(QString("color: %1; background: %2;")
+                              .arg(ws_.settings.autoplotMode ? "black" : css(kAutoplotOff),
+                                   css(kSettingsBackground)));
+}
+
+void TcontrolForm::refresh() {
+  MsgText->setText(QString::fromStdString(ws_.MsgText));
+  hoektext->setText(QString::fromStdString(controller_.hoektext()));
+  addtext->setText(QString::fromStdString(controller_.addtext()));
+  FieldLabel* fields[] = {deltatext, Atext, Btext, Ctext};
+  for (int k = 0; k < 4; ++k) {
+    fields[k]->setText(QString::fromStdString(ws_.constantsPanel.texts()[k]));
+  }
+  polyDegreeText->setText(QString::number(ws_.polyDegree));
+  fedbox->setCaretVisible(controller_.editorTakesKeys);
+  fedbox->update();
+  formPolyArrow->update();
+  ColorBox->update();
+  GrafiekBox->update();
+}
+
+void TcontrolForm::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  // Nested rings around a control: light at the top left, dark at the bottom right.
+  auto rings = [&painter](QRect box, int count, auto topLeft, auto bottomRight) {
+    const int l = box.left(), t = box.top(), r = box.right(), b = box.bottom();
+    for (int i = 0; i < count; ++i) {
+      const int d = count - i;
+      painter.setPen(topLeft(i));
+      painter.drawLine(r + d, t - d, l - d, t - d);
+      painter.drawLine(l - d, t - d, l - d, b + d);
+      painter.setPen(bottomRight(i));
+      painter.drawLine(l - d, b + d, r + d, b + d);
+      painter.drawLine(r + d, b + d, r + d, t - d);
+    }
+  };
+  // Around the graph, a raised bevel of five rings; each channel stops at white.
+  rings(GrafiekBox->geometry(), 5,
+        [](int i) { return QColor::fromRgb(0xFFFFFF - i * 0x202020); },
+        [](int i) {
+          const int level = std::min(0xFF, 0x80 + i * 0x20);
+          return QColor(level, level, level);
+        });
+  // Around the edit box, a sunken frame of two rings.
+  rings(fedbox->geometry(), 2, [](int) { return QColor(Qt::black); },
+        [](int) { return QColor(0x80, 0x80, 0x80); });
+}
+
+}  // namespace quorvel

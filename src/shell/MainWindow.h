@@ -1,0 +1,93 @@
+#pragma once
+// The main window (TcontrolForm): the coordinate window with its scale bars, the formula edit
+// box and its buttons, the message line, the settings boxes, the constants, the colour box
+// and the polynomial input. It turns events into calls on the controller and then shows what
+// the workspace holds.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QWidget>
+
+#include "editor/FormulaEditBox.h"
+#include "formula/ColorBox.h"
+#include "plot/DomainDialog.h"
+#include "plot/GrafiekBox.h"
+#include "plot/ScaleBox.h"
+#include "shell/Controller.h"
+#include "shell/Workspace.h"
+
+namespace quorvel {
+
+class FieldLabel;
+class ArrowBox;
+
+// The web address the logo opens.
+inline constexpr const char* kWebAddress = "https://quorvel.org";
+
+class TcontrolForm : public QWidget {
+ public:
+  TcontrolForm(Workspace& workspace, Controller& controller);
+
+  // Shows what the workspace and the controller hold: message line, settings, constants,
+  // degree, caret, and repaints the boxes.
+  void refresh();
+
+  // Components, by the names the program has always used.
+  quorvel::GrafiekBox* GrafiekBox;
+  ScaleBox* vertScaleBox;
+  ScaleBox* HorScaleBox;
+  QPushButton* initscaleBtn;
+  Tkor7ELBox* fedbox;
+  ArrowBox* formPolyArrow;
+  QPushButton* clearBtn;
+  QPushButton* GetBtn;
+  QPushButton* PlotBtn;
+  QLabel* MsgText;
+  QLabel* Image1;
+  FieldLabel* hoektext;
+  FieldLabel* addtext;
+  FieldLabel* showtext;
+  QGroupBox* GroupBox2;
+  FieldLabel* deltatext;
+  FieldLabel* Atext;
+  FieldLabel* Btext;
+  FieldLabel* Ctext;
+  QPushButton* clearConstantsBtn;
+  QLabel* Label1;
+  quorvel::ColorBox* ColorBox;
+  QGroupBox* GroupBox1;
+  FieldLabel* polyDegreeText;
+  QTableWidget* PolyGrid;
+  QTimer* klok;
+  TVdomainForm* VdomainForm;
+  TXdomainForm* XdomainForm;
+
+  void PlotBtnClick();
+  void GetBtnClick();
+  void clearBtnClick();
+  void selectFormulaInput();
+  void selectPolynomialInput();
+  void showSettings();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildLayout();
+  void connectEvents();
+  void setHover(int code);
+  void highlight(int code, bool on);
+  FieldLabel* fieldOfCode(int code) const;
+  bool keyDown(QKeyEvent* event);
+  void klokTimer();
+  void startKlok();
+
+  Workspace& ws_;
+  Controller& controller_;
+};
+
+}  // namespace quorvel
