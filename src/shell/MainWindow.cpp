@@ -15,67 +15,6 @@
 
 namespace quorvel {
 
-// A text field of the window that highlights under the mouse and takes mouse presses: the
-// settings boxes, the constants and the degree.
-class FieldLabel : public QLabel {
- public:
-  FieldLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    setAlignment(Qt::AlignCenter);
-    setFrame(false);
-  }
-  std::function<void(bool left)> onPress;
-  std::function<void()> onRelease;
-
-  // Single border normally, sunken under the mouse.
-  void setFrame(bool sunken) {
-    setFrameStyle(sunken ? (QFrame::Panel | QFrame::Sunken) : (QFrame::Box | QFrame::Plain));
-    setLineWidth(1);
-  }
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override {
-    if (onPress) onPress(event->button() == Qt::LeftButton);
-  }
-  void mouseReleaseEvent(QMouseEvent*) override {
-    if (onRelease) onRelease();
-  }
-};
-
-// The arrow beside the edit box that shows which input is selected: pointing left at the
-// formula box, or up at the coefficient grid. Its frame is white under the mouse.
-class ArrowBox : public QWidget {
- public:
-  ArrowBox(const Controller& controller, QWidget* parent) : QWidget(parent), controller_(controller) {}
-  std::function<void()> onClick;
-  bool lit = false;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    painter.setPen(lit ? Qt::white : Qt::black);
-    painter.drawRect(0, 0, width() - 1, height() - 1);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 160));
-    QPolygon arrow;
-    if (controller_.formulaInputActive) {
-      arrow << QPoint(4, 12) << QPoint(12, 4) << QPoint(12, 9) << QPoint(20, 9) << QPoint(20, 15)
-            << QPoint(12, 15) << QPoint(12, 20);
-    } else {
-      arrow << QPoint(12, 4) << QPoint(20, 12) << QPoint(15, 12) << QPoint(15, 20) << QPoint(9, 20)
-            << QPoint(9, 12) << QPoint(4, 12);
-    }
-    painter.drawPolygon(arrow);
-  }
-  void mousePressEvent(QMouseEvent*) override {
-    if (onClick) onClick();
-  }
-
- private:
-  const Controller& controller_;
-};
-
 namespace {
 
 constexpr Colour kSettingsBackground = rgb(0xF7, 0xE9, 0xA1);  // $A1E9F7
@@ -220,6 +159,12 @@ void TcontrolForm::buildLayout() {
   PolyGrid->setColumnWidth(0, 23);
   PolyGrid->setColumnWidth(1, 115);
   PolyGrid->setFocusPolicy(Qt::ClickFocus);  // no tab stop
+  PolyGrid->setFont(arial(11, false));
+  PolyGrid->setTextElideMode(Qt::ElideNone);
+  PolyGrid->setStyleSheet("QTableWidget::item { padding: 0px; margin: 0px; }");
+  PolyGrid->setWordWrap(false);
+  PolyGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  PolyGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (int row = 0; row < 9; ++row) {
     PolyGrid->setRowHeight(row, 25);
     for (int column = 0; column < 2; ++column) {
@@ -421,7 +366,11 @@ void TcontrolForm::setHover(int code) {
 }
 
 bool TcontrolForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && isActiveWindow()) {
+  if (event->type() == QEvent::KeyPress) {
+    // Keys for this window, seen once: at their first receiver, the focused control or the
+    // window itself (an unhandled key passes on to the parents afterwards).
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (watched != target || target->window() != this) return false;
     return keyDown(static_cast<QKeyEvent*>(event));
   }
   if (event->type() == QEvent::HoverEnter || event->type() == QEvent::Enter) {

@@ -17,12 +17,11 @@
 #include "plot/GrafiekBox.h"
 #include "plot/ScaleBox.h"
 #include "shell/Controller.h"
+#include "shell/WindowControls.h"
 #include "shell/Workspace.h"
 
 namespace quorvel {
 
-class FieldLabel;
-class ArrowBox;
 
 // The web address the logo opens.
 inline constexpr const char* kWebAddress = "https://quorvel.org";

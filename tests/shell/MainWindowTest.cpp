@@ -1,0 +1,237 @@
+// The main window driven as a user drives it: keys into the edit box, clicks on buttons,
+// fields and boxes; checked on what the user sees (message line, fields, picture) and on the
+// slots.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "shell/MainWindow.h"
+#include "shell/QtTextPainter.h"
+
+namespace quorvel {
+namespace {
+
+class MainWindow : public ::testing::Test {
+ protected:
+  QtTextPainter text;
+  Workspace ws{text};
+  Controller controller{ws};
+  TcontrolForm window{ws, controller};
+
+  void SetUp() override {
+    window.show();
+    QApplication::processEvents();
+  }
+  void TearDown() override {
+    window.VdomainForm->hide();
+    window.XdomainForm->hide();
+  }
+
+  void type(const char* keys) {
+    for (const char* c = keys; *c; ++c) {
+      if (*c == '\x01') {
+        QTest::keyClick(&window, Qt::Key_Up);
+      } else if (*c == '\x02') {
+        QTest::keyClick(&window, Qt::Key_Down);
+      } else {
+        QTest::keyClick(&window, *c);
+      }
+    }
+  }
+  void enter() { QTest::keyClick(&window, Qt::Key_Return); }
+  void press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(widget, button, {}, at);
+  }
+  void release(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseRelease(widget, button, {}, at);
+  }
+  void click(QWidget* widget, QPoint at = {5, 5}, Qt::MouseButton button = Qt::LeftButton) {
+    press(widget, at, button);
+    release(widget, at, button);
+  }
+  void move(QWidget* widget, QPoint at) {
+    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(widget, &event);
+  }
+  QString message() const { return window.MsgText->text(); }
+  bool graphAt(double x, double y, int slot) const {
+    const ScaleState& scale = ws.graph.scale;
+    const Picture& picture = ws.graph.picture;
+    const int column = scale.WorldToColumn(x);
+    const int row = scale.WorldToRow(y);
+    for (int dy = -1; dy <= 1; ++dy) {
+      if (picture.pixel(column, row + dy) == ws.slotColours[slot]) return true;
+    }
+    return false;
+  }
+};
+
+TEST_F(MainWindow, StartsAsItAlwaysHas) {
+  EXPECT_EQ(window.windowTitle(), "Quorvel");
+  EXPECT_EQ(window.size(), QSize(1030, 948));
+  EXPECT_EQ(window.hoektext->text(), "RADIALEN");
+  EXPECT_EQ(window.addtext->text(), "TOEVOEGEN");
+  EXPECT_EQ(window.deltatext->text(), "1");
+  EXPECT_EQ(window.Atext->text(), "0,0");
+  EXPECT_EQ(window.polyDegreeText->text(), "2");
+  EXPECT_EQ(window.PolyGrid->item(0, 1)->text(), "coefficient");
+  EXPECT_EQ(window.PolyGrid->item(8, 0)->text(), "7");
+  EXPECT_EQ(ws.selection.selectedSlot, 1);  // the colour box has been painted
+  EXPECT_EQ(ws.graph.picture.pixel(400, 123), rgb(1, 0, 255));  // the grid is drawn
+  EXPECT_EQ(window.GrafiekBox->geometry(), QRect(20, 45, 801, 801));
+}
+
+TEST_F(MainWindow, TypeAFormulaWithASuperscriptAndPlotIt) {
+  type("y=0,5x\x01" "2\x02-3");
+  EXPECT_EQ(ws.editor.fedGetText(), "y=0,5x^(2)-3");
+  enter();
+  EXPECT_EQ(message(), "1 : OK");
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotFunction);
+  EXPECT_TRUE(graphAt(2, -1, 1));
+  EXPECT_TRUE(graphAt(-4, 5, 1));
+  type("+");
+  enter();
+  EXPECT_EQ(message(), "1 : constante of variabele ontbreekt");
+  EXPECT_EQ(ws.formulas.formulas[1].text, "y=0,5x^(2)-3");  // the slot keeps its formula
+}
+
+TEST_F(MainWindow, FunctionKeysChooseTheSlot) {
+  QTest::keyClick(&window, Qt::Key_F3);
+  EXPECT_EQ(ws.selection.selectedSlot, 3);
+  type("y=2");
+  click(window.PlotBtn);
+  EXPECT_EQ(message(), "3 : OK");
+  EXPECT_EQ(ws.formulas.slotKind[3], kSlotFunction);
+  EXPECT_TRUE(graphAt(-7, 2, 3));
+}
+
+TEST_F(MainWindow, LoadAndClearTheEditBox) {
+  type("y=x\x01" "3");
+  enter();
+  click(window.clearBtn);
+  EXPECT_EQ(ws.editor.count(), 0);
+  click(window.GetBtn);  // "laad": the slot's formula back into the box
+  EXPECT_EQ(ws.editor.fedGetText(), "y=x^(3)");
+  EXPECT_TRUE(ws.editor.at(4).superscript);
+  QTest::keyClick(&window, Qt::Key_F4);
+  click(window.clearBtn);
+  click(window.GetBtn);  // an empty slot: nothing happens
+  EXPECT_EQ(ws.editor.count(), 0);
+}
+
+TEST_F(MainWindow, SettingsBoxesToggle) {
+  click(window.hoektext);
+  EXPECT_EQ(window.hoektext->text(), "GRADEN");
+  EXPECT_TRUE(ws.settings.degreesMode);
+  click(window.addtext, {5, 5}, Qt::RightButton);
+  EXPECT_EQ(window.addtext->text(), "VERVANGEN");
+  click(window.showtext);
+  EXPECT_TRUE(ws.settings.autoplotMode);
+  click(window.hoektext);
+  EXPECT_EQ(window.hoektext->text(), "RADIALEN");
+}
+
+TEST_F(MainWindow, ConstantFieldsFollowTheMouseButtons) {
+  click(window.Atext);
+  EXPECT_EQ(window.Atext->text(), "1,0");
+  click(window.Atext, {5, 5}, Qt::RightButton);
+  click(window.Atext, {5, 5}, Qt::RightButton);
+  EXPECT_EQ(window.Atext->text(), "-1,0");
+  click(window.deltatext, {5, 5}, Qt::RightButton);
+  EXPECT_EQ(window.deltatext->text(), "0,5");
+  click(window.Ctext);
+  EXPECT_EQ(window.Ctext->text(), "0,5");
+  EXPECT_FALSE(window.klok->isActive());  // released: no repeat
+}
+
+TEST_F(MainWindow, HoldingAConstantRepeatsIt) {
+  press(window.Btext, {5, 5});
+  EXPECT_TRUE(window.klok->isActive());
+  EXPECT_EQ(window.klok->interval(), 300);
+  QTest::qWait(700);
+  release(window.Btext, {5, 5});
+  EXPECT_GE(ws.constants.b, 3);  // once at once, then after 300 and 275 ms
+  EXPECT_FALSE(window.klok->isActive());
+}
+
+TEST_F(MainWindow, ColourBoxShowsWhatTheSlotsHold) {
+  type("y=x");
+  enter();
+  move(window.ColorBox, {45, 45});
+  EXPECT_EQ(message(), "");
+  move(window.ColorBox, {5, 5});
+  EXPECT_EQ(message(), "y=x");
+  click(window.ColorBox, {75, 15});
+  EXPECT_EQ(ws.selection.selectedSlot, 3);
+}
+
+TEST_F(MainWindow, ParametricFormulaAsksForItsDomain) {
+  type("y=sin(3v);x=4cos(2v)");
+  enter();
+  ASSERT_TRUE(window.VdomainForm->isVisible());
+  EXPECT_FALSE(window.isEnabled());
+  EXPECT_EQ(window.VdomainForm->msg->text(), "<ESC> sluiten");
+  window.VdomainForm->Vbegin->setText("0");
+  window.VdomainForm->Vend->setText("6,28");
+  window.VdomainForm->Vsteps->setText("9");
+  click(window.VdomainForm->toepBtn);
+  EXPECT_EQ(window.VdomainForm->msg->text(), "10 < stappen < 1000");
+  EXPECT_TRUE(window.VdomainForm->isVisible());
+  window.VdomainForm->Vsteps->setText("500");
+  click(window.VdomainForm->toepBtn);
+  EXPECT_FALSE(window.VdomainForm->isVisible());
+  EXPECT_TRUE(window.isEnabled());
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotParametric);
+  EXPECT_EQ(ws.formulas.formulas[1].domainSteps, 500);
+  EXPECT_TRUE(graphAt(4, 0, 1));  // v = 0: (4, 0)
+  // Asked again, the window shows the stored domain.
+  enter();
+  EXPECT_EQ(window.VdomainForm->Vend->text(), "6,28");
+  QTest::keyClick(window.VdomainForm, Qt::Key_Escape);
+  EXPECT_FALSE(window.VdomainForm->isVisible());
+}
+
+TEST_F(MainWindow, IntegralAsksForItsDomain) {
+  type("y=i:1");
+  enter();
+  ASSERT_TRUE(window.XdomainForm->isVisible());
+  window.XdomainForm->Edit1->setText("-12");
+  window.XdomainForm->Edit2->setText("3");
+  click(window.XdomainForm->toepBtn);
+  EXPECT_EQ(window.XdomainForm->msg->text(), "domein buiten bereik");
+  window.XdomainForm->Edit1->setText("-2");
+  window.XdomainForm->Edit2->setText("2");
+  click(window.XdomainForm->toepBtn);
+  EXPECT_FALSE(window.XdomainForm->isVisible());
+  EXPECT_TRUE(graphAt(0, 2, 1));
+  EXPECT_TRUE(graphAt(1, 3, 1));
+}
+
+TEST_F(MainWindow, ScaleBarsScrollAndZoom) {
+  move(window.HorScaleBox, {580, 10});  // ">>"
+  click(window.HorScaleBox, {580, 10});
+  EXPECT_DOUBLE_EQ(ws.graph.scale.centreX, 1);
+  click(window.HorScaleBox, {580, 10}, Qt::RightButton);
+  EXPECT_DOUBLE_EQ(ws.graph.scale.centreX, 0);
+  move(window.vertScaleBox, {10, 235});  // zoom out y
+  click(window.vertScaleBox, {10, 235});
+  EXPECT_EQ(ws.graph.scale.zoomLevelY, 10);
+  move(window.HorScaleBox, {46, 10});  // the first quadrant arrow: y axis at column 40
+  click(window.HorScaleBox, {46, 10});
+  EXPECT_EQ(ws.graph.scale.WorldToColumn(0), 40);
+  click(window.initscaleBtn);
+  EXPECT_EQ(ws.graph.scale.WorldToColumn(0), 400);
+  EXPECT_EQ(ws.graph.scale.zoomLevelY, 9);
+}
+
+TEST_F(MainWindow, CrossHairReadsTheWorldCoordinates) {
+  move(window.GrafiekBox, {440, 360});
+  EXPECT_DOUBLE_EQ(ws.graph.scale.cursorWorldX, 1);
+  EXPECT_DOUBLE_EQ(ws.graph.scale.cursorWorldY, 1);
+}
+
+}  // namespace
+}  // namespace quorvel
