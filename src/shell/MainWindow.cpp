@@ -383,6 +383,17 @@ bool TcontrolForm::eventFilter(QObject* watched, QEvent* event) {
       setHover(kHoverNone);
     }
   }
+  if (event->type() == QEvent::HoverLeave || event->type() == QEvent::Leave) {
+    // Off a highlighted control, onto the window's background.
+    const bool coded = watched == formPolyArrow || watched == ColorBox || watched == GrafiekBox ||
+                       watched == vertScaleBox || watched == HorScaleBox;
+    bool field = false;
+    for (int code : {int(kHoverAngle), int(kHoverAddMode), int(kHoverAutoplot), int(kHoverDelta),
+                     kHoverDelta + 1, kHoverDelta + 2, kHoverDelta + 3, int(kHoverDegree)}) {
+      field |= watched == fieldOfCode(code);
+    }
+    if (coded || field) setHover(kHoverNone);
+  }
   if (watched == PolyGrid && event->type() == QEvent::FocusIn) selectPolynomialInput();
   if (watched == Image1 && event->type() == QEvent::MouseButtonPress) {
     QDesktopServices::openUrl(QUrl(kWebAddress));

@@ -233,5 +233,21 @@ TEST_F(MainWindow, CrossHairReadsTheWorldCoordinates) {
   EXPECT_DOUBLE_EQ(ws.graph.scale.cursorWorldY, 1);
 }
 
+TEST_F(MainWindow, HighlightFollowsTheMouse) {
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(window.addtext, &enter);
+  EXPECT_EQ(controller.hoverCode, kHoverAddMode);
+  EXPECT_EQ(window.addtext->frameShadow(), QFrame::Sunken);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(window.addtext, &leave);
+  EXPECT_EQ(controller.hoverCode, kHoverNone);
+  EXPECT_EQ(window.addtext->frameShadow(), QFrame::Plain);
+  // While a keyboard command runs, the mouse changes no highlight.
+  ws.settings.keyboardMode = true;
+  QApplication::sendEvent(window.showtext, &enter);
+  EXPECT_EQ(controller.hoverCode, kHoverNone);
+  EXPECT_EQ(window.showtext->frameShadow(), QFrame::Plain);
+}
+
 }  // namespace
 }  // namespace quorvel
