@@ -2,6 +2,11 @@
 
 namespace quorvel {
 
+Controller::Controller(Workspace& workspace) : ws_(workspace) {
+  menu.executeCommand = [this](int command) { executeCommand(command); };
+  menu.hoverMenu = [this] { setHover(kHoverMenu, true); };
+}
+
 int Controller::selectedSlot() {
   if (ws_.selection.selectedSlot == 0) ws_.selection.paintColorBox();
   return ws_.selection.selectedSlot;
@@ -22,7 +27,16 @@ AfterTranslation Controller::PlotBtnClick() {
   const int slot = selectedSlot();
   const TranslationOutcome outcome = ws_.formulas.translateFormula(slot, ws_.editor.fedGetText());
   ws_.MsgText = outcome.message;
-  if (outcome.next == AfterTranslation::Plot) ws_.graph.PlotSlot(slot);
+  switch (outcome.next) {
+    case AfterTranslation::Plot: ws_.graph.PlotSlot(slot); break;
+    case AfterTranslation::AskParameterDomain:
+      if (shell) shell->askParameterDomain();
+      break;
+    case AfterTranslation::AskIntegralDomain:
+      if (shell) shell->askIntegralDomain();
+      break;
+    case AfterTranslation::Nothing: break;
+  }
   return outcome.next;
 }
 
@@ -38,7 +52,11 @@ void Controller::GetBtnClick() {
 }
 
 void Controller::clearBtnClick() {
-  if (formulaInputActive) ws_.editor.fedClear();
+  if (formulaInputActive) {
+    ws_.editor.fedClear();
+  } else {
+    ws_.poly.ResetPolyGrid();
+  }
 }
 
 ParameterDomainCheck Controller::applyParameterDomain(std::string_view begin,
@@ -77,10 +95,11 @@ void Controller::toggleSetting(int code) {
 std::string Controller::hoektext() const { return ws_.settings.degreesMode ? kDegrees : kRadians; }
 std::string Controller::addtext() const { return ws_.settings.replaceMode ? kReplaceMode : kAddMode; }
 
-int Controller::setHover(int code) {
-  if (ws_.settings.keyboardMode || code == hoverCode) return hoverCode;
+int Controller::setHover(int code, bool force) {
+  if ((ws_.settings.keyboardMode && !force) || code == hoverCode) return hoverCode;
   const int old = hoverCode;
   hoverCode = code;
+  if (old == kHoverMenu) menu.removeTitleHighlight();
   if (old == kHoverColorBox) {
     if (auto message = ws_.selection.hoverSelected(ws_.formulas)) ws_.MsgText = *message;
   }
@@ -110,10 +129,7 @@ void Controller::degreeUp() {
   if (ws_.settings.autoplotMode) ws_.graph.RefineAfterRelease();
 }
 
-void Controller::StepPolyDegree(int code) {
-  if (code == 8 && ws_.polyDegree < 7) ++ws_.polyDegree;
-  if (code == 9 && ws_.polyDegree > 0) --ws_.polyDegree;
-}
+void Controller::StepPolyDegree(int code) { ws_.poly.StepPolyDegree(code); }
 
 void Controller::klokTimer() {
   if (repeatAction >= 0 && repeatAction <= 7) {

@@ -9,6 +9,7 @@
 
 #include "plot/DomainInput.h"
 #include "plot/ScaleButtons.h"
+#include "shell/Menu.h"
 #include "shell/Workspace.h"
 
 namespace quorvel {
@@ -35,9 +36,60 @@ inline constexpr const char* kAddMode = "TOEVOEGEN";
 inline constexpr const char* kReplaceMode = "VERVANGEN";
 inline constexpr const char* kAutoplot = "AUTOPLOT";
 
+// What only the window can do for a command.
+class ShellActions {
+ public:
+  virtual ~ShellActions() = default;
+  virtual void copyPictureToClipboard() = 0;
+  virtual void savePictureAsBitmap() = 0;  // asks for the file name first
+  virtual void closeProgram() = 0;
+  // The domain windows, which plot the slot when their values are accepted.
+  virtual void askParameterDomain() = 0;
+  virtual void askIntegralDomain() = 0;
+};
+
+// The Alt-letter command in progress.
+enum AltCommand : int {
+  kAltNone = 0,
+  kAltDegree = 1,     // D
+  kAltConstants = 2,  // C
+  kAltSettings = 3,   // M
+  kAltScroll = 4,     // S
+  kAltZoom = 5,       // Z
+  kAltQuadrant = 6,   // Q
+  kAltB = 7,          // B: bitmap to the clipboard (C), graph file (F), bitmap file (P)
+  kAltFunctions = 9,  // F
+};
+
+// The modifiers held with a key.
+struct KeyModifiers {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+};
+
 class Controller {
  public:
-  explicit Controller(Workspace& workspace) : ws_(workspace) {}
+  explicit Controller(Workspace& workspace);
+
+  ShellActions* shell = nullptr;
+  Menu menu;
+
+  // ---- Commands: every menu entry and command key ends here.
+  void executeCommand(int n);
+  void restartAll();
+
+  // ---- Keys, as the window sees them first. Key codes are the program's (common/Keys.h).
+  int altCommand = kAltNone;
+  int settingsCursor = kHoverAddMode;
+  int constantsCursor = 2;
+  bool swallowKeyPress = false;
+  // Returns whether the key is consumed.
+  bool FormKeyDown(int key, KeyModifiers modifiers);
+  // A typed character; returns whether it is consumed (otherwise it goes to the focused
+  // control, the coefficient grid).
+  bool FormKeyPress(char ch);
+  void FormKeyUp(int key);
 
   // ---- Inputs
   bool formulaInputActive = true;  // the edit box (true) or the coefficient grid
@@ -45,7 +97,7 @@ class Controller {
   void selectFormulaInput();
   void selectPolynomialInput();
 
-  // ---- Buttons. PlotBtnClick tells whether a domain must be asked for first.
+  // ---- Buttons. PlotBtnClick plots, or asks for the domain first; it tells which.
   AfterTranslation PlotBtnClick();
   void GetBtnClick();
   void clearBtnClick();
@@ -61,7 +113,8 @@ class Controller {
 
   // ---- Highlight under the mouse. Returns the code that was highlighted before.
   int hoverCode = kHoverNone;
-  int setHover(int code);
+  // `force`: a keyboard command highlights even while the mouse may not.
+  int setHover(int code, bool force = false);
 
   // ---- Held buttons: constant fields (field 0..3: step, a, b, c), the degree, the scale
   // bars; the timer ticks repeat `repeatAction`.
@@ -88,6 +141,10 @@ class Controller {
 
  private:
   int selectedSlot();
+  void finishAltCommand();
+  void altKey(int key);
+  void lookUpAltKey(int key);
+  void substituteSelected();
 
   Workspace& ws_;
 };

@@ -1,7 +1,9 @@
 #include "shell/MainWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +13,7 @@
 #include <QUrl>
 
 #include "common/Keys.h"
+#include "plot/BitmapFile.h"
 #include "shell/QtTextPainter.h"
 
 namespace quorvel {
@@ -73,13 +76,15 @@ TcontrolForm::TcontrolForm(Workspace& workspace, Controller& controller)
   move(100, 5);
   buildLayout();
   connectEvents();
+  controller_.shell = this;
 
   // Start-up, in the program's order: constants, settings, polynomial input, colours, slots,
   // scale, formula input, edit box.
   ws_.constantsPanel.ResetConstants();
   ws_.settings = Settings{};
   showtext->setStyleSheet(QString("color: %1; background: %2;").arg(css(kAutoplotAtStart), css(kSettingsBackground)));
-  ws_.polyDegree = 2;
+  ws_.poly.ResetPolyGrid();
+  ws_.poly.polyDegree = 2;
   ws_.slotColours = kDefaultSlotColours;
   for (int slot = 1; slot <= kSlotCount; ++slot) ws_.formulas.slotKind[slot] = kSlotEmpty;
   ws_.graph.ResetScale();
@@ -179,9 +184,18 @@ void TcontrolForm::buildLayout() {
   PolyGrid->item(0, 0)->setText("X ^");
   PolyGrid->item(0, 1)->setText("coefficient");
 
+  PolyGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);  // the window edits the cells
+  PolyGrid->setSelectionMode(QAbstractItemView::NoSelection);
+
   klok = new QTimer(this);
   VdomainForm = new TVdomainForm(this);
   XdomainForm = new TXdomainForm(this);
+  menuBar = std::make_unique<MenuWidget>(controller_.menu, this);
+}
+
+TcontrolForm::~TcontrolForm() {
+  qApp->removeEventFilter(this);
+  controller_.shell = nullptr;
 }
 
 void TcontrolForm::connectEvents() {
@@ -234,6 +248,11 @@ void TcontrolForm::connectEvents() {
     refresh();
   });
   connect(klok, &QTimer::timeout, this, [this] { klokTimer(); });
+  connect(PolyGrid, &QTableWidget::cellClicked, this, [this](int row, int) {
+    if (row >= 1) ws_.poly.currentRow = row;
+    selectPolynomialInput();
+  });
+  menuBar->onChange = [this] { refresh(); };
 
   // Settings boxes: any button toggles.
   for (auto [box, code] : {std::pair{hoektext, int(kHoverAngle)}, {addtext, int(kHoverAddMode)},
@@ -358,14 +377,24 @@ void TcontrolForm::highlight(int code, bool on) {
 }
 
 void TcontrolForm::setHover(int code) {
-  const int old = controller_.setHover(code);
-  if (old == controller_.hoverCode) return;
-  highlight(old, false);
-  highlight(code, true);
+  controller_.setHover(code);
+  showHighlight();
   MsgText->setText(QString::fromStdString(ws_.MsgText));
 }
 
+void TcontrolForm::showHighlight() {
+  if (shownHover_ == controller_.hoverCode) return;
+  highlight(shownHover_, false);
+  shownHover_ = controller_.hoverCode;
+  highlight(shownHover_, true);
+}
+
 bool TcontrolForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt &&
+      watched == this) {
+    controller_.FormKeyUp(keys::kAlt);
+    refresh();
+  }
   if (event->type() == QEvent::KeyPress) {
     // Keys for this window, seen once: at their first receiver, the focused control or the
     // window itself (an unhandled key passes on to the parents afterwards).
@@ -402,56 +431,83 @@ bool TcontrolForm::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-// The keys the window handles itself: F1..F9 choose a slot; while the edit box has the keys,
-// its editing keys and the typed characters go to it, and Enter plots.
-bool TcontrolForm::keyDown(QKeyEvent* event) {
-  const int key = event->key();
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F9) {
-    ws_.selection.hoverSlot = key - Qt::Key_F1 + 1;
-    ws_.selection.selectHoveredSlot();
-    refresh();
-    return true;
-  }
-  const bool modifiers = (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
-  if (!controller_.editorTakesKeys) return false;
-  int editKey = keys::kNone;
+namespace {
+
+// The program's key code of a Qt key.
+int programKey(int key) {
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F10) return keys::kF1 + (key - Qt::Key_F1);
   switch (key) {
-    case Qt::Key_Backspace: editKey = keys::kBackspace; break;
-    case Qt::Key_Delete: editKey = keys::kDelete; break;
-    case Qt::Key_Home: editKey = keys::kHome; break;
-    case Qt::Key_End: editKey = keys::kEnd; break;
-    case Qt::Key_Left: editKey = keys::kLeft; break;
-    case Qt::Key_Up: editKey = keys::kUp; break;
-    case Qt::Key_Right: editKey = keys::kRight; break;
-    case Qt::Key_Down: editKey = keys::kDown; break;
-    default: break;
+    case Qt::Key_Backspace: return keys::kBackspace;
+    case Qt::Key_Tab: return keys::kTab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return keys::kEnter;
+    case Qt::Key_Shift: return keys::kShift;
+    case Qt::Key_Control: return keys::kControl;
+    case Qt::Key_Alt: return keys::kAlt;
+    case Qt::Key_Escape: return keys::kEscape;
+    case Qt::Key_End: return keys::kEnd;
+    case Qt::Key_Home: return keys::kHome;
+    case Qt::Key_Left: return keys::kLeft;
+    case Qt::Key_Up: return keys::kUp;
+    case Qt::Key_Right: return keys::kRight;
+    case Qt::Key_Down: return keys::kDown;
+    case Qt::Key_Delete: return keys::kDelete;
+    case Qt::Key_Period: return keys::kFullStop;
+    default: return keys::kNone;
   }
-  if (editKey != keys::kNone && !modifiers) {
-    ws_.editor.fedKeyDown(editKey);
-    fedbox->update();
-    return true;
-  }
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-    PlotBtnClick();
-    return true;
-  }
+}
+
+}  // namespace
+
+// Every key reaches the controller first: as a key going down, and, when it types a
+// character and Alt is not held, as that character. What neither takes goes to the
+// coefficient grid's filter while the grid is the input.
+bool TcontrolForm::keyDown(QKeyEvent* event) {
+  const Qt::KeyboardModifiers qt = event->modifiers();
+  const KeyModifiers modifiers{(qt & Qt::ShiftModifier) != 0, (qt & Qt::ControlModifier) != 0,
+                               (qt & Qt::AltModifier) != 0 || event->key() == Qt::Key_Alt};
+  bool consumed = controller_.FormKeyDown(programKey(event->key()), modifiers);
   const QString text = event->text();
-  if (text.size() == 1 && text[0].unicode() < 128 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-    ws_.editor.fedKeyPress(static_cast<char>(text[0].unicode()));
-    fedbox->update();
-    return true;
+  if (!modifiers.alt && text.size() == 1 && text[0].unicode() < 128) {
+    const char ch = static_cast<char>(text[0].unicode());
+    if (controller_.FormKeyPress(ch)) {
+      consumed = true;
+    } else if (!controller_.formulaInputActive) {
+      ws_.poly.PolyGridKeyPress(ch, ws_.selection.selectedSlot);
+      consumed = true;
+    }
   }
-  return false;
+  refresh();
+  return consumed;
 }
 
 void TcontrolForm::PlotBtnClick() {
-  switch (controller_.PlotBtnClick()) {
-    case AfterTranslation::AskParameterDomain: VdomainForm->formshow(); break;
-    case AfterTranslation::AskIntegralDomain: XdomainForm->FormShow(); break;
-    default: break;
-  }
+  controller_.PlotBtnClick();
   refresh();
 }
+
+void TcontrolForm::askParameterDomain() { VdomainForm->formshow(); }
+void TcontrolForm::askIntegralDomain() { XdomainForm->FormShow(); }
+
+void TcontrolForm::copyPictureToClipboard() {
+  const Picture& picture = ws_.graph.picture;
+  const QImage image(reinterpret_cast<const uchar*>(picture.data()), picture.width(),
+                     picture.height(), picture.width() * 4, QImage::Format_RGB32);
+  QApplication::clipboard()->setImage(image.copy());
+}
+
+void TcontrolForm::savePictureAsBitmap() {
+  QFileDialog dialog(this);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilter("bitmap (*.bmp)");
+  dialog.setDefaultSuffix("bmp");
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  writeBitmapFile(ws_.graph.picture, dialog.selectedFiles().front().toStdString());
+}
+
+void TcontrolForm::closeProgram() { close(); }
 
 void TcontrolForm::GetBtnClick() {
   controller_.GetBtnClick();
@@ -491,12 +547,30 @@ void TcontrolForm::refresh() {
   for (int k = 0; k < 4; ++k) {
     fields[k]->setText(QString::fromStdString(ws_.constantsPanel.texts()[k]));
   }
-  polyDegreeText->setText(QString::number(ws_.polyDegree));
+  polyDegreeText->setText(QString::number(ws_.poly.polyDegree));
+  showPolyGrid();
+  showHighlight();
+  menuBar->refresh();
+  // The focus follows the input: none for the edit box (the window hands it the keys), the
+  // grid for the polynomial input.
+  if (controller_.formulaInputActive && PolyGrid->hasFocus()) PolyGrid->clearFocus();
+  if (!controller_.formulaInputActive && !PolyGrid->hasFocus() && PolyGrid->isEnabled()) {
+    PolyGrid->setFocus();
+  }
   fedbox->setCaretVisible(controller_.editorTakesKeys);
   fedbox->update();
   formPolyArrow->update();
   ColorBox->update();
   GrafiekBox->update();
+}
+
+void TcontrolForm::showPolyGrid() {
+  for (int row = 1; row <= kCoefficients; ++row) {
+    QTableWidgetItem* cell = PolyGrid->item(row, 1);
+    cell->setText(QString::fromStdString(ws_.poly.cells[row]));
+    const bool current = !controller_.formulaInputActive && row == ws_.poly.currentRow;
+    cell->setBackground(current ? QColor(Qt::white) : QColor::fromRgb(kGridCells));
+  }
 }
 
 void TcontrolForm::paintEvent(QPaintEvent*) {

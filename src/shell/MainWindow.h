@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 #include "editor/FormulaEditBox.h"
 #include "formula/ColorBox.h"
@@ -17,6 +18,7 @@
 #include "plot/GrafiekBox.h"
 #include "plot/ScaleBox.h"
 #include "shell/Controller.h"
+#include "shell/MenuWidget.h"
 #include "shell/WindowControls.h"
 #include "shell/Workspace.h"
 
@@ -26,9 +28,10 @@ namespace quorvel {
 // The web address the logo opens.
 inline constexpr const char* kWebAddress = "https://quorvel.org";
 
-class TcontrolForm : public QWidget {
+class TcontrolForm : public QWidget, public ShellActions {
  public:
   TcontrolForm(Workspace& workspace, Controller& controller);
+  ~TcontrolForm() override;
 
   // Shows what the workspace and the controller hold: message line, settings, constants,
   // degree, caret, and repaints the boxes.
@@ -63,6 +66,14 @@ class TcontrolForm : public QWidget {
   QTimer* klok;
   TVdomainForm* VdomainForm;
   TXdomainForm* XdomainForm;
+  std::unique_ptr<MenuWidget> menuBar;
+
+  // What commands ask of the window.
+  void copyPictureToClipboard() override;
+  void savePictureAsBitmap() override;
+  void closeProgram() override;
+  void askParameterDomain() override;
+  void askIntegralDomain() override;
 
   void PlotBtnClick();
   void GetBtnClick();
@@ -79,14 +90,17 @@ class TcontrolForm : public QWidget {
   void buildLayout();
   void connectEvents();
   void setHover(int code);
+  void showHighlight();
   void highlight(int code, bool on);
   FieldLabel* fieldOfCode(int code) const;
   bool keyDown(QKeyEvent* event);
+  void showPolyGrid();
   void klokTimer();
   void startKlok();
 
   Workspace& ws_;
   Controller& controller_;
+  int shownHover_ = kHoverNone;  // the highlight on screen
 };
 
 }  // namespace quorvel

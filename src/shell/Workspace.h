@@ -7,6 +7,7 @@
 
 #include "common/Settings.h"
 #include "editor/FormulaEditor.h"
+#include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
 #include "formula/SlotSelection.h"
 #include "plot/Constants.h"
@@ -34,7 +35,7 @@ class Workspace {
   ConstantsPanel constantsPanel;
   FormulaEditor editor;    // the formula edit box
   SlotSelection selection;
-  int polyDegree = 2;      // the degree shown beside the coefficient grid
+  PolyInput poly;          // polynomials of the slots and the coefficient grid
 
   // After a graph file is loaded: every filled slot translated again and plotted.
   void retranslateAll();

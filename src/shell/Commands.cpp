@@ -1,0 +1,78 @@
+// The numbered commands of the menu and the command keys, run through one dispatcher.
+// Commands of parts that are not built yet do nothing but empty the message line and close
+// the menu.
+
+#include "shell/Controller.h"
+
+namespace quorvel {
+
+inline constexpr const char* kNoFormula = "geen formule/polynoom";
+inline constexpr const char* kToClipboard = "grafieken --> klembord";
+
+void Controller::executeCommand(int n) {
+  ws_.MsgText.clear();
+  switch (n) {
+    case 2: restartAll(); break;
+    case 4:  // "verwijderen"
+      ws_.formulas.slotKind[selectedSlot()] = kSlotEmpty;
+      ws_.graph.RedrawAll();
+      break;
+    case 5:  // "wissen" (grafieken)
+      for (int slot = 1; slot <= kSlotCount; ++slot) ws_.formulas.slotKind[slot] = kSlotEmpty;
+      ws_.graph.RedrawAll();
+      break;
+    case 6: ws_.graph.RedrawAll(); break;  // "herschrijven"
+    case 10: substituteSelected(); break;  // "subst. abc"
+    case 26:                               // "--> klembord"
+      if (shell) shell->copyPictureToClipboard();
+      ws_.MsgText = kToClipboard;
+      break;
+    case 29:  // "--> disk"
+      if (shell) shell->savePictureAsBitmap();
+      break;
+    case 99:  // "sluiten"
+      if (shell) shell->closeProgram();
+      break;
+    default: break;
+  }
+  menu.closeMenu();
+  ws_.settings.keyboardMode = false;
+}
+
+// Everything back to the start but the settings, the colours and the personal text.
+void Controller::restartAll() {
+  for (int slot = 1; slot <= kSlotCount; ++slot) ws_.formulas.slotKind[slot] = kSlotEmpty;
+  ws_.constantsPanel.ResetConstants();
+  ws_.graph.ResetScale();
+  ws_.graph.DrawGrid();
+  ws_.graph.ShowPicture();
+  ws_.poly.ResetPolyGrid();
+  ws_.editor.fedClear();
+  selectFormulaInput();
+}
+
+void Controller::substituteSelected() {
+  const int slot = selectedSlot();
+  const uint8_t kind = ws_.formulas.slotKind[slot];
+  if (kind == kSlotEmpty) {
+    ws_.MsgText = kNoFormula;
+  } else if (kind == kSlotPolynomial) {
+    // The polynomial's constant coefficients get the present values of a, b, c.
+    TPolynoom& polynomial = ws_.poly.polySlots[slot];
+    const double values[] = {0, ws_.constants.a, ws_.constants.b, ws_.constants.c};
+    for (int i = 0; i < kCoefficients; ++i) {
+      if (polynomial.kind[i] != 0) {
+        polynomial.coef[i] = values[polynomial.kind[i]];
+        polynomial.kind[i] = 0;
+      }
+    }
+  } else {
+    const ConstantsPanel& panel = ws_.constantsPanel;
+    const auto failure = ws_.formulas.substituteABC(
+        slot, {ws_.constants.a, ws_.constants.b, ws_.constants.c},
+        {panel.Atext(), panel.Btext(), panel.Ctext()});
+    if (failure) ws_.MsgText = *failure;
+  }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,256 @@
+#include "shell/Menu.h"
+
+#include "common/Keys.h"
+
+namespace quorvel {
+
+// In storage order; the order on screen follows the ids.
+const std::array<MenuEntry, kMenuEntryCount> menuEntries = {{
+    {1, 0, 0xFF0000, "algemeen"},       {2, 0, 0xFF0000, "form / poly"},
+    {3, 0, 0xFF0000, "grafieken"},      {4, 0, 0xFF0000, "punten"},
+    {5, 0, 0xFF0000, "info"},           {6, 28, 0xFF0000, "help"},
+    {11, 2, 0x0000E8, "herstart"},      {12, 24, 0xC00000, "bewaar"},
+    {13, 25, 0xC00000, "open"},         {14, 0, 0x000000, "snap"},
+    {15, 1, 0x707070, "..........."},   {16, 99, 0xC00000, "sluiten"},
+    {21, 4, 0x0000E8, "verwijderen"},   {22, 10, 0xC00000, "subst. abc"},
+    {23, 31, 0xC00000, "oppervlakte"},  {24, 30, 0x000000, "tabellen"},
+    {25, 0, 0x606060, "poly >>"},       {31, 5, 0x0000E8, "wissen"},
+    {32, 20, 0x900090, "kleuren"},      {33, 6, 0x000000, "herschrijven"},
+    {42, 7, 0x000000, "tabel"},         {43, 0, 0x606060, "maak >>"},
+    {41, 9, 0x0000E8, "wissen"},        {51, 27, 0xFF0000, "over ..."},
+    {52, 34, 0xFF0000, "status"},       {53, 35, 0xFF0000, "condities"},
+    {141, 29, 0x900000, "--> disk"},    {142, 26, 0x900090, "--> klembord"},
+    {251, 11, 0x000000, "plus"},        {252, 12, 0x000000, "min"},
+    {253, 13, 0x000000, "keer"},        {254, 14, 0x000000, "afronden"},
+    {255, 15, 0x000000, "differentiëren"}, {256, 16, 0x000000, "integreren"},
+    {257, 0, 0x606060, "spiegelen >>"}, {432, 8, 0x000000, "polynoom"},
+    {431, 36, 0x000000, "lijn"},        {433, 33, 0x000000, "cirkel"},
+    {434, 0, 0x000000, "exp.functie y="}, {2571, 17, 0x000000, "om X-as"},
+    {2572, 18, 0x000000, "om Y-as"},    {2573, 19, 0x000000, "om (0,0)"},
+    {4341, 44, 0x000000, "ab^x"},       {4342, 45, 0x000000, "ae^(bx)"},
+    {4343, 41, 0x000000, "ab^x+c"},     {4344, 42, 0x000000, "ae^(bx)+c"},
+    {4345, 43, 0x000000, "e^(ax^2+bx+c)"},
+}};
+
+int levelOf(int id) {
+  int digits = 0;
+  for (; id > 0; id /= 10) ++digits;
+  return digits - 1;
+}
+
+namespace {
+
+int entryWithId(int id) {
+  for (int i = 0; i < kMenuEntryCount; ++i) {
+    if (menuEntries[i].id == id) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+bool exists(int id) { return entryWithId(id) >= 0; }
+
+int Menu::idAt(int level, int row) const {
+  int id = 0;
+  for (int l = 0; l < level; ++l) id = id * 10 + levels[l].selected;
+  return id * 10 + row;
+}
+
+int Menu::entryOf(int level, int row) const {
+  if (row < 1 || row > 9) return -1;
+  return entryWithId(idAt(level, row));
+}
+
+int Menu::countOf(int level) const {
+  int count = 0;
+  for (int row = 1; row <= 9; ++row) count += entryOf(level, row) >= 0;
+  return count;
+}
+
+void Menu::hideBelow(int level) {
+  for (int l = level + 1; l < kLevels; ++l) {
+    levels[l].selected = 0;
+    levels[l].visible = false;
+  }
+}
+
+void Menu::openLevel(int level) {
+  if (!open || level < 1 || level >= kLevels) return;
+  Level& l = levels[level];
+  if (level == 1) {
+    l.top = 35;
+    l.left = kTitleWidth * (levels[0].selected - 1) + 12;
+  } else {
+    const Level& above = levels[level - 1];
+    l.top = above.top + kRowHeight * (above.selected - 1);
+    l.left = above.left + panelWidth();
+  }
+  l.selected = 0;
+  l.rows = countOf(level);
+  l.visible = true;
+}
+
+void Menu::drawRowNormal(int level, int row) {
+  const int entry = entryOf(level, row);
+  if (entry >= 0 && menuEntries[entry].command == 0) hideBelow(level);
+}
+
+void Menu::drawRowHighlighted(int level, int row) {
+  const int entry = entryOf(level, row);
+  if (entry >= 0 && menuEntries[entry].command == 0) openLevel(level + 1);
+}
+
+void Menu::mouseMove(int level, int x, int y) {
+  if (hoverMenu) hoverMenu();
+  if (level == 0) {
+    if (x < 0 || x >= kTitles * kTitleWidth) return;
+    const int c = x / kTitleWidth + 1;
+    Level& titles = levels[0];
+    if (c == titles.selected) return;
+    if (titles.selected != 0) titleLook[titles.selected] = TitleLook::Normal;
+    hideBelow(0);
+    titles.selected = c;
+    const int entry = entryOf(0, c);
+    if (open && entry >= 0 && menuEntries[entry].command == 0) {
+      titleLook[c] = TitleLook::Pressed;
+      hideBelow(0);
+      openLevel(1);
+    } else {
+      titleLook[c] = TitleLook::Hover;
+      open = false;
+    }
+    return;
+  }
+  Level& list = levels[level];
+  if (!list.visible || x < 0 || y < 0 || y >= list.rows * kRowHeight) return;
+  const int r = y / kRowHeight + 1;
+  if (r == list.selected || entryOf(level, r) < 0) return;
+  if (list.selected != 0) drawRowNormal(level, list.selected);
+  list.selected = r;
+  drawRowHighlighted(level, r);
+}
+
+void Menu::mouseDown(int level) {
+  if (level == 0) {
+    Level& titles = levels[0];
+    if (open) {
+      open = false;
+      hideBelow(0);
+    } else if (titles.selected != 0) {
+      const int entry = entryOf(0, titles.selected);
+      if (entry >= 0 && menuEntries[entry].command == 0) {
+        open = true;
+        openLevel(1);
+      } else if (entry >= 0) {
+        titleLook[titles.selected] = TitleLook::Normal;
+        titles.selected = 0;
+        if (executeCommand) executeCommand(menuEntries[entry].command);
+      }
+    }
+    if (titles.selected != 0) titleLook[titles.selected] = TitleLook::Pressed;
+    return;
+  }
+  const int entry = entryOf(level, levels[level].selected);
+  if (entry < 0 || menuEntries[entry].command == 0) return;
+  hideBelow(0);
+  open = false;
+  if (levels[0].selected != 0) titleLook[levels[0].selected] = TitleLook::Normal;
+  levels[0].selected = 0;
+  if (executeCommand) executeCommand(menuEntries[entry].command);
+}
+
+void Menu::mouseUp(int level) {
+  if (level == 0 && !open && levels[0].selected != 0) {
+    titleLook[levels[0].selected] = TitleLook::Hover;
+  }
+}
+
+void Menu::removeTitleHighlight() {
+  Level& titles = levels[0];
+  if (titles.selected != 0 && !open) {
+    titleLook[titles.selected] = TitleLook::Normal;
+    titles.selected = 0;
+  }
+}
+
+void Menu::closeMenu() {
+  menuKeyboardActive = false;
+  hideBelow(0);
+  open = false;
+  removeTitleHighlight();
+}
+
+void Menu::moveCursorTo(int id) {
+  menuCursorId = id;
+  const int level = levelOf(id);
+  const int p = id % 10;
+  if (level == 0) {
+    mouseMove(0, kTitleWidth * (p - 1) + 10, 10);
+  } else {
+    mouseMove(level, 10, kRowHeight * (p - 1) + 10);
+  }
+}
+
+void Menu::menuKey(int key, std::string& message) {
+  const int id = menuCursorId;
+  const int l = levelOf(id);
+  const int p = id % 10;
+  switch (key) {
+    case keys::kNone:
+      menuCursorId = 1;
+      mouseMove(0, 0, 0);
+      message = "<ESC> sluiten";
+      break;
+    case keys::kEnter:
+      if (id != 0) mouseDown(l);
+      break;
+    case keys::kEscape:
+      closeMenu();
+      menuCursorId = 0;
+      break;
+    case keys::kLeft:
+      if (l == 0 && exists(id - 1)) {
+        moveCursorTo(id - 1);
+      } else if ((l == 2 || l == 3) && levels[l - 1].visible) {
+        const int target = id / 10 + p - 1;
+        if (exists(target)) {
+          drawRowNormal(l, levels[l].selected);
+          levels[l].selected = 0;
+          moveCursorTo(target);
+        }
+      }
+      break;
+    case keys::kRight:
+      if (l == 0 && exists(id + 1)) {
+        moveCursorTo(id + 1);
+      } else if ((l == 1 || l == 2) && levels[l + 1].visible && exists(id * 10 + 1)) {
+        moveCursorTo(id * 10 + 1);
+      }
+      break;
+    case keys::kUp:
+      if (l == 1 && p == 1) {
+        drawRowNormal(1, levels[1].selected);
+        levels[1].selected = 0;
+        menuCursorId = id / 10;
+      } else if (l >= 1 && levels[l].visible && exists(id - 1)) {
+        moveCursorTo(id - 1);
+      }
+      break;
+    case keys::kDown:
+      if (l == 0) {
+        if (levels[1].visible) {
+          if (exists(id * 10 + 1)) moveCursorTo(id * 10 + 1);
+        } else {
+          mouseDown(0);
+        }
+      } else if (exists(id + 1)) {
+        moveCursorTo(id + 1);
+      }
+      break;
+    default: break;
+  }
+}
+
+}  // namespace quorvel
+

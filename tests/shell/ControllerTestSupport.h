@@ -1,0 +1,50 @@
+#pragma once
+// A workspace with its controller, and a shell that records what commands asked of the window.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../plot/PlotTestSupport.h"
+#include "common/Keys.h"
+#include "shell/Controller.h"
+
+namespace quorvel::testing {
+
+class RecordingShell : public ShellActions {
+ public:
+  std::vector<std::string> calls;
+  void copyPictureToClipboard() override { calls.push_back("clipboard"); }
+  void savePictureAsBitmap() override { calls.push_back("bitmap"); }
+  void closeProgram() override { calls.push_back("close"); }
+  void askParameterDomain() override { calls.push_back("v-domain"); }
+  void askIntegralDomain() override { calls.push_back("x-domain"); }
+};
+
+class ControllerTest : public PlotTest {
+ protected:
+  Controller controller{ws};
+  RecordingShell shell;
+  int redraws = 0;
+
+  void SetUp() override {
+    PlotTest::SetUp();
+    controller.shell = &shell;
+    ws.selection.paintColorBox();
+    graph.hooks.ShowPicture = [this] { ++redraws; };
+  }
+
+  // A key as the window delivers it: down, then its character unless Alt is held.
+  void key(int code, KeyModifiers modifiers = {}, char ch = 0) {
+    controller.FormKeyDown(code, modifiers);
+    if (ch != 0 && !modifiers.alt) controller.FormKeyPress(ch);
+  }
+  void typeText(std::string_view text) {
+    for (char c : text) key(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c, {}, c);
+  }
+  void alt(int code) { key(code, {false, false, true}); }
+  void altRelease() { controller.FormKeyUp(keys::kAlt); }
+};
+
+}  // namespace quorvel::testing
