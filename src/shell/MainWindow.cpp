@@ -369,6 +369,7 @@ void TcontrolForm::highlight(int code, bool on) {
     formPolyArrow->lit = on;
     formPolyArrow->update();
   }
+  if (code == kHoverGraph && !on) GrafiekBox->DrawCrosshair(0, 0);
   if (code == kHoverScaleBox || code == kHoverColorBox) {
     vertScaleBox->update();
     HorScaleBox->update();
@@ -468,8 +469,9 @@ bool TcontrolForm::keyDown(QKeyEvent* event) {
   const KeyModifiers modifiers{(qt & Qt::ShiftModifier) != 0, (qt & Qt::ControlModifier) != 0,
                                (qt & Qt::AltModifier) != 0 || event->key() == Qt::Key_Alt};
   bool consumed = controller_.FormKeyDown(programKey(event->key()), modifiers);
+  // Characters typed with Alt or Ctrl are commands, not text.
   const QString text = event->text();
-  if (!modifiers.alt && text.size() == 1 && text[0].unicode() < 128) {
+  if (!modifiers.alt && !modifiers.ctrl && text.size() == 1 && text[0].unicode() < 128) {
     const char ch = static_cast<char>(text[0].unicode());
     if (controller_.FormKeyPress(ch)) {
       consumed = true;

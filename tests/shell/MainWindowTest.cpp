@@ -233,6 +233,59 @@ TEST_F(MainWindow, CrossHairReadsTheWorldCoordinates) {
   EXPECT_DOUBLE_EQ(ws.graph.scale.cursorWorldY, 1);
 }
 
+TEST_F(MainWindow, MenuByMouse) {
+  type("y=x");
+  enter();
+  TsubMenu* titles = window.menuBar->panels[0]->control;
+  move(titles, {10, 10});  // "algemeen"
+  click(titles, {10, 10});
+  ASSERT_TRUE(window.menuBar->panels[1]->isVisible());
+  EXPECT_EQ(window.menuBar->panels[1]->geometry(), QRect(12, 35, 115, 6 * 25 + 10));
+  TsubMenu* list = window.menuBar->panels[1]->control;
+  move(list, {10, 10});  // "herstart"
+  click(list, {10, 10});
+  EXPECT_FALSE(window.menuBar->panels[1]->isVisible());
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
+}
+
+TEST_F(MainWindow, MenuByKeyboard) {
+  type("y=x");
+  enter();
+  QTest::keyClick(&window, Qt::Key_F10);
+  EXPECT_EQ(message(), "<ESC> sluiten");
+  EXPECT_FALSE(window.fedbox->caretVisible());
+  QTest::keyClick(&window, Qt::Key_Right);
+  QTest::keyClick(&window, Qt::Key_Right);
+  QTest::keyClick(&window, Qt::Key_Down);  // drops "grafieken"
+  EXPECT_TRUE(window.menuBar->panels[1]->isVisible());
+  QTest::keyClick(&window, Qt::Key_Down);  // "wissen"
+  QTest::keyClick(&window, Qt::Key_Return);
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
+  EXPECT_FALSE(window.menuBar->panels[1]->isVisible());
+  EXPECT_EQ(message(), "");
+}
+
+TEST_F(MainWindow, AltCommandsThroughTheWindow) {
+  // Alt held down over several keys, as a user does it.
+  auto send = [this](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, QString text = {}) {
+    QKeyEvent event(type, key, modifiers, text);
+    QApplication::sendEvent(&window, &event);
+  };
+  send(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+  send(QEvent::KeyPress, Qt::Key_S, Qt::AltModifier, "s");
+  send(QEvent::KeyRelease, Qt::Key_S, Qt::AltModifier, "s");
+  send(QEvent::KeyPress, Qt::Key_Right, Qt::AltModifier);
+  send(QEvent::KeyRelease, Qt::Key_Right, Qt::AltModifier);
+  EXPECT_TRUE(ws.settings.keyboardMode);
+  send(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+  EXPECT_DOUBLE_EQ(ws.graph.scale.centreX, 1);
+  EXPECT_FALSE(ws.settings.keyboardMode);
+  QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(message(), "debugMode switched ON");
+  type("y");
+  EXPECT_EQ(ws.editor.fedGetText(), "y");  // no stray characters from the commands
+}
+
 TEST_F(MainWindow, HighlightFollowsTheMouse) {
   QEvent enter(QEvent::Enter);
   QApplication::sendEvent(window.addtext, &enter);
