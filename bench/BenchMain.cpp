@@ -38,7 +38,9 @@ class RecordingReporter : public benchmark::ConsoleReporter {
 
 }  // namespace
 
-void addSummary(int rank, void (*printer)()) { summaries().emplace(rank, printer); }
+void addSummary(int rank, void (*printer)()) {
+  summaries().emplace(rank, printer);
+}
 
 }  // namespace quorvel::bench
 
@@ -52,6 +54,7 @@ int main(int argc, char** argv) {
   quorvel::bench::RecordingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  for (const auto& [rank, printer] : quorvel::bench::summaries()) printer();
+  for (const auto& [rank, printer] : quorvel::bench::summaries())
+    printer();
   return 0;
 }

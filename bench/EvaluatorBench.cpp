@@ -24,8 +24,8 @@ constexpr int kSide = 800;
 constexpr double kPoints = double(kSide) * kSide;
 
 struct Formula {
-  const char* name;      // as the user types it
-  const char* muparser;  // the same in muparser's syntax, left side minus right side
+  const char* name;                   // as the user types it
+  const char* muparser;               // the same in muparser's syntax, left side minus right side
   void (*native)(benchmark::State&);  // the grid loop with the formula written in
 };
 
@@ -34,30 +34,32 @@ struct Formula {
 template <class F>
 void nativeGrid(benchmark::State& state, F f);
 
-#define NATIVE(expression)                                          \
-  [](benchmark::State& state) {                                     \
-    nativeGrid(state, [](double x, double y) { return expression; }); \
-  }
+#define NATIVE(expression) \
+  [](benchmark::State& state) { nativeGrid(state, [](double x, double y) { return expression; }); }
 
 const std::array<Formula, 7> kFormulas = {{
-    {"x^2+y^2=25", "x^2+y^2-25", NATIVE(x * x + y * y - 25)},
+    {"x^2+y^2=25", "x^2+y^2-25", NATIVE(x* x + y * y - 25)},
     {"y-sin(x)=0", "y-sin(x)", NATIVE(y - std::sin(x))},
-    {"x*y=1", "x*y-1", NATIVE(x * y - 1)},
-    {"y-(3x^2+2x-3)=0", "y-(3*x^2+2*x-3)",
-     NATIVE(y - (3 * x * x + 2 * x - 3))},
+    {"x*y=1", "x*y-1", NATIVE(x* y - 1)},
+    {"y-(3x^2+2x-3)=0", "y-(3*x^2+2*x-3)", NATIVE(y - (3 * x * x + 2 * x - 3))},
     {"y-exp(-x^2)*sin(5x)=0", "y-exp(-x^2)*sin(5*x)",
      NATIVE(y - std::exp(-(x * x)) * std::sin(5 * x))},
     {"sqrt(x^2+y^2)=5+0,5sin(6atan(y/x))", "sqrt(x^2+y^2)-(5+0.5*sin(6*atan(y/x)))",
-     NATIVE(std::sqrt(x * x + y * y) - (5 + 0.5 * std::sin(6 * std::atan(y / x))))},
-    {"y^2=x^3-x", "y^2-(x^3-x)", NATIVE(y * y - (x * x * x - x))},
+     NATIVE(std::sqrt(x* x + y * y) - (5 + 0.5 * std::sin(6 * std::atan(y / x))))},
+    {"y^2=x^3-x", "y^2-(x^3-x)", NATIVE(y* y - (x * x * x - x))},
 }};
 
-double gridX(int i) { return (i - 400) * 0.025; }
-double gridY(int j) { return (400 - j) * 0.025; }
+double gridX(int i) {
+  return (i - 400) * 0.025;
+}
+double gridY(int j) {
+  return (400 - j) * 0.025;
+}
 
 std::vector<double> rowOfX() {
   std::vector<double> xs(kSide);
-  for (int i = 1; i <= kSide; ++i) xs[i - 1] = gridX(i);
+  for (int i = 1; i <= kSide; ++i)
+    xs[i - 1] = gridX(i);
   return xs;
 }
 
@@ -113,7 +115,9 @@ void batchEvaluator(benchmark::State& state, const Formula& formula) {
   }
 }
 
-void nativeCode(benchmark::State& state, const Formula& formula) { formula.native(state); }
+void nativeCode(benchmark::State& state, const Formula& formula) {
+  formula.native(state);
+}
 
 template <class F>
 void nativeGrid(benchmark::State& state, F f) {
@@ -173,11 +177,12 @@ void printTable() {
   double logSum = 0;
   for (const Formula& formula : kFormulas) {
     double ns[4];
-    for (int w = 0; w < 4; ++w) ns[w] = nanosecondsPerPoint(kWays[w], formula);
+    for (int w = 0; w < 4; ++w)
+      ns[w] = nanosecondsPerPoint(kWays[w], formula);
     const double ratio = ns[1] / ns[2];
     logSum += std::log(ratio);
-    std::printf("%-38s %9.2f %9.2f %9.2f %9.2f %13.2f\n", formula.name, ns[0], ns[1], ns[2],
-                ns[3], ratio);
+    std::printf("%-38s %9.2f %9.2f %9.2f %9.2f %13.2f\n", formula.name, ns[0], ns[1], ns[2], ns[3],
+                ratio);
   }
   std::printf("batch/native geometric mean: %.2f\n", std::exp(logSum / kFormulas.size()));
 }

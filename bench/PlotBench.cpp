@@ -118,7 +118,8 @@ void nativeNineSlots(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(out2.data());
     columns([](double x) { return x * x * x; });
-    for (int c = 200; c <= 600; ++c) out[c] = std::cos(scale.columnWorldX[c]);
+    for (int c = 200; c <= 600; ++c)
+      out[c] = std::cos(scale.columnWorldX[c]);
     benchmark::DoNotOptimize(out.data());
     for (int row = 1; row <= kGrid; ++row) {
       const double y = scale.rowWorldY[row];
@@ -139,16 +140,21 @@ void printPlotSummary() {
   const double native = results().at("plot/native-circle-grid");
   const double redraw = results().at("plot/redraw-nine-slots");
   const double nativeNine = results().at("plot/native-nine-slots");
-  std::printf("\nredraw nine slots / native evaluation of their points: %.2f\n", redraw / nativeNine);
+  std::printf("\nredraw nine slots / native evaluation of their points: %.2f\n",
+              redraw / nativeNine);
   std::printf("implicit precise / native: %.2f\n", implicit / native);
   std::printf("redraw nine slots: %.2f ms\n", redraw / 1e6);
 }
 
 [[maybe_unused]] const bool registered = [] {
-  benchmark::RegisterBenchmark("plot/implicit-precise", implicitPrecise)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("plot/native-circle-grid", nativeCircleGrid)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("plot/redraw-nine-slots", redrawNineSlots)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("plot/native-nine-slots", nativeNineSlots)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("plot/implicit-precise", implicitPrecise)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("plot/native-circle-grid", nativeCircleGrid)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("plot/redraw-nine-slots", redrawNineSlots)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("plot/native-nine-slots", nativeNineSlots)
+      ->Unit(benchmark::kMillisecond);
   addSummary(2, printPlotSummary);
   return true;
 }();

@@ -12,9 +12,15 @@ constexpr Colour rgb(int r, int g, int b) {
   return (static_cast<Colour>(r & 0xFF) << 16) | (static_cast<Colour>(g & 0xFF) << 8) |
          static_cast<Colour>(b & 0xFF);
 }
-constexpr int redOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
-constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int redOf(Colour c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
+constexpr int greenOf(Colour c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Colour c) {
+  return static_cast<int>(c & 0xFF);
+}
 // A colour written as the Windows value $00BBGGRR.
 constexpr Colour fromBgr(uint32_t bgr) {
   return rgb(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),

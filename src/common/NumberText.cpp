@@ -10,12 +10,18 @@ namespace {
 
 constexpr double kTooWideForPicture = 1e18;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string_view trimBlanks(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && isBlank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back()))
+    text.remove_suffix(1);
   return text;
 }
 
@@ -61,16 +67,16 @@ std::string FormatFloat(std::string_view pattern, double value) {
   // 1074 decimals, so this buffer holds it whole; rounding is then done on exact digits.
   std::array<char, 1200> buffer{};
   const double magnitude = std::fabs(value);
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                    std::chars_format::fixed, 1100);
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                    std::chars_format::fixed, 1100);
   const std::string exact(buffer.data(), result.ptr);
   const size_t point = exact.find('.');
   // All kept digits in one row, so that rounding up carries straight into the integer part.
   std::string digits = exact.substr(0, point) + exact.substr(point + 1, picture.maxDecimals);
   if (exact[point + 1 + picture.maxDecimals] >= '5') {
     int i = static_cast<int>(digits.size()) - 1;
-    for (; i >= 0 && digits[i] == '9'; --i) digits[i] = '0';
+    for (; i >= 0 && digits[i] == '9'; --i)
+      digits[i] = '0';
     if (i >= 0) {
       ++digits[i];
     } else {
@@ -110,14 +116,15 @@ std::string formatGeneral(double value) {
 
   // 15 significant digits, correctly rounded: "d.dddddddddddddde+XX".
   std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                    std::fabs(value), std::chars_format::scientific, 14);
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                    std::chars_format::scientific, 14);
   const std::string_view text(buffer.data(), result.ptr - buffer.data());
   const size_t ePos = text.find('e');
   std::string mantissa;
   mantissa += text[0];
   mantissa += text.substr(2, ePos - 2);
-  while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+  while (mantissa.size() > 1 && mantissa.back() == '0')
+    mantissa.pop_back();
   const int exponent = std::atoi(std::string(text.substr(ePos + 1)).c_str());
 
   std::string out = value < 0 ? "-" : "";

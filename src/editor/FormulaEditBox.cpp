@@ -14,8 +14,7 @@ constexpr int kSuperscriptTop = 0;
 
 }  // namespace
 
-Tkor7ELBox::Tkor7ELBox(FormulaEditor& editor, QWidget* parent)
-    : QWidget(parent), editor_(editor) {
+Tkor7ELBox::Tkor7ELBox(FormulaEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
   setFont(programFont(kBoxFont));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);  // the main window sees and hands on every key

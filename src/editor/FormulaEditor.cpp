@@ -83,7 +83,8 @@ void FormulaEditor::fedKeyDown(int key) {
     case keys::kDown:
       superscriptMode_ = false;
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

@@ -21,8 +21,8 @@ class FormulaEditor {
   // Cells that fit a box `boxWidth` pixels wide with characters `characterWidth` wide.
   void fedInit(int boxWidth, int characterWidth);
 
-  void fedKeyDown(int key);    // editing keys: Backspace, Delete, Home, End, arrows
-  void fedKeyPress(char ch);   // a typed character; only formula characters are taken
+  void fedKeyDown(int key);   // editing keys: Backspace, Delete, Home, End, arrows
+  void fedKeyPress(char ch);  // a typed character; only formula characters are taken
   void fedClear();
   std::string fedGetText() const;
   void fedSetText(std::string_view text);
@@ -38,7 +38,9 @@ class FormulaEditor {
   const Character& at(int position) const { return characters_[position - 1]; }  // 1-based
 
  private:
-  bool flagAt(int position) const { return position >= 1 && position <= count_ && at(position).superscript; }
+  bool flagAt(int position) const {
+    return position >= 1 && position <= count_ && at(position).superscript;
+  }
   void add(char ch, bool superscript);
 
   std::array<Character, kCapacity> characters_{};

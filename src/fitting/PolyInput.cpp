@@ -10,7 +10,8 @@ constexpr size_t kCellLimit = 8;  // a cell longer than this takes nothing but B
 }  // namespace
 
 void PolyInput::ResetPolyGrid() {
-  for (std::string& cell : cells) cell.clear();
+  for (std::string& cell : cells)
+    cell.clear();
   currentRow = 1;
 }
 

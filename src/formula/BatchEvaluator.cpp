@@ -35,17 +35,21 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // Lane loops. An operand pointer is nullptr when the operand is the same for all lanes.
 template <class F>
 void map1(F f, const double* a, double* out, int n) {
-  for (int i = 0; i < n; ++i) out[i] = f(a[i]);
+  for (int i = 0; i < n; ++i)
+    out[i] = f(a[i]);
 }
 
 template <class F>
 void map2(F f, const double* a, double ua, const double* b, double ub, double* out, int n) {
   if (a && b) {
-    for (int i = 0; i < n; ++i) out[i] = f(a[i], b[i]);
+    for (int i = 0; i < n; ++i)
+      out[i] = f(a[i], b[i]);
   } else if (a) {
-    for (int i = 0; i < n; ++i) out[i] = f(a[i], ub);
+    for (int i = 0; i < n; ++i)
+      out[i] = f(a[i], ub);
   } else {
-    for (int i = 0; i < n; ++i) out[i] = f(ua, b[i]);
+    for (int i = 0; i < n; ++i)
+      out[i] = f(ua, b[i]);
   }
 }
 
@@ -74,7 +78,8 @@ void checked2(K kernel, const double* a, double ua, const double* b, double ub, 
 // Notes the NaNs and infinities of `values` in `poison`: v * 0 is 0 for a finite v and NaN
 // otherwise, so this stays plain arithmetic that the compiler vectorises.
 void notePoison(const double* values, double* poison, int n) {
-  for (int i = 0; i < n; ++i) poison[i] += values[i] * 0.0;
+  for (int i = 0; i < n; ++i)
+    poison[i] += values[i] * 0.0;
 }
 
 // base^N over the lanes: the vectorised chain, then the rare lanes it cannot serve again
@@ -94,8 +99,15 @@ void wholePowerLanes(const double* a, double* out, int n) {
 
 using LaneFunction = void (*)(const double*, double*, int);
 constexpr LaneFunction kWholePowerLanes[] = {
-    nullptr, nullptr, nullptr, nullptr, wholePowerLanes<4>,
-    wholePowerLanes<5>, wholePowerLanes<6>, wholePowerLanes<7>, wholePowerLanes<8>,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    wholePowerLanes<4>,
+    wholePowerLanes<5>,
+    wholePowerLanes<6>,
+    wholePowerLanes<7>,
+    wholePowerLanes<8>,
     wholePowerLanes<9>,
 };
 
@@ -113,20 +125,25 @@ void writeValidity(const double* values, double scale, uint8_t* valid, int n) {
     valid[i + 1] = static_cast<uint8_t>(mask >> 1);
   }
 #endif
-  for (; i < n; ++i) valid[i] = values[i] * scale == 0.0;
+  for (; i < n; ++i)
+    valid[i] = values[i] * scale == 0.0;
 }
 
 // Does a NaN or infinity in this operand of this operation need checking before the
 // operation runs? (Otherwise the operation keeps it NaN or infinite, or checks it itself.)
 bool needsCheckedOperand(uint8_t opcode, bool second, bool wholePowerRule) {
   switch (opcode) {
-    case kOpDiv: return second;
-    case kOpPow: return !wholePowerRule;
+    case kOpDiv:
+      return second;
+    case kOpPow:
+      return !wholePowerRule;
     case kOpExp:
     case kOpSin:
     case kOpCos:
-    case kOpAtan: return true;
-    default: return false;
+    case kOpAtan:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -217,8 +234,8 @@ void FormulaEngine::runChunk(int slot, uint8_t inputCode, const double* inputs, 
     }
 
     int whole = 0;
-    const bool wholePowerRule = op == kOpPow && a && !b && k::smallWholeExponent(ub, whole) &&
-                                whole > 0;
+    const bool wholePowerRule =
+        op == kOpPow && a && !b && k::smallWholeExponent(ub, whole) && whole > 0;
     if (a && needsCheckedOperand(op, false, wholePowerRule)) check(step.src1);
     if (b && needsCheckedOperand(op, true, wholePowerRule)) check(step.src2);
     const bool inputDirty = (a && L.dirty[step.src1]) || (b && L.dirty[step.src2]);
@@ -234,10 +251,18 @@ void FormulaEngine::runChunk(int slot, uint8_t inputCode, const double* inputs, 
     }
     bool dirty = true;  // the result may hold a NaN or infinity nobody has noted
     switch (op) {
-      case kOpAdd: map2([](double x, double y) { return x + y; }, a, ua, b, ub, out, n); break;
-      case kOpSub: map2([](double x, double y) { return x - y; }, a, ua, b, ub, out, n); break;
-      case kOpMul: map2([](double x, double y) { return x * y; }, a, ua, b, ub, out, n); break;
-      case kOpDiv: map2([](double x, double y) { return x / y; }, a, ua, b, ub, out, n); break;
+      case kOpAdd:
+        map2([](double x, double y) { return x + y; }, a, ua, b, ub, out, n);
+        break;
+      case kOpSub:
+        map2([](double x, double y) { return x - y; }, a, ua, b, ub, out, n);
+        break;
+      case kOpMul:
+        map2([](double x, double y) { return x * y; }, a, ua, b, ub, out, n);
+        break;
+      case kOpDiv:
+        map2([](double x, double y) { return x / y; }, a, ua, b, ub, out, n);
+        break;
       case kOpPow:
         if (wholePowerRule && whole == 1) {
           std::copy_n(a, n, out);
@@ -266,20 +291,30 @@ void FormulaEngine::runChunk(int slot, uint8_t inputCode, const double* inputs, 
         dirty = inputDirty;
         break;
       // A fault of these shows as NaN or -inf, and they keep NaN and infinities.
-      case kOpSqrt: map1([](double x) { return std::sqrt(x); }, b, out, n); break;
-      case kOpLn: map1([](double x) { return std::log(x); }, b, out, n); break;
-      case kOpLog: map1([](double x) { return std::log10(x); }, b, out, n); break;
-      case kOpExp: map1([](double x) { return std::exp(x); }, b, out, n); break;  // may overflow
+      case kOpSqrt:
+        map1([](double x) { return std::sqrt(x); }, b, out, n);
+        break;
+      case kOpLn:
+        map1([](double x) { return std::log(x); }, b, out, n);
+        break;
+      case kOpLog:
+        map1([](double x) { return std::log10(x); }, b, out, n);
+        break;
+      case kOpExp:
+        map1([](double x) { return std::exp(x); }, b, out, n);
+        break;  // may overflow
       // No faults of their own, on checked operands.
       case kOpSin:
       case kOpCos:
       case kOpAtan: {
         const auto kernel = op == kOpSin ? k::sine : op == kOpCos ? k::cosine : k::arctangent;
-        map1([kernel, degrees](double x) {
-          double r = 0;
-          kernel(x, degrees, r);
-          return r;
-        }, b, out, n);
+        map1(
+            [kernel, degrees](double x) {
+              double r = 0;
+              kernel(x, degrees, r);
+              return r;
+            },
+            b, out, n);
         dirty = false;
         break;
       }
@@ -297,7 +332,9 @@ void FormulaEngine::runChunk(int slot, uint8_t inputCode, const double* inputs, 
         checked1(k::wholeNumber, b, out, poison(), n);
         dirty = false;
         break;
-      default: assert(false && "no such opcode"); break;
+      default:
+        assert(false && "no such opcode");
+        break;
     }
     // A temporary is read once; whatever it held is now in the result or noted.
     if (a && isTemporary(step.src1)) L.dirty[step.src1] = false;
@@ -334,7 +371,8 @@ void FormulaEngine::runChunk(int slot, uint8_t inputCode, const double* inputs, 
   } else if (!poisonStarted && unchecked == 1) {
     writeValidity(lastUnchecked, 0.0, valid, n);  // the common case: one pass, no poison row
   } else {
-    for (int t = 0; t < L.touchedCount; ++t) check(L.touched[t]);
+    for (int t = 0; t < L.touchedCount; ++t)
+      check(L.touched[t]);
     if (poisonStarted) {
       writeValidity(L.poison, 1.0, valid, n);
     } else {

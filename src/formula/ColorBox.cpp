@@ -8,7 +8,9 @@
 namespace quorvel {
 namespace {
 
-QColor qcolour(Colour c) { return QColor::fromRgb(c); }
+QColor qcolour(Colour c) {
+  return QColor::fromRgb(c);
+}
 
 }  // namespace
 
@@ -57,11 +59,13 @@ void ColorBox::paintEvent(QPaintEvent*) {
 }
 
 void ColorBox::mouseMoveEvent(QMouseEvent* event) {
-  if (onMouseMove) onMouseMove(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
+  if (onMouseMove)
+    onMouseMove(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
 }
 
 void ColorBox::mousePressEvent(QMouseEvent* event) {
-  if (onMouseDown) onMouseDown(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
+  if (onMouseDown)
+    onMouseDown(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
 }
 
 }  // namespace quorvel

@@ -14,7 +14,7 @@ class ColorBox : public QWidget {
  public:
   ColorBox(const SlotSelection& selection, const SlotColours& colours, QWidget* parent);
 
-  std::function<void()> onFirstPaint;           // the first paint selects slot 1
+  std::function<void()> onFirstPaint;  // the first paint selects slot 1
   std::function<void(int x, int y)> onMouseMove;
   std::function<void(int x, int y)> onMouseDown;
 

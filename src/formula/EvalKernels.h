@@ -28,12 +28,26 @@ constexpr long double kDegreesToRadians = 0.017453292519943295L;
 constexpr double kTrigLimit = 0x1p63;
 
 // A result a register may hold: finite (the comparison is false for NaN too).
-inline bool inRange(double r) { return std::fabs(r) <= DBL_MAX; }
+inline bool inRange(double r) {
+  return std::fabs(r) <= DBL_MAX;
+}
 
-inline bool add(double a, double b, double& r) { r = a + b; return inRange(r); }
-inline bool sub(double a, double b, double& r) { r = a - b; return inRange(r); }
-inline bool mul(double a, double b, double& r) { r = a * b; return inRange(r); }
-inline bool div(double a, double b, double& r) { r = a / b; return inRange(r); }  // b = 0 gives inf or NaN
+inline bool add(double a, double b, double& r) {
+  r = a + b;
+  return inRange(r);
+}
+inline bool sub(double a, double b, double& r) {
+  r = a - b;
+  return inRange(r);
+}
+inline bool mul(double a, double b, double& r) {
+  r = a * b;
+  return inRange(r);
+}
+inline bool div(double a, double b, double& r) {
+  r = a / b;
+  return inRange(r);
+}  // b = 0 gives inf or NaN
 
 // base^N for N = 4..9 by repeated multiplication, carried in double-double: the result is
 // the correctly rounded product within a hair, as the extended chain gives it. Straight-line
@@ -70,7 +84,8 @@ inline bool wholePowerChainUsable(double r) {
 
 inline double wholePowerExtended(double base, int n) {
   long double chain = 1.0L;
-  for (int k = 0; k < n; ++k) chain *= base;
+  for (int k = 0; k < n; ++k)
+    chain *= base;
   if (std::fabs(chain) > DBL_MAX) return HUGE_VAL;  // overflow: the caller faults
   return static_cast<double>(chain);
 }
@@ -81,16 +96,32 @@ inline double wholePowerExtended(double base, int n) {
 inline double wholePower(double base, int n) {
   double r = 0;
   switch (n) {
-    case 0: return 1.0;
-    case 1: return base;
-    case 2: return base * base;
-    case 3: return base * base * base;
-    case 4: r = wholePowerChain<4>(base); break;
-    case 5: r = wholePowerChain<5>(base); break;
-    case 6: r = wholePowerChain<6>(base); break;
-    case 7: r = wholePowerChain<7>(base); break;
-    case 8: r = wholePowerChain<8>(base); break;
-    default: r = wholePowerChain<9>(base); break;
+    case 0:
+      return 1.0;
+    case 1:
+      return base;
+    case 2:
+      return base * base;
+    case 3:
+      return base * base * base;
+    case 4:
+      r = wholePowerChain<4>(base);
+      break;
+    case 5:
+      r = wholePowerChain<5>(base);
+      break;
+    case 6:
+      r = wholePowerChain<6>(base);
+      break;
+    case 7:
+      r = wholePowerChain<7>(base);
+      break;
+    case 8:
+      r = wholePowerChain<8>(base);
+      break;
+    default:
+      r = wholePowerChain<9>(base);
+      break;
   }
   return wholePowerChainUsable(r) ? r : wholePowerExtended(base, n);
 }
@@ -115,8 +146,14 @@ inline bool power(double base, double exponent, double& r) {
   return inRange(r);
 }
 
-inline bool negate(double a, double& r) { r = -a; return true; }
-inline bool copy(double a, double& r) { r = a; return true; }
+inline bool negate(double a, double& r) {
+  r = -a;
+  return true;
+}
+inline bool copy(double a, double& r) {
+  r = a;
+  return true;
+}
 
 // asin = atan(a / sqrt(1 - a^2)): invalid at +-1 (division by zero) and outside.
 inline bool arcsine(double a, bool degrees, double& r) {
@@ -195,8 +232,14 @@ inline bool logarithm(double a, double& r) {
   return true;
 }
 
-inline bool exponential(double a, double& r) { r = std::exp(a); return inRange(r); }
-inline bool absolute(double a, double& r) { r = std::fabs(a); return true; }
+inline bool exponential(double a, double& r) {
+  r = std::exp(a);
+  return inRange(r);
+}
+inline bool absolute(double a, double& r) {
+  r = std::fabs(a);
+  return true;
+}
 
 // Rounds to the nearest whole number, halves to even, through a 32-bit integer.
 inline bool wholeNumber(double a, double& r) {
@@ -212,26 +255,46 @@ inline bool writesResult(uint8_t opcode) {
 // One step on two operand values.
 inline bool evaluate(uint8_t opcode, double r1, double r2, bool degrees, double& r) {
   switch (opcode) {
-    case kOpAdd: return add(r1, r2, r);
-    case kOpSub: return sub(r1, r2, r);
-    case kOpMul: return mul(r1, r2, r);
-    case kOpDiv: return div(r1, r2, r);
-    case kOpPow: return power(r1, r2, r);
-    case kOpNeg: return negate(r2, r);
-    case kOpAssign: return copy(r2, r);
-    case kOpAsin: return arcsine(r2, degrees, r);
-    case kOpAcos: return arccosine(r2, degrees, r);
-    case kOpAtan: return arctangent(r2, degrees, r);
-    case kOpSqrt: return squareRoot(r2, r);
-    case kOpSin: return sine(r2, degrees, r);
-    case kOpCos: return cosine(r2, degrees, r);
-    case kOpTan: return tangent(r2, degrees, r);
-    case kOpLog: return logarithm10(r2, r);
-    case kOpAbs: return absolute(r2, r);
-    case kOpExp: return exponential(r2, r);
-    case kOpLn: return logarithm(r2, r);
-    case kOpInt: return wholeNumber(r2, r);
-    default: return true;  // no operation
+    case kOpAdd:
+      return add(r1, r2, r);
+    case kOpSub:
+      return sub(r1, r2, r);
+    case kOpMul:
+      return mul(r1, r2, r);
+    case kOpDiv:
+      return div(r1, r2, r);
+    case kOpPow:
+      return power(r1, r2, r);
+    case kOpNeg:
+      return negate(r2, r);
+    case kOpAssign:
+      return copy(r2, r);
+    case kOpAsin:
+      return arcsine(r2, degrees, r);
+    case kOpAcos:
+      return arccosine(r2, degrees, r);
+    case kOpAtan:
+      return arctangent(r2, degrees, r);
+    case kOpSqrt:
+      return squareRoot(r2, r);
+    case kOpSin:
+      return sine(r2, degrees, r);
+    case kOpCos:
+      return cosine(r2, degrees, r);
+    case kOpTan:
+      return tangent(r2, degrees, r);
+    case kOpLog:
+      return logarithm10(r2, r);
+    case kOpAbs:
+      return absolute(r2, r);
+    case kOpExp:
+      return exponential(r2, r);
+    case kOpLn:
+      return logarithm(r2, r);
+    case kOpInt:
+      return wholeNumber(r2, r);
+    default:
+      return true;  // no operation
   }
 }
 

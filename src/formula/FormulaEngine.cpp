@@ -17,7 +17,9 @@ FormulaEngine::FormulaEngine(const Settings& settings)
 
 FormulaEngine::~FormulaEngine() = default;
 
-const std::string& FormulaEngine::workingText() const { return t_->text; }
+const std::string& FormulaEngine::workingText() const {
+  return t_->text;
+}
 
 std::span<const PostfixEntry> FormulaEngine::postfixEntries() const {
   return {t_->postfixtable.data() + 1, static_cast<size_t>(t_->entryCount)};

@@ -19,10 +19,10 @@ namespace quorvel {
 
 // What the caller does after a successful translation.
 enum class AfterTranslation {
-  Nothing,            // the translation failed; the message says why
-  Plot,               // plot the slot
-  AskParameterDomain, // parametric formula: ask for the v domain, then plot
-  AskIntegralDomain,  // integral: ask for the x domain, then plot
+  Nothing,             // the translation failed; the message says why
+  Plot,                // plot the slot
+  AskParameterDomain,  // parametric formula: ask for the v domain, then plot
+  AskIntegralDomain,   // integral: ask for the x domain, then plot
 };
 
 struct TranslationOutcome {
@@ -76,9 +76,9 @@ class FormulaEngine {
   double scannedConstant(uint8_t code) const;
 
   // ---- Evaluation.
-  int evalSlot = 1;       // slot whose program runProgram runs
-  int evalStep = 0;       // step being executed (1-based)
-  bool evalValid = false; // the last run completed without fault
+  int evalSlot = 1;        // slot whose program runProgram runs
+  int evalStep = 0;        // step being executed (1-based)
+  bool evalValid = false;  // the last run completed without fault
   // Runs the program of `evalSlot` once on the register file. A step that faults clears
   // `evalValid` and ends the run; the registers it would have written keep their values.
   void runProgram();

@@ -12,7 +12,17 @@
 namespace quorvel {
 
 // What kind of token a character starts.
-enum class CharClass { Number, Word, Operator, OpenBracket, CloseBracket, Equals, Separator, End, Other };
+enum class CharClass {
+  Number,
+  Word,
+  Operator,
+  OpenBracket,
+  CloseBracket,
+  Equals,
+  Separator,
+  End,
+  Other
+};
 CharClass classOf(char c);
 
 // Operator codes, as postfix entries (`oper`) and steps (`opcode`) carry them.
@@ -50,10 +60,10 @@ constexpr int kFirstFunctionOpcode = 10;
 constexpr std::array<char, 8> kVariableLetters = {'x', 'y', 'v', 'a', 'b', 'c', 'p', 'e'};
 
 // Operand codes of the register file.
-constexpr uint8_t kRegNone = 0;          // never written, reads as 0
-constexpr uint8_t kFirstTemporary = 1;   // 1..19: temporaries of a run
+constexpr uint8_t kRegNone = 0;         // never written, reads as 0
+constexpr uint8_t kFirstTemporary = 1;  // 1..19: temporaries of a run
 constexpr uint8_t kLastTemporary = 19;
-constexpr uint8_t kFirstConstant = 20;   // slot s owns 20*s .. 20*s+19
+constexpr uint8_t kFirstConstant = 20;  // slot s owns 20*s .. 20*s+19
 constexpr uint8_t kRegX = 200;
 constexpr uint8_t kRegY = 201;
 constexpr uint8_t kRegV = 202;
@@ -68,7 +78,9 @@ constexpr uint8_t frozenConstantCode(int slot, uint8_t constantCode) {
 }
 constexpr int kRegisterCount = 238;
 
-constexpr bool isTemporary(int code) { return code >= kFirstTemporary && code <= kLastTemporary; }
+constexpr bool isTemporary(int code) {
+  return code >= kFirstTemporary && code <= kLastTemporary;
+}
 
 // Priorities: within bracket level L (0, 10, 20, ...) an operator binds with L plus these.
 constexpr int kBracketStep = 10;

@@ -20,16 +20,18 @@ enum SlotKind : uint8_t {
   kSlotImplicit = 4,    // f(x, y) = g(x, y)
   kSlotPolynomial = 5,
 };
-constexpr bool isFormulaKind(int kind) { return kind >= kSlotFunction && kind <= kSlotImplicit; }
+constexpr bool isFormulaKind(int kind) {
+  return kind >= kSlotFunction && kind <= kSlotImplicit;
+}
 
 // `derivMarker` of a type-1 formula: 0 plain, 1..3 derivative order, 4 integral.
 constexpr uint8_t kIntegralMarker = 4;
 
 // The formula record of a slot.
 struct TFormule {
-  std::string text;  // as the edit box delivered it, prefix, blanks and case included
-  double domainBegin = 0;  // parametric: first v; integral: x where integration starts
-  double domainEnd = 0;    // parametric: last v; integral: x where it ends
+  std::string text;          // as the edit box delivered it, prefix, blanks and case included
+  double domainBegin = 0;    // parametric: first v; integral: x where integration starts
+  double domainEnd = 0;      // parametric: last v; integral: x where it ends
   uint16_t domainSteps = 0;  // parametric: number of v steps
   uint8_t derivMarker = 0;
 };

@@ -21,13 +21,18 @@ std::optional<std::string> SlotSelection::hoverColorBox(int x, int y,
   if (slot == hoverSlot) return std::nullopt;
   hoverSlot = slot;
   switch (formulas.slotKind[slot]) {
-    case kSlotEmpty: return std::string();
-    case kSlotPolynomial: return std::string("POLY");
-    default: return formulas.formulas[slot].text;
+    case kSlotEmpty:
+      return std::string();
+    case kSlotPolynomial:
+      return std::string("POLY");
+    default:
+      return formulas.formulas[slot].text;
   }
 }
 
-void SlotSelection::selectHoveredSlot() { selectedSlot = hoverSlot; }
+void SlotSelection::selectHoveredSlot() {
+  selectedSlot = hoverSlot;
+}
 
 std::optional<std::string> SlotSelection::hoverSelected(const FormulaEngine& formulas) {
   if (selectedSlot == 0) return std::nullopt;

@@ -9,7 +9,16 @@
 namespace quorvel {
 
 // What the scanner saw last; decides what may follow.
-enum class TokenState : uint8_t { Start, Number, Variable, Function, Operator, Open, Close, Equals };
+enum class TokenState : uint8_t {
+  Start,
+  Number,
+  Variable,
+  Function,
+  Operator,
+  Open,
+  Close,
+  Equals
+};
 
 struct FormulaEngine::Translation {
   bool error = false;
@@ -37,7 +46,9 @@ struct FormulaEngine::Translation {
   int nextTemporary = kFirstTemporary;
 
   PostfixEntry& entry() { return postfixtable[entryCount]; }
-  char at(int pos) const { return pos >= 1 && pos <= static_cast<int>(text.size()) ? text[pos - 1] : ' '; }
+  char at(int pos) const {
+    return pos >= 1 && pos <= static_cast<int>(text.size()) ? text[pos - 1] : ' ';
+  }
 };
 
 }  // namespace quorvel

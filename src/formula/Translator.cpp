@@ -15,10 +15,18 @@
 namespace quorvel {
 namespace {
 
-bool isLetter(char c) { return c >= 'a' && c <= 'z'; }
-bool isDigitOrSeparator(char c) { return (c >= '0' && c <= '9') || c == '.' || c == ','; }
-bool isABC(char c) { return c == 'a' || c == 'b' || c == 'c'; }
-char toLowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+bool isLetter(char c) {
+  return c >= 'a' && c <= 'z';
+}
+bool isDigitOrSeparator(char c) {
+  return (c >= '0' && c <= '9') || c == '.' || c == ',';
+}
+bool isABC(char c) {
+  return c == 'a' || c == 'b' || c == 'c';
+}
+char toLowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Characters, not bytes: the text is UTF-8.
 int characterCount(std::string_view text) {
@@ -47,7 +55,9 @@ std::string characterAt(const std::string& text, size_t index) {
   return text.substr(index, length);
 }
 
-uint8_t prior(int level, int offset) { return static_cast<uint8_t>(level + offset); }
+uint8_t prior(int level, int offset) {
+  return static_cast<uint8_t>(level + offset);
+}
 
 }  // namespace
 
@@ -124,7 +134,8 @@ std::string FormulaEngine::retranslateAll(const std::function<void(int slot)>& p
 void FormulaEngine::commitTranslation() {
   const Translation& t = *t_;
   stepTable[t.slot] = t.steps;
-  for (int i = 0; i < t.constantCount; ++i) registers[kFirstConstant * t.slot + i] = t.constants[i];
+  for (int i = 0; i < t.constantCount; ++i)
+    registers[kFirstConstant * t.slot + i] = t.constants[i];
   formulas[t.slot].derivMarker = formulaType == kSlotFunction ? t.derivCount : 0;
 }
 
@@ -165,8 +176,12 @@ void FormulaEngine::classifyFormula() {
   int firstSeparator = 0, firstEquals = 0, firstV = 0;  // 1-based, 0 when absent
   for (int i = 0; i < static_cast<int>(s.size()); ++i) {
     switch (s[i]) {
-      case 'x': ++xs; break;
-      case 'y': ++ys; break;
+      case 'x':
+        ++xs;
+        break;
+      case 'y':
+        ++ys;
+        break;
       case 'v':
         if (++vs == 1) firstV = i + 1;
         break;
@@ -176,7 +191,8 @@ void FormulaEngine::classifyFormula() {
       case ';':
         if (++separators == 1) firstSeparator = i + 1;
         break;
-      default: break;
+      default:
+        break;
     }
   }
 
@@ -264,15 +280,33 @@ void FormulaEngine::scanFormula() {
     }
     const char c = t.at(t.position);
     switch (classOf(c)) {
-      case CharClass::Number: scanNumber(); break;
-      case CharClass::Word: scanWord(); break;
-      case CharClass::Operator: scanOperator(c); break;
-      case CharClass::OpenBracket: scanOpenBracket(); break;
-      case CharClass::CloseBracket: scanCloseBracket(); break;
-      case CharClass::Equals: scanEquals(); break;
-      case CharClass::Separator: scanSeparator(); break;
-      case CharClass::End: scanEnd(); break;
-      case CharClass::Other: scanOther(); break;
+      case CharClass::Number:
+        scanNumber();
+        break;
+      case CharClass::Word:
+        scanWord();
+        break;
+      case CharClass::Operator:
+        scanOperator(c);
+        break;
+      case CharClass::OpenBracket:
+        scanOpenBracket();
+        break;
+      case CharClass::CloseBracket:
+        scanCloseBracket();
+        break;
+      case CharClass::Equals:
+        scanEquals();
+        break;
+      case CharClass::Separator:
+        scanSeparator();
+        break;
+      case CharClass::End:
+        scanEnd();
+        break;
+      case CharClass::Other:
+        scanOther();
+        break;
     }
   } while (!t.error && !t.complete);
 }
@@ -305,7 +339,8 @@ void FormulaEngine::scanNumber() {
   }
   const int start = t.position;
   int end = start;
-  while (classOf(t.at(end + 1)) == CharClass::Number) ++end;
+  while (classOf(t.at(end + 1)) == CharClass::Number)
+    ++end;
   const std::string run = t.text.substr(start - 1, end - start + 1);
   if (t.constantCount >= kMaxNumbers) {
     showTranslatorMessage(TranslatorError::TooManyNumbers, "");
@@ -327,7 +362,8 @@ void FormulaEngine::scanWord() {
   Translation& t = *t_;
   const int start = t.position;
   int end = start;
-  while (isLetter(t.at(end + 1))) ++end;
+  while (isLetter(t.at(end + 1)))
+    ++end;
   const std::string word = t.text.substr(start - 1, end - start + 1);
   const bool afterValue = t.tokenState == TokenState::Number || t.tokenState == TokenState::Close;
   if (const auto opcode = functionOpcode(word)) {
@@ -389,11 +425,26 @@ void FormulaEngine::scanOperator(char op) {
     case TokenState::Variable:
     case TokenState::Close:
       switch (op) {
-        case '+': t.entry().oper = kOpAdd; t.entry().prior = prior(level, kPriorAddSub); break;
-        case '-': t.entry().oper = kOpSub; t.entry().prior = prior(level, kPriorAddSub); break;
-        case '*': t.entry().oper = kOpMul; t.entry().prior = prior(level, kPriorMulDiv); break;
-        case '/': t.entry().oper = kOpDiv; t.entry().prior = prior(level, kPriorMulDiv); break;
-        default: t.entry().oper = kOpPow; t.entry().prior = prior(level, kPriorPow); break;
+        case '+':
+          t.entry().oper = kOpAdd;
+          t.entry().prior = prior(level, kPriorAddSub);
+          break;
+        case '-':
+          t.entry().oper = kOpSub;
+          t.entry().prior = prior(level, kPriorAddSub);
+          break;
+        case '*':
+          t.entry().oper = kOpMul;
+          t.entry().prior = prior(level, kPriorMulDiv);
+          break;
+        case '/':
+          t.entry().oper = kOpDiv;
+          t.entry().prior = prior(level, kPriorMulDiv);
+          break;
+        default:
+          t.entry().oper = kOpPow;
+          t.entry().prior = prior(level, kPriorPow);
+          break;
       }
       openEntry();
       break;
@@ -575,7 +626,8 @@ std::optional<std::string> FormulaEngine::substituteABC(
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (!isABC(c)) continue;
-    const bool alone = (i == 0 || !isLetter(text[i - 1])) && (i + 1 >= text.size() || !isLetter(text[i + 1]));
+    const bool alone =
+        (i == 0 || !isLetter(text[i - 1])) && (i + 1 >= text.size() || !isLetter(text[i + 1]));
     if (!alone) continue;
     const std::string_view value = valueTexts[c - 'a'];
     if (value.empty()) continue;

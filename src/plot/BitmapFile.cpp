@@ -39,7 +39,7 @@ bool writeBitmapFile(const Picture& picture, const std::string& path) {
   put16(file, 32);      // bits per pixel
   put32(file, 0);       // no compression
   put32(file, pixelBytes);
-  put32(file, 3780);    // 96 dpi
+  put32(file, 3780);  // 96 dpi
   put32(file, 3780);
   put32(file, 0);
   put32(file, 0);

@@ -15,16 +15,23 @@ constexpr double kConstantLimit = 1000;
 
 }  // namespace
 
-double stepOfIndex(int stepIndex) { return kStepMantissa[stepIndex % 3] * kStepPower[stepIndex / 3]; }
+double stepOfIndex(int stepIndex) {
+  return kStepMantissa[stepIndex % 3] * kStepPower[stepIndex / 3];
+}
 
 ConstantsPanel::ConstantsPanel(Constants& constants, FormulaEngine& formulas, Graph& graph,
                                const Settings& settings, RepeatRate& repeat)
-    : constants_(constants), formulas_(formulas), graph_(graph), settings_(settings),
+    : constants_(constants),
+      formulas_(formulas),
+      graph_(graph),
+      settings_(settings),
       repeat_(repeat) {
   RefreshConstants();
 }
 
-double ConstantsPanel::constStep() const { return stepOfIndex(constants_.stepIndex); }
+double ConstantsPanel::constStep() const {
+  return stepOfIndex(constants_.stepIndex);
+}
 
 void ConstantsPanel::StepConstant(int code) {
   const double step = constStep();
@@ -36,10 +43,20 @@ void ConstantsPanel::StepConstant(int code) {
     case 1:
       if (constants_.stepIndex < kLastStepIndex) ++constants_.stepIndex;
       break;
-    case 2: case 3: value = &constants_.a; break;
-    case 4: case 5: value = &constants_.b; break;
-    case 6: case 7: value = &constants_.c; break;
-    default: return;
+    case 2:
+    case 3:
+      value = &constants_.a;
+      break;
+    case 4:
+    case 5:
+      value = &constants_.b;
+      break;
+    case 6:
+    case 7:
+      value = &constants_.c;
+      break;
+    default:
+      return;
   }
   if (value) {
     // Odd codes raise, even codes lower; the limit is tested before the step.

@@ -8,7 +8,9 @@
 namespace quorvel {
 namespace {
 
-std::string textOf(const QLineEdit* edit) { return edit->text().toStdString(); }
+std::string textOf(const QLineEdit* edit) {
+  return edit->text().toStdString();
+}
 
 QPushButton* colouredButton(const QString& text, const char* colour, QWidget* parent) {
   auto* button = new QPushButton(text, parent);

@@ -38,8 +38,11 @@ void Graph::sampleRow(uint8_t inputCode, std::span<const double> inputs, uint8_t
                       uint8_t secondCode) {
   if (!pointByPoint) {
     formulas_.runBatch(formulas_.evalSlot, inputCode, inputs,
-                       {.valid = valid_, .firstCode = firstCode, .first = outputs_,
-                        .secondCode = secondCode, .second = secondOutputs_});
+                       {.valid = valid_,
+                        .firstCode = firstCode,
+                        .first = outputs_,
+                        .secondCode = secondCode,
+                        .second = secondOutputs_});
     return;
   }
   for (size_t i = 0; i < inputs.size(); ++i) {
@@ -93,7 +96,8 @@ void Graph::plotIntegral(const TFormule& formula) {
 void Graph::plotRows() {
   RowPenTo(false, 0, 0);
   sampleRow(kRegY, scale.rowWorldY, kRegX);
-  for (int row = kLastPixel; row >= 0; --row) RowPenTo(valid_[row] != 0, row, outputs_[row]);
+  for (int row = kLastPixel; row >= 0; --row)
+    RowPenTo(valid_[row] != 0, row, outputs_[row]);
 }
 
 // steps + 1 points from begin to end, v accumulated by addition.
@@ -110,7 +114,8 @@ void Graph::plotParametric(const TFormule& formula) {
       v += dv;
     }
     sampleRow(kRegV, std::span<const double>(inputs_.data(), count), kRegX, kRegY);
-    for (int i = 0; i < count; ++i) PointPenTo(valid_[i] != 0, outputs_[i], secondOutputs_[i]);
+    for (int i = 0; i < count; ++i)
+      PointPenTo(valid_[i] != 0, outputs_[i], secondOutputs_[i]);
   }
 }
 

@@ -78,6 +78,8 @@ void GrafiekBox::mousePressEvent(QMouseEvent* event) {
   }
 }
 
-void GrafiekBox::leaveEvent(QEvent*) { DrawCrosshair(0, 0); }
+void GrafiekBox::leaveEvent(QEvent*) {
+  DrawCrosshair(0, 0);
+}
 
 }  // namespace quorvel

@@ -6,8 +6,8 @@
 namespace quorvel {
 
 Graph::Graph(FormulaEngine& formulas, const Settings& settings, const Constants& constants,
-             const SlotColours& slotColours, const std::string& personalText,
-             std::string& msgText, TextPainter& text, RepeatRate& repeat)
+             const SlotColours& slotColours, const std::string& personalText, std::string& msgText,
+             TextPainter& text, RepeatRate& repeat)
     : formulas_(formulas),
       settings_(settings),
       constants_(constants),
@@ -59,13 +59,20 @@ void Graph::drawSlot(int slot) {
         plotColumns(formula.derivMarker);
       }
       break;
-    case kSlotInverse: plotRows(); break;
-    case kSlotParametric: plotParametric(formula); break;
-    case kSlotImplicit: PlotImplicit(); break;
+    case kSlotInverse:
+      plotRows();
+      break;
+    case kSlotParametric:
+      plotParametric(formula);
+      break;
+    case kSlotImplicit:
+      PlotImplicit();
+      break;
     case kSlotPolynomial:
       if (hooks.PlotPolySlot) hooks.PlotPolySlot(slot);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -77,7 +84,9 @@ void Graph::RedrawAll() {
   ShowPicture();
 }
 
-void Graph::DrawGrid() { quorvel::DrawGrid(picture, scale, text_); }
+void Graph::DrawGrid() {
+  quorvel::DrawGrid(picture, scale, text_);
+}
 
 void Graph::DrawTitle() {
   if (!quorvel::DrawTitle(picture, text_, personalText_)) msgText_ = kTextTooLong;

@@ -34,10 +34,10 @@ class Graph {
  public:
   // What the window and later parts supply.
   struct Hooks {
-    std::function<void()> ShowPicture;            // copy the picture to the screen
-    std::function<void()> messageChanged;         // show the message line now: work follows
-    std::function<void()> drawPoints;             // the points of the points table
-    std::function<void(int slot)> PlotPolySlot;   // a polynomial slot, pen colour already set
+    std::function<void()> ShowPicture;           // copy the picture to the screen
+    std::function<void()> messageChanged;        // show the message line now: work follows
+    std::function<void()> drawPoints;            // the points of the points table
+    std::function<void(int slot)> PlotPolySlot;  // a polynomial slot, pen colour already set
   };
 
   Graph(FormulaEngine& formulas, const Settings& settings, const Constants& constants,
@@ -76,7 +76,9 @@ class Graph {
   void RefineAfterRelease();
 
   // ---- Pens, in the current pen colour.
-  void ColumnPenTo(bool valid, int column, double y) { columnPen_.penTo(picture, scale, valid, column, y); }
+  void ColumnPenTo(bool valid, int column, double y) {
+    columnPen_.penTo(picture, scale, valid, column, y);
+  }
   void RowPenTo(bool valid, int row, double x) { rowPen_.penTo(picture, scale, valid, row, x); }
   void PointPenTo(bool valid, double x, double y) { pointPen_.penTo(picture, scale, valid, x, y); }
 

@@ -41,7 +41,8 @@ void Graph::scanImplicit(int step, Mark mark) {
   const int count = (kLastPixel - (step == 1 ? 0 : step)) / step;
   std::span<const double> xs(scale.columnWorldX.data() + 1, count);
   if (step != 1) {
-    for (int j = 0; j < count; ++j) inputs_[j] = scale.columnWorldX[step * (j + 1)];
+    for (int j = 0; j < count; ++j)
+      inputs_[j] = scale.columnWorldX[step * (j + 1)];
     xs = std::span<const double>(inputs_.data(), count);
   }
   // Two statuses of opposite sign: one is 5 (valid, F > 0), the other 6 (valid, F < 0).
@@ -83,9 +84,11 @@ void Graph::scanImplicit(int step, Mark mark) {
         std::memcpy(&up8, statusRow_.data() + j + 1, 8);
         if (sign != 0 && left == sign && up8 == sign * 0x0101010101010101u) continue;
       }
-      for (int k = 0; k < 8; ++k) cell(j + k);
+      for (int k = 0; k < 8; ++k)
+        cell(j + k);
     }
-    for (; j < count; ++j) cell(j);
+    for (; j < count; ++j)
+      cell(j);
   }
 }
 

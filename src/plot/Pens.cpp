@@ -2,7 +2,9 @@
 
 namespace quorvel {
 
-bool Between(double a, double b, double c) { return (c < b && b < a) || (a <= b && b <= c); }
+bool Between(double a, double b, double c) {
+  return (c < b && b < a) || (a <= b && b <= c);
+}
 
 void LinePen::penTo(Picture& picture, const ScaleState& scale, bool valid, int position,
                     double value) {
@@ -34,9 +36,15 @@ void LinePen::penTo(Picture& picture, const ScaleState& scale, bool valid, int p
   };
 
   switch ((region_ & 0xF0) | current) {
-    case 0x00: lineTo(pixel); break;
-    case 0x01: lineTo(firstEdge); break;
-    case 0x02: lineTo(secondEdge); break;
+    case 0x00:
+      lineTo(pixel);
+      break;
+    case 0x01:
+      lineTo(firstEdge);
+      break;
+    case 0x02:
+      lineTo(secondEdge);
+      break;
     case 0x10:
       moveTo(firstEdge);
       lineTo(pixel);
@@ -62,8 +70,11 @@ void LinePen::penTo(Picture& picture, const ScaleState& scale, bool valid, int p
     // sample is not joined to the edge where the curve left; the curve starts again there.
     case 0x50:
     case 0x60:
-    case 0x80: moveTo(pixel); break;
-    default: break;  // for example 0x52, 0x61: across a pole, nothing is drawn
+    case 0x80:
+      moveTo(pixel);
+      break;
+    default:
+      break;  // for example 0x52, 0x61: across a pole, nothing is drawn
   }
   region_ = static_cast<uint8_t>((current & 0x0F) << 4);
   lastValue_ = value;

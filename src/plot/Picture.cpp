@@ -11,7 +11,9 @@ constexpr uint32_t kOpaque = 0xFF000000u;
 }  // namespace
 
 Picture::Picture(int width, int height)
-    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, kOpaque | kWhite) {}
+    : width_(width),
+      height_(height),
+      pixels_(static_cast<size_t>(width) * height, kOpaque | kWhite) {}
 
 Colour Picture::pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kBlack;

@@ -11,10 +11,9 @@ struct Place {
 };
 
 constexpr Place kPlacesTable[ScaleButtons::kPlaces] = {
-    {560, 40, 13, 12}, {265, 40, 16, 17}, {215, 40, 17, 16}, {510, 40, 12, 13},
-    {560, 40, 14, 11}, {265, 40, 18, 15}, {215, 40, 15, 18}, {510, 40, 11, 14},
-    {36, 20, 8, 8},    {396, 20, 9, 9},   {756, 20, 10, 10},
-    {36, 20, 11, 11},  {396, 20, 12, 12}, {756, 20, 13, 13},
+    {560, 40, 13, 12}, {265, 40, 16, 17}, {215, 40, 17, 16}, {510, 40, 12, 13}, {560, 40, 14, 11},
+    {265, 40, 18, 15}, {215, 40, 15, 18}, {510, 40, 11, 14}, {36, 20, 8, 8},    {396, 20, 9, 9},
+    {756, 20, 10, 10}, {36, 20, 11, 11},  {396, 20, 12, 12}, {756, 20, 13, 13},
 };
 
 constexpr Colour kChevronNormal = rgb(0, 0, 160);
@@ -22,7 +21,9 @@ constexpr Colour kChevronLit = rgb(0, 160, 255);
 constexpr Colour kGrey160 = rgb(160, 160, 160);
 constexpr Colour kNone = 0xFFFFFFFFu;  // a segment that is not drawn
 
-Colour grey(int level) { return rgb(level, level, level); }
+Colour grey(int level) {
+  return rgb(level, level, level);
+}
 
 void line(Picture& picture, int x1, int y1, int x2, int y2, Colour colour) {
   if (colour == kNone) return;
@@ -52,7 +53,7 @@ void chevron(Picture& button, bool horizontal, int near, bool forward, Colour co
 Picture renderArrow(bool horizontal, Look look) {
   Picture arrow(20, 20);
   arrow.fillRect(0, 0, 20, 20, kBarFace);
-  const Colour colour = look == Look::Normal ? kChevronNormal
+  const Colour colour = look == Look::Normal  ? kChevronNormal
                         : look == Look::Hover ? kChevronLit
                                               : rgb(255, 0, 0);
   for (int i = 0; i < 8; ++i) {
@@ -126,7 +127,8 @@ Picture ScaleButtons::renderButton(int place, Look look) {
 
   // Chevron k points forward (right, down) when bit k of the place is 0.
   const Colour colour = look == Look::Normal ? kChevronNormal : kChevronLit;
-  for (int k = 0; k < 2; ++k) chevron(button, horizontal, 7 + 18 * k, ((place >> k) & 1) == 0, colour);
+  for (int k = 0; k < 2; ++k)
+    chevron(button, horizontal, 7 + 18 * k, ((place >> k) & 1) == 0, colour);
   return button;
 }
 
@@ -138,8 +140,8 @@ Picture ScaleButtons::render(bool horizontal) const {
   for (int i = 0; i < 5; ++i) {
     const Colour light = grey(0xE0 - 0x20 * i);
     const Colour dark = grey(0x70 + 0x20 * i);
-    line(bar, i, h - 1 - i, i, i, light);          // left
-    line(bar, i, i, w - 1 - i, i, light);          // top
+    line(bar, i, h - 1 - i, i, i, light);                 // left
+    line(bar, i, i, w - 1 - i, i, light);                 // top
     line(bar, w - 1 - i, i, w - 1 - i, h - 1 - i, dark);  // right
     line(bar, w - 1 - i, h - 1 - i, i, h - 1 - i, dark);  // bottom
   }

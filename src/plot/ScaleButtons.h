@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-constexpr int kScaleBarLength = 810;   // the horizontal bar; the vertical one is 812 high
+constexpr int kScaleBarLength = 810;  // the horizontal bar; the vertical one is 812 high
 constexpr int kVerticalBarLength = 812;
 constexpr int kScaleBarThickness = 20;
 constexpr Colour kBarFace = rgb(240, 240, 240);

@@ -19,7 +19,9 @@ int roundAway(double v) {
 
 }  // namespace
 
-double ZoomStep(int level) { return 0.025 * kMantissa[level % 3] * kPower[level / 3]; }
+double ZoomStep(int level) {
+  return 0.025 * kMantissa[level % 3] * kPower[level / 3];
+}
 
 int ScaleState::WorldToColumn(double x) const {
   return std::clamp(originColumn + roundAway((x - centreX) / unitsPerPixelX), -32768, 32767);
@@ -31,14 +33,18 @@ int ScaleState::WorldToRow(double y) const {
 
 void ScaleState::FillColumnTable() {
   columnWorldX[originColumn] = centreX;
-  for (int i = originColumn + 1; i <= kLastPixel; ++i) columnWorldX[i] = columnWorldX[i - 1] + unitsPerPixelX;
-  for (int i = originColumn - 1; i >= 0; --i) columnWorldX[i] = columnWorldX[i + 1] - unitsPerPixelX;
+  for (int i = originColumn + 1; i <= kLastPixel; ++i)
+    columnWorldX[i] = columnWorldX[i - 1] + unitsPerPixelX;
+  for (int i = originColumn - 1; i >= 0; --i)
+    columnWorldX[i] = columnWorldX[i + 1] - unitsPerPixelX;
 }
 
 void ScaleState::FillRowTable() {
   rowWorldY[originRow] = centreY;
-  for (int i = originRow + 1; i <= kLastPixel; ++i) rowWorldY[i] = rowWorldY[i - 1] - unitsPerPixelY;
-  for (int i = originRow - 1; i >= 0; --i) rowWorldY[i] = rowWorldY[i + 1] + unitsPerPixelY;
+  for (int i = originRow + 1; i <= kLastPixel; ++i)
+    rowWorldY[i] = rowWorldY[i - 1] - unitsPerPixelY;
+  for (int i = originRow - 1; i >= 0; --i)
+    rowWorldY[i] = rowWorldY[i + 1] + unitsPerPixelY;
 }
 
 void ScaleState::reset() {
@@ -51,74 +57,54 @@ void ScaleState::reset() {
 }
 
 void ScaleState::scrollZoom(int command) {
-  const double scrollY = kLabelStep * unitsPerPixelY;
-  const double scrollX = kLabelStep * unitsPerPixelX;
+  // One labelled interval along an axis; the guard is tested before the step.
+  auto scroll = [this](bool yAxis, int sign) {
+    double& centre = yAxis ? centreY : centreX;
+    if (sign > 0 ? centre >= kScrollLimit : centre <= -kScrollLimit) return;
+    centre += sign * kLabelStep * (yAxis ? unitsPerPixelY : unitsPerPixelX);
+    (yAxis ? zoomRefY : zoomRefX) = centre;
+    yAxis ? FillRowTable() : FillColumnTable();
+  };
   // Zooming re-centres on the grid around the reference, so that a series of zoom steps
   // keeps the middle of the screen in place up to the 40-pixel snap.
-  auto zoomX = [this] {
-    unitsPerPixelX = ZoomStep(zoomLevelX);
-    centreX = std::nearbyint(zoomRefX / (kLabelStep * unitsPerPixelX)) * kLabelStep * unitsPerPixelX;
-    FillColumnTable();
-  };
-  auto zoomY = [this] {
-    unitsPerPixelY = ZoomStep(zoomLevelY);
-    centreY = std::nearbyint(zoomRefY / (kLabelStep * unitsPerPixelY)) * kLabelStep * unitsPerPixelY;
-    FillRowTable();
+  auto zoom = [this](bool yAxis, int delta) {
+    int& level = yAxis ? zoomLevelY : zoomLevelX;
+    if (delta > 0 ? level >= kMaxZoomLevel : level <= 0) return;
+    level += delta;
+    double& unitsPerPixel = yAxis ? unitsPerPixelY : unitsPerPixelX;
+    unitsPerPixel = ZoomStep(level);
+    const double interval = kLabelStep * unitsPerPixel;
+    (yAxis ? centreY : centreX) =
+        std::nearbyint((yAxis ? zoomRefY : zoomRefX) / interval) * interval;
+    yAxis ? FillRowTable() : FillColumnTable();
   };
   switch (command) {
     case kScrollUp:
-      if (centreY < kScrollLimit) {
-        centreY += scrollY;
-        zoomRefY = centreY;
-        FillRowTable();
-      }
+      scroll(true, +1);
       break;
     case kScrollLeft:
-      if (centreX > -kScrollLimit) {
-        centreX -= scrollX;
-        zoomRefX = centreX;
-        FillColumnTable();
-      }
+      scroll(false, -1);
       break;
     case kScrollRight:
-      if (centreX < kScrollLimit) {
-        centreX += scrollX;
-        zoomRefX = centreX;
-        FillColumnTable();
-      }
+      scroll(false, +1);
       break;
     case kScrollDown:
-      if (centreY > -kScrollLimit) {
-        centreY -= scrollY;
-        zoomRefY = centreY;
-        FillRowTable();
-      }
+      scroll(true, -1);
       break;
     case kZoomOutY:
-      if (zoomLevelY < kMaxZoomLevel) {
-        ++zoomLevelY;
-        zoomY();
-      }
+      zoom(true, +1);
       break;
     case kZoomInX:
-      if (zoomLevelX > 0) {
-        --zoomLevelX;
-        zoomX();
-      }
+      zoom(false, -1);
       break;
     case kZoomOutX:
-      if (zoomLevelX < kMaxZoomLevel) {
-        ++zoomLevelX;
-        zoomX();
-      }
+      zoom(false, +1);
       break;
     case kZoomInY:
-      if (zoomLevelY > 0) {
-        --zoomLevelY;
-        zoomY();
-      }
+      zoom(true, -1);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

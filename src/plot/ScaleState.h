@@ -9,11 +9,11 @@
 
 namespace quorvel {
 
-constexpr int kPictureSize = 801;        // pixels per side
+constexpr int kPictureSize = 801;  // pixels per side
 constexpr int kLastPixel = kPictureSize - 1;
-constexpr int kOrigin = 400;             // the column and row of the centre
-constexpr int kGridStep = 20;            // a scale division, in pixels
-constexpr int kLabelStep = 40;           // labelled grid lines
+constexpr int kOrigin = 400;    // the column and row of the centre
+constexpr int kGridStep = 20;   // a scale division, in pixels
+constexpr int kLabelStep = 40;  // labelled grid lines
 constexpr int kInitialZoomLevel = 9;
 constexpr int kMaxZoomLevel = 15;
 constexpr double kScrollLimit = 50000;
@@ -46,7 +46,7 @@ struct ScaleState {
   int zoomLevelY = kInitialZoomLevel;
   std::array<double, kPictureSize> columnWorldX{};  // left edge first
   std::array<double, kPictureSize> rowWorldY{};     // top edge first
-  double cursorWorldX = 0;  // under the cross-hair
+  double cursorWorldX = 0;                          // under the cross-hair
   double cursorWorldY = 0;
 
   ScaleState() { reset(); }

@@ -12,18 +12,25 @@ inline constexpr const char* kToClipboard = "grafieken --> klembord";
 void Controller::executeCommand(int n) {
   ws_.MsgText.clear();
   switch (n) {
-    case 2: restartAll(); break;
+    case 2:
+      restartAll();
+      break;
     case 4:  // "verwijderen"
       ws_.formulas.slotKind[selectedSlot()] = kSlotEmpty;
       ws_.graph.RedrawAll();
       break;
     case 5:  // "wissen" (grafieken)
-      for (int slot = 1; slot <= kSlotCount; ++slot) ws_.formulas.slotKind[slot] = kSlotEmpty;
+      for (int slot = 1; slot <= kSlotCount; ++slot)
+        ws_.formulas.slotKind[slot] = kSlotEmpty;
       ws_.graph.RedrawAll();
       break;
-    case 6: ws_.graph.RedrawAll(); break;  // "herschrijven"
-    case 10: substituteSelected(); break;  // "subst. abc"
-    case 26:                               // "--> klembord"
+    case 6:
+      ws_.graph.RedrawAll();
+      break;  // "herschrijven"
+    case 10:
+      substituteSelected();
+      break;  // "subst. abc"
+    case 26:  // "--> klembord"
       if (shell) shell->copyPictureToClipboard();
       ws_.MsgText = kToClipboard;
       break;
@@ -33,7 +40,8 @@ void Controller::executeCommand(int n) {
     case 99:  // "sluiten"
       if (shell) shell->closeProgram();
       break;
-    default: break;
+    default:
+      break;
   }
   menu.closeMenu();
   ws_.settings.keyboardMode = false;
@@ -41,7 +49,8 @@ void Controller::executeCommand(int n) {
 
 // Everything back to the start but the settings, the colours and the personal text.
 void Controller::restartAll() {
-  for (int slot = 1; slot <= kSlotCount; ++slot) ws_.formulas.slotKind[slot] = kSlotEmpty;
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    ws_.formulas.slotKind[slot] = kSlotEmpty;
   ws_.constantsPanel.ResetConstants();
   ws_.graph.ResetScale();
   ws_.graph.DrawGrid();
@@ -68,9 +77,9 @@ void Controller::substituteSelected() {
     }
   } else {
     const ConstantsPanel& panel = ws_.constantsPanel;
-    const auto failure = ws_.formulas.substituteABC(
-        slot, {ws_.constants.a, ws_.constants.b, ws_.constants.c},
-        {panel.Atext(), panel.Btext(), panel.Ctext()});
+    const auto failure =
+        ws_.formulas.substituteABC(slot, {ws_.constants.a, ws_.constants.b, ws_.constants.c},
+                                   {panel.Atext(), panel.Btext(), panel.Ctext()});
     if (failure) ws_.MsgText = *failure;
   }
 }

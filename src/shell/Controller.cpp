@@ -28,14 +28,17 @@ AfterTranslation Controller::PlotBtnClick() {
   const TranslationOutcome outcome = ws_.formulas.translateFormula(slot, ws_.editor.fedGetText());
   ws_.MsgText = outcome.message;
   switch (outcome.next) {
-    case AfterTranslation::Plot: ws_.graph.PlotSlot(slot); break;
+    case AfterTranslation::Plot:
+      ws_.graph.PlotSlot(slot);
+      break;
     case AfterTranslation::AskParameterDomain:
       if (shell) shell->askParameterDomain();
       break;
     case AfterTranslation::AskIntegralDomain:
       if (shell) shell->askIntegralDomain();
       break;
-    case AfterTranslation::Nothing: break;
+    case AfterTranslation::Nothing:
+      break;
   }
   return outcome.next;
 }
@@ -59,8 +62,7 @@ void Controller::clearBtnClick() {
   }
 }
 
-ParameterDomainCheck Controller::applyParameterDomain(std::string_view begin,
-                                                      std::string_view end,
+ParameterDomainCheck Controller::applyParameterDomain(std::string_view begin, std::string_view end,
                                                       std::string_view steps) {
   const ParameterDomainCheck check = checkParameterDomain(begin, end, steps);
   if (!check.ok) return check;
@@ -73,8 +75,7 @@ ParameterDomainCheck Controller::applyParameterDomain(std::string_view begin,
   return check;
 }
 
-IntegralDomainCheck Controller::applyIntegralDomain(std::string_view left,
-                                                    std::string_view right) {
+IntegralDomainCheck Controller::applyIntegralDomain(std::string_view left, std::string_view right) {
   const IntegralDomainCheck check = checkIntegralDomain(left, right, ws_.graph.scale);
   if (!check.ok) return check;
   const int slot = selectedSlot();
@@ -92,8 +93,12 @@ void Controller::toggleSetting(int code) {
   if (code == kHoverAutoplot) settings.autoplotMode = !settings.autoplotMode;
 }
 
-std::string Controller::hoektext() const { return ws_.settings.degreesMode ? kDegrees : kRadians; }
-std::string Controller::addtext() const { return ws_.settings.replaceMode ? kReplaceMode : kAddMode; }
+std::string Controller::hoektext() const {
+  return ws_.settings.degreesMode ? kDegrees : kRadians;
+}
+std::string Controller::addtext() const {
+  return ws_.settings.replaceMode ? kReplaceMode : kAddMode;
+}
 
 int Controller::setHover(int code, bool force) {
   if ((ws_.settings.keyboardMode && !force) || code == hoverCode) return hoverCode;
@@ -129,7 +134,9 @@ void Controller::degreeUp() {
   if (ws_.settings.autoplotMode) ws_.graph.RefineAfterRelease();
 }
 
-void Controller::StepPolyDegree(int code) { ws_.poly.StepPolyDegree(code); }
+void Controller::StepPolyDegree(int code) {
+  ws_.poly.StepPolyDegree(code);
+}
 
 void Controller::klokTimer() {
   if (repeatAction >= 0 && repeatAction <= 7) {
@@ -168,9 +175,13 @@ void Controller::ScaleBoxButton(int button) {
   }
 }
 
-void Controller::initscaleDown() { ws_.graph.ResetScale(); }
+void Controller::initscaleDown() {
+  ws_.graph.ResetScale();
+}
 
-void Controller::releaseRefines() { ws_.graph.RefineAfterRelease(); }
+void Controller::releaseRefines() {
+  ws_.graph.RefineAfterRelease();
+}
 
 void Controller::colorBoxHover(int x, int y) {
   if (auto message = ws_.selection.hoverColorBox(x, y, ws_.formulas)) ws_.MsgText = *message;
@@ -181,6 +192,8 @@ void Controller::colorBoxClick(int x, int y) {
   ws_.selection.selectHoveredSlot();
 }
 
-void Controller::colorBoxPaint() { ws_.selection.paintColorBox(); }
+void Controller::colorBoxPaint() {
+  ws_.selection.paintColorBox();
+}
 
 }  // namespace quorvel

@@ -8,7 +8,9 @@
 namespace quorvel {
 namespace {
 
-bool isArrow(int key) { return key >= keys::kLeft && key <= keys::kDown; }
+bool isArrow(int key) {
+  return key >= keys::kLeft && key <= keys::kDown;
+}
 
 }  // namespace
 
@@ -70,9 +72,15 @@ bool Controller::FormKeyDown(int key, KeyModifiers modifiers) {
 
 void Controller::lookUpAltKey(int key) {
   switch (key) {
-    case 'B': altCommand = kAltB; break;
-    case 'C': altCommand = kAltConstants; break;
-    case 'D': altCommand = kAltDegree; break;
+    case 'B':
+      altCommand = kAltB;
+      break;
+    case 'C':
+      altCommand = kAltConstants;
+      break;
+    case 'D':
+      altCommand = kAltDegree;
+      break;
     case 'E':
       if (formulaInputActive) {
         selectPolynomialInput();
@@ -80,24 +88,51 @@ void Controller::lookUpAltKey(int key) {
         selectFormulaInput();
       }
       break;
-    case 'F': altCommand = kAltFunctions; break;
-    case 'G': GetBtnClick(); break;
-    case 'H': executeCommand(28); break;
-    case 'K': executeCommand(20); break;
-    case 'M': altCommand = kAltSettings; break;
-    case 'O': executeCommand(25); break;
-    case 'P': PlotBtnClick(); break;
-    case 'Q': altCommand = kAltQuadrant; break;
-    case 'R': clearBtnClick(); break;
-    case 'S': altCommand = kAltScroll; break;
-    case 'W': executeCommand(30); break;
+    case 'F':
+      altCommand = kAltFunctions;
+      break;
+    case 'G':
+      GetBtnClick();
+      break;
+    case 'H':
+      executeCommand(28);
+      break;
+    case 'K':
+      executeCommand(20);
+      break;
+    case 'M':
+      altCommand = kAltSettings;
+      break;
+    case 'O':
+      executeCommand(25);
+      break;
+    case 'P':
+      PlotBtnClick();
+      break;
+    case 'Q':
+      altCommand = kAltQuadrant;
+      break;
+    case 'R':
+      clearBtnClick();
+      break;
+    case 'S':
+      altCommand = kAltScroll;
+      break;
+    case 'W':
+      executeCommand(30);
+      break;
     case 'X':
       ws_.graph.ResetScale();
       ws_.graph.RefineAfterRelease();
       break;
-    case 'Z': altCommand = kAltZoom; break;
-    case keys::kFullStop: executeCommand(7); break;
-    default: break;
+    case 'Z':
+      altCommand = kAltZoom;
+      break;
+    case keys::kFullStop:
+      executeCommand(7);
+      break;
+    default:
+      break;
   }
 }
 
@@ -121,10 +156,14 @@ void Controller::altKey(int key) {
       break;
     case kAltSettings:
       if (key == keys::kNone) settingsCursor = kHoverAddMode;
-      if (key == keys::kUp) settingsCursor = settingsCursor == kHoverAngle ? kHoverAutoplot : settingsCursor - 1;
-      if (key == keys::kDown) settingsCursor = settingsCursor == kHoverAutoplot ? kHoverAngle : settingsCursor + 1;
-      if (key == keys::kNone || key == keys::kUp || key == keys::kDown) setHover(settingsCursor, true);
-      if (key == keys::kLeft || key == keys::kRight || key == keys::kEnter) toggleSetting(settingsCursor);
+      if (key == keys::kUp)
+        settingsCursor = settingsCursor == kHoverAngle ? kHoverAutoplot : settingsCursor - 1;
+      if (key == keys::kDown)
+        settingsCursor = settingsCursor == kHoverAutoplot ? kHoverAngle : settingsCursor + 1;
+      if (key == keys::kNone || key == keys::kUp || key == keys::kDown)
+        setHover(settingsCursor, true);
+      if (key == keys::kLeft || key == keys::kRight || key == keys::kEnter)
+        toggleSetting(settingsCursor);
       break;
     case kAltScroll:
     case kAltZoom:
@@ -140,7 +179,7 @@ void Controller::altKey(int key) {
       break;
     case kAltFunctions: {
       static constexpr std::pair<int, int> kCommands[] = {
-          {'A', 10}, {'C', 33}, {'D', 15}, {'H', 6}, {'I', 16}, {'O', 31},
+          {'A', 10}, {'C', 33}, {'D', 15}, {'H', 6}, {'I', 16},           {'O', 31},
           {'P', 8},  {'R', 14}, {'S', 5},  {'V', 4}, {keys::kFullStop, 9}};
       for (auto [letter, command] : kCommands) {
         if (key == letter) executeCommand(command);
@@ -155,7 +194,8 @@ void Controller::altKey(int key) {
       if (key == 'P') executeCommand(29);
       ws_.settings.keyboardMode = true;
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

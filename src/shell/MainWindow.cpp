@@ -9,8 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
 #include <QUrl>
+#include <cmath>
 
 #include "common/Keys.h"
 #include "plot/BitmapFile.h"
@@ -24,7 +24,7 @@ constexpr Colour kSettingsBackground = rgb(0xF7, 0xE9, 0xA1);  // $A1E9F7
 constexpr Colour kAutoplotOff = rgb(0xD0, 0xD0, 0x00);         // $00D0D0
 constexpr Colour kAutoplotAtStart = rgb(0xE0, 0xE0, 0x00);     // $00E0E0
 constexpr Colour kGridFixed = rgb(0xD0, 0xD0, 0xD0);
-constexpr Colour kGridCells = rgb(0xF3, 0xF3, 0xE2);           // $E2F3F3
+constexpr Colour kGridCells = rgb(0xF3, 0xF3, 0xE2);  // $E2F3F3
 
 QFont arial(int pixels, bool bold) {
   QFont font("Liberation Sans");
@@ -33,7 +33,9 @@ QFont arial(int pixels, bool bold) {
   return font;
 }
 
-QString css(Colour c) { return QColor::fromRgb(c).name(); }
+QString css(Colour c) {
+  return QColor::fromRgb(c).name();
+}
 
 QPushButton* speedButton(const QString& text, const char* colour, QWidget* parent, QRect place,
                          int pixels = 14) {
@@ -55,7 +57,10 @@ QPixmap logoPixmap() {
   QPainterPath path;
   for (int x = 0; x <= 28; ++x) {
     const double y = 14 - 9 * std::sin(x / 28.0 * 2 * 3.14159265);
-    if (x == 0) path.moveTo(4 + x, y); else path.lineTo(4 + x, y);
+    if (x == 0)
+      path.moveTo(4 + x, y);
+    else
+      path.lineTo(4 + x, y);
   }
   painter.drawPath(path);
   painter.setPen(Qt::white);
@@ -82,11 +87,13 @@ TcontrolForm::TcontrolForm(Workspace& workspace, Controller& controller)
   // scale, formula input, edit box.
   ws_.constantsPanel.ResetConstants();
   ws_.settings = Settings{};
-  showtext->setStyleSheet(QString("color: %1; background: %2;").arg(css(kAutoplotAtStart), css(kSettingsBackground)));
+  showtext->setStyleSheet(
+      QString("color: %1; background: %2;").arg(css(kAutoplotAtStart), css(kSettingsBackground)));
   ws_.poly.ResetPolyGrid();
   ws_.poly.polyDegree = 2;
   ws_.slotColours = kDefaultSlotColours;
-  for (int slot = 1; slot <= kSlotCount; ++slot) ws_.formulas.slotKind[slot] = kSlotEmpty;
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    ws_.formulas.slotKind[slot] = kSlotEmpty;
   ws_.graph.ResetScale();
   selectFormulaInput();
   ws_.editor.fedInit(fedbox->width(), QFontMetrics(fedbox->font()).horizontalAdvance('W'));
@@ -255,8 +262,9 @@ void TcontrolForm::connectEvents() {
   menuBar->onChange = [this] { refresh(); };
 
   // Settings boxes: any button toggles.
-  for (auto [box, code] : {std::pair{hoektext, int(kHoverAngle)}, {addtext, int(kHoverAddMode)},
-                          {showtext, int(kHoverAutoplot)}}) {
+  for (auto [box, code] : {std::pair{hoektext, int(kHoverAngle)},
+                           {addtext, int(kHoverAddMode)},
+                           {showtext, int(kHoverAutoplot)}}) {
     box->onPress = [this, code = code](bool) {
       controller_.toggleSetting(code);
       showSettings();
@@ -330,9 +338,9 @@ void TcontrolForm::connectEvents() {
 
   // The window sees every key first, and the mouse entering each of its controls.
   qApp->installEventFilter(this);
-  for (QWidget* w : std::initializer_list<QWidget*>{hoektext, addtext, showtext, deltatext, Atext, Btext, Ctext,
-                                                    polyDegreeText, formPolyArrow, MsgText, GroupBox1,
-                                                    GroupBox2, PolyGrid, Image1}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           hoektext, addtext, showtext, deltatext, Atext, Btext, Ctext, polyDegreeText,
+           formPolyArrow, MsgText, GroupBox1, GroupBox2, PolyGrid, Image1}) {
     w->setAttribute(Qt::WA_Hover);
   }
   setMouseTracking(true);
@@ -351,15 +359,24 @@ void TcontrolForm::klokTimer() {
 
 FieldLabel* TcontrolForm::fieldOfCode(int code) const {
   switch (code) {
-    case kHoverAngle: return hoektext;
-    case kHoverAddMode: return addtext;
-    case kHoverAutoplot: return showtext;
-    case kHoverDelta: return deltatext;
-    case kHoverDelta + 1: return Atext;
-    case kHoverDelta + 2: return Btext;
-    case kHoverDelta + 3: return Ctext;
-    case kHoverDegree: return polyDegreeText;
-    default: return nullptr;
+    case kHoverAngle:
+      return hoektext;
+    case kHoverAddMode:
+      return addtext;
+    case kHoverAutoplot:
+      return showtext;
+    case kHoverDelta:
+      return deltatext;
+    case kHoverDelta + 1:
+      return Atext;
+    case kHoverDelta + 2:
+      return Btext;
+    case kHoverDelta + 3:
+      return Ctext;
+    case kHoverDegree:
+      return polyDegreeText;
+    default:
+      return nullptr;
   }
 }
 
@@ -439,23 +456,39 @@ int programKey(int key) {
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
   if (key >= Qt::Key_F1 && key <= Qt::Key_F10) return keys::kF1 + (key - Qt::Key_F1);
   switch (key) {
-    case Qt::Key_Backspace: return keys::kBackspace;
-    case Qt::Key_Tab: return keys::kTab;
+    case Qt::Key_Backspace:
+      return keys::kBackspace;
+    case Qt::Key_Tab:
+      return keys::kTab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return keys::kEnter;
-    case Qt::Key_Shift: return keys::kShift;
-    case Qt::Key_Control: return keys::kControl;
-    case Qt::Key_Alt: return keys::kAlt;
-    case Qt::Key_Escape: return keys::kEscape;
-    case Qt::Key_End: return keys::kEnd;
-    case Qt::Key_Home: return keys::kHome;
-    case Qt::Key_Left: return keys::kLeft;
-    case Qt::Key_Up: return keys::kUp;
-    case Qt::Key_Right: return keys::kRight;
-    case Qt::Key_Down: return keys::kDown;
-    case Qt::Key_Delete: return keys::kDelete;
-    case Qt::Key_Period: return keys::kFullStop;
-    default: return keys::kNone;
+    case Qt::Key_Enter:
+      return keys::kEnter;
+    case Qt::Key_Shift:
+      return keys::kShift;
+    case Qt::Key_Control:
+      return keys::kControl;
+    case Qt::Key_Alt:
+      return keys::kAlt;
+    case Qt::Key_Escape:
+      return keys::kEscape;
+    case Qt::Key_End:
+      return keys::kEnd;
+    case Qt::Key_Home:
+      return keys::kHome;
+    case Qt::Key_Left:
+      return keys::kLeft;
+    case Qt::Key_Up:
+      return keys::kUp;
+    case Qt::Key_Right:
+      return keys::kRight;
+    case Qt::Key_Down:
+      return keys::kDown;
+    case Qt::Key_Delete:
+      return keys::kDelete;
+    case Qt::Key_Period:
+      return keys::kFullStop;
+    default:
+      return keys::kNone;
   }
 }
 
@@ -489,8 +522,12 @@ void TcontrolForm::PlotBtnClick() {
   refresh();
 }
 
-void TcontrolForm::askParameterDomain() { VdomainForm->formshow(); }
-void TcontrolForm::askIntegralDomain() { XdomainForm->FormShow(); }
+void TcontrolForm::askParameterDomain() {
+  VdomainForm->formshow();
+}
+void TcontrolForm::askIntegralDomain() {
+  XdomainForm->FormShow();
+}
 
 void TcontrolForm::copyPictureToClipboard() {
   const Picture& picture = ws_.graph.picture;
@@ -509,7 +546,9 @@ void TcontrolForm::savePictureAsBitmap() {
   writeBitmapFile(ws_.graph.picture, dialog.selectedFiles().front().toStdString());
 }
 
-void TcontrolForm::closeProgram() { close(); }
+void TcontrolForm::closeProgram() {
+  close();
+}
 
 void TcontrolForm::GetBtnClick() {
   controller_.GetBtnClick();
@@ -536,9 +575,9 @@ void TcontrolForm::selectPolynomialInput() {
 void TcontrolForm::showSettings() {
   hoektext->setText(QString::fromStdString(controller_.hoektext()));
   addtext->setText(QString::fromStdString(controller_.addtext()));
-  showtext->setStyleSheet(QString("color: %1; background: %2;")
-                              .arg(ws_.settings.autoplotMode ? "black" : css(kAutoplotOff),
-                                   css(kSettingsBackground)));
+  showtext->setStyleSheet(
+      QString("color: %1; background: %2;")
+          .arg(ws_.settings.autoplotMode ? "black" : css(kAutoplotOff), css(kSettingsBackground)));
 }
 
 void TcontrolForm::refresh() {
@@ -591,15 +630,16 @@ void TcontrolForm::paintEvent(QPaintEvent*) {
     }
   };
   // Around the graph, a raised bevel of five rings; each channel stops at white.
-  rings(GrafiekBox->geometry(), 5,
-        [](int i) { return QColor::fromRgb(0xFFFFFF - i * 0x202020); },
-        [](int i) {
-          const int level = std::min(0xFF, 0x80 + i * 0x20);
-          return QColor(level, level, level);
-        });
+  rings(
+      GrafiekBox->geometry(), 5, [](int i) { return QColor::fromRgb(0xFFFFFF - i * 0x202020); },
+      [](int i) {
+        const int level = std::min(0xFF, 0x80 + i * 0x20);
+        return QColor(level, level, level);
+      });
   // Around the edit box, a sunken frame of two rings.
-  rings(fedbox->geometry(), 2, [](int) { return QColor(Qt::black); },
-        [](int) { return QColor(0x80, 0x80, 0x80); });
+  rings(
+      fedbox->geometry(), 2, [](int) { return QColor(Qt::black); },
+      [](int) { return QColor(0x80, 0x80, 0x80); });
 }
 
 }  // namespace quorvel

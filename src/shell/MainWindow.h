@@ -24,7 +24,6 @@
 
 namespace quorvel {
 
-
 // The web address the logo opens.
 inline constexpr const char* kWebAddress = "https://quorvel.org";
 

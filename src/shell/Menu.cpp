@@ -6,35 +6,59 @@ namespace quorvel {
 
 // In storage order; the order on screen follows the ids.
 const std::array<MenuEntry, kMenuEntryCount> menuEntries = {{
-    {1, 0, 0xFF0000, "algemeen"},       {2, 0, 0xFF0000, "form / poly"},
-    {3, 0, 0xFF0000, "grafieken"},      {4, 0, 0xFF0000, "punten"},
-    {5, 0, 0xFF0000, "info"},           {6, 28, 0xFF0000, "help"},
-    {11, 2, 0x0000E8, "herstart"},      {12, 24, 0xC00000, "bewaar"},
-    {13, 25, 0xC00000, "open"},         {14, 0, 0x000000, "snap"},
-    {15, 1, 0x707070, "..........."},   {16, 99, 0xC00000, "sluiten"},
-    {21, 4, 0x0000E8, "verwijderen"},   {22, 10, 0xC00000, "subst. abc"},
-    {23, 31, 0xC00000, "oppervlakte"},  {24, 30, 0x000000, "tabellen"},
-    {25, 0, 0x606060, "poly >>"},       {31, 5, 0x0000E8, "wissen"},
-    {32, 20, 0x900090, "kleuren"},      {33, 6, 0x000000, "herschrijven"},
-    {42, 7, 0x000000, "tabel"},         {43, 0, 0x606060, "maak >>"},
-    {41, 9, 0x0000E8, "wissen"},        {51, 27, 0xFF0000, "over ..."},
-    {52, 34, 0xFF0000, "status"},       {53, 35, 0xFF0000, "condities"},
-    {141, 29, 0x900000, "--> disk"},    {142, 26, 0x900090, "--> klembord"},
-    {251, 11, 0x000000, "plus"},        {252, 12, 0x000000, "min"},
-    {253, 13, 0x000000, "keer"},        {254, 14, 0x000000, "afronden"},
-    {255, 15, 0x000000, "differentiëren"}, {256, 16, 0x000000, "integreren"},
-    {257, 0, 0x606060, "spiegelen >>"}, {432, 8, 0x000000, "polynoom"},
-    {431, 36, 0x000000, "lijn"},        {433, 33, 0x000000, "cirkel"},
-    {434, 0, 0x000000, "exp.functie y="}, {2571, 17, 0x000000, "om X-as"},
-    {2572, 18, 0x000000, "om Y-as"},    {2573, 19, 0x000000, "om (0,0)"},
-    {4341, 44, 0x000000, "ab^x"},       {4342, 45, 0x000000, "ae^(bx)"},
-    {4343, 41, 0x000000, "ab^x+c"},     {4344, 42, 0x000000, "ae^(bx)+c"},
+    {1, 0, 0xFF0000, "algemeen"},
+    {2, 0, 0xFF0000, "form / poly"},
+    {3, 0, 0xFF0000, "grafieken"},
+    {4, 0, 0xFF0000, "punten"},
+    {5, 0, 0xFF0000, "info"},
+    {6, 28, 0xFF0000, "help"},
+    {11, 2, 0x0000E8, "herstart"},
+    {12, 24, 0xC00000, "bewaar"},
+    {13, 25, 0xC00000, "open"},
+    {14, 0, 0x000000, "snap"},
+    {15, 1, 0x707070, "..........."},
+    {16, 99, 0xC00000, "sluiten"},
+    {21, 4, 0x0000E8, "verwijderen"},
+    {22, 10, 0xC00000, "subst. abc"},
+    {23, 31, 0xC00000, "oppervlakte"},
+    {24, 30, 0x000000, "tabellen"},
+    {25, 0, 0x606060, "poly >>"},
+    {31, 5, 0x0000E8, "wissen"},
+    {32, 20, 0x900090, "kleuren"},
+    {33, 6, 0x000000, "herschrijven"},
+    {42, 7, 0x000000, "tabel"},
+    {43, 0, 0x606060, "maak >>"},
+    {41, 9, 0x0000E8, "wissen"},
+    {51, 27, 0xFF0000, "over ..."},
+    {52, 34, 0xFF0000, "status"},
+    {53, 35, 0xFF0000, "condities"},
+    {141, 29, 0x900000, "--> disk"},
+    {142, 26, 0x900090, "--> klembord"},
+    {251, 11, 0x000000, "plus"},
+    {252, 12, 0x000000, "min"},
+    {253, 13, 0x000000, "keer"},
+    {254, 14, 0x000000, "afronden"},
+    {255, 15, 0x000000, "differentiëren"},
+    {256, 16, 0x000000, "integreren"},
+    {257, 0, 0x606060, "spiegelen >>"},
+    {432, 8, 0x000000, "polynoom"},
+    {431, 36, 0x000000, "lijn"},
+    {433, 33, 0x000000, "cirkel"},
+    {434, 0, 0x000000, "exp.functie y="},
+    {2571, 17, 0x000000, "om X-as"},
+    {2572, 18, 0x000000, "om Y-as"},
+    {2573, 19, 0x000000, "om (0,0)"},
+    {4341, 44, 0x000000, "ab^x"},
+    {4342, 45, 0x000000, "ae^(bx)"},
+    {4343, 41, 0x000000, "ab^x+c"},
+    {4344, 42, 0x000000, "ae^(bx)+c"},
     {4345, 43, 0x000000, "e^(ax^2+bx+c)"},
 }};
 
 int levelOf(int id) {
   int digits = 0;
-  for (; id > 0; id /= 10) ++digits;
+  for (; id > 0; id /= 10)
+    ++digits;
   return digits - 1;
 }
 
@@ -49,11 +73,14 @@ int entryWithId(int id) {
 
 }  // namespace
 
-bool exists(int id) { return entryWithId(id) >= 0; }
+bool exists(int id) {
+  return entryWithId(id) >= 0;
+}
 
 int Menu::idAt(int level, int row) const {
   int id = 0;
-  for (int l = 0; l < level; ++l) id = id * 10 + levels[l].selected;
+  for (int l = 0; l < level; ++l)
+    id = id * 10 + levels[l].selected;
   return id * 10 + row;
 }
 
@@ -64,7 +91,8 @@ int Menu::entryOf(int level, int row) const {
 
 int Menu::countOf(int level) const {
   int count = 0;
-  for (int row = 1; row <= 9; ++row) count += entryOf(level, row) >= 0;
+  for (int row = 1; row <= 9; ++row)
+    count += entryOf(level, row) >= 0;
   return count;
 }
 
@@ -248,9 +276,9 @@ void Menu::menuKey(int key, std::string& message) {
         moveCursorTo(id + 1);
       }
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
 }  // namespace quorvel
-

@@ -52,8 +52,8 @@ void TsubMenu::paintEvent(QPaintEvent*) {
       const QFont font = menuFont(look != TitleLook::Normal);
       painter.setFont(font);
       const QFontMetrics metrics(font);
-      const QString text = QString::fromUtf8(menuEntries[entry].text.data(),
-                                              static_cast<qsizetype>(menuEntries[entry].text.size()));
+      const QString text = QString::fromUtf8(
+          menuEntries[entry].text.data(), static_cast<qsizetype>(menuEntries[entry].text.size()));
       painter.setPen(QColor::fromRgb(menuEntries[entry].colour()));
       painter.drawText(left + (Menu::kTitleWidth - metrics.horizontalAdvance(text)) / 2,
                        4 + metrics.ascent(), text);
@@ -66,18 +66,20 @@ void TsubMenu::paintEvent(QPaintEvent*) {
     if (entry < 0) continue;
     const bool highlighted = row == list.selected;
     const int top = Menu::kRowHeight * (row - 1);
-    if (highlighted) painter.fillRect(0, top, width(), Menu::kRowHeight - 5, QColor(0xE0, 0xE0, 0xE0));
+    if (highlighted)
+      painter.fillRect(0, top, width(), Menu::kRowHeight - 5, QColor(0xE0, 0xE0, 0xE0));
     const QFont font = menuFont(highlighted);
     painter.setFont(font);
     painter.setPen(QColor::fromRgb(menuEntries[entry].colour()));
     const QString text = QString::fromUtf8(menuEntries[entry].text.data(),
-                                            static_cast<qsizetype>(menuEntries[entry].text.size()));
+                                           static_cast<qsizetype>(menuEntries[entry].text.size()));
     painter.drawText(0, top + QFontMetrics(font).ascent(), text);
   }
 }
 
 void TsubMenu::mouseMoveEvent(QMouseEvent* event) {
-  menu_.mouseMove(level_, static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
+  menu_.mouseMove(level_, static_cast<int>(event->position().x()),
+                  static_cast<int>(event->position().y()));
   if (onChange) onChange();
 }
 
@@ -122,7 +124,8 @@ void MenuWidget::refresh() {
     panel->show();
     panel->raise();
   }
-  for (TSubPanel* panel : panels) panel->control->update();
+  for (TSubPanel* panel : panels)
+    panel->control->update();
 }
 
 }  // namespace quorvel

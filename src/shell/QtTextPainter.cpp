@@ -40,8 +40,8 @@ const QFont& QtTextPainter::qtFont(const Font& font) {
   return fonts_.emplace(key, programFont(font)).first->second;
 }
 
-void QtTextPainter::textOut(Picture& picture, int x, int y, std::string_view text,
-                            const Font& font, Colour colour) {
+void QtTextPainter::textOut(Picture& picture, int x, int y, std::string_view text, const Font& font,
+                            Colour colour) {
   QImage image(reinterpret_cast<uchar*>(picture.data()), picture.width(), picture.height(),
                picture.width() * 4, QImage::Format_RGB32);
   QPainter painter(&image);

@@ -41,7 +41,8 @@ class FieldLabel : public QLabel {
 // formula box, or up at the coefficient grid. Its frame is white under the mouse.
 class ArrowBox : public QWidget {
  public:
-  ArrowBox(const Controller& controller, QWidget* parent) : QWidget(parent), controller_(controller) {}
+  ArrowBox(const Controller& controller, QWidget* parent)
+      : QWidget(parent), controller_(controller) {}
   std::function<void()> onClick;
   bool lit = false;
 

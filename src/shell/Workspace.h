@@ -33,9 +33,9 @@ class Workspace {
   RepeatRate klok;      // the rhythm of the repeat timer
   Graph graph;
   ConstantsPanel constantsPanel;
-  FormulaEditor editor;    // the formula edit box
+  FormulaEditor editor;  // the formula edit box
   SlotSelection selection;
-  PolyInput poly;          // polynomials of the slots and the coefficient grid
+  PolyInput poly;  // polynomials of the slots and the coefficient grid
 
   // After a graph file is loaded: every filled slot translated again and plotted.
   void retranslateAll();

@@ -31,10 +31,10 @@ TEST(FormatFloat, PicturesOfTheProgram) {
       {"####0.#####", 2.5, "2,5"},
       {"####0.#####", -0.000004, "0"},
       {"##0.####", -5, "-5"},
-      {"##0.####", 0.12345, "0,1235"},    // half away from zero on the exact value
+      {"##0.####", 0.12345, "0,1235"},  // half away from zero on the exact value
       {"##0.####", 2.5e-5, "0"},
-      {"##0.####", 0.00015, "0,0001"},    // the double is just below 0,00015
-      {"##0.####", 0.00025, "0,0003"},    // and this one just above 0,00025
+      {"##0.####", 0.00015, "0,0001"},  // the double is just below 0,00015
+      {"##0.####", 0.00025, "0,0003"},  // and this one just above 0,00025
       {"##0.####", 1.00005, "1,0001"},
       {"##0.####", 0.30004999999999998, "0,3"},  // exact value below the half
       {"#####0.0#####", 3.14159265, "3,141593"},
@@ -42,7 +42,7 @@ TEST(FormatFloat, PicturesOfTheProgram) {
       {"###0.0######", 1.0 / 3, "0,3333333"},
       {"###0.0###########", 0.1, "0,1"},
       {"####0.0###########", 2.0 / 3, "0,666666666667"},
-      {"###0", 0.5, "1"},   // an exact half goes away from zero
+      {"###0", 0.5, "1"},  // an exact half goes away from zero
       {"###0", -0.5, "-1"},
       {"###0", 2.5, "3"},
   };
@@ -81,7 +81,8 @@ TEST(FormatGeneral, ShortestTextUpToFifteenDigits) {
       {4.9e-324, "4,94065645841247E-324"},
       {2.0 / 3 * 100, "66,6666666666667"},
   };
-  for (const auto& [value, text] : cases) EXPECT_EQ(formatGeneral(value), text) << value;
+  for (const auto& [value, text] : cases)
+    EXPECT_EQ(formatGeneral(value), text) << value;
 }
 
 TEST(FormatFloat, IgnoresTheSystemLocale) {
@@ -96,9 +97,12 @@ TEST(FormatFloat, IgnoresTheSystemLocale) {
 
 TEST(ParseFloat, AcceptsTheProgramsNumbers) {
   const std::pair<const char*, double> cases[] = {
-      {"0,5", 0.5},      {" 12 ", 12},       {"-3", -3},     {"+3", 3},
-      {",5", 0.5},       {"5,", 5},          {"1E3", 1000},  {"1e-3", 0.001},
-      {"-2,5e+2", -250}, {"0,000", 0},       {"007", 7},     {"6,28", 6.28},
+      {"0,5", 0.5},      {" 12 ", 12},
+      {"-3", -3},        {"+3", 3},
+      {",5", 0.5},       {"5,", 5},
+      {"1E3", 1000},     {"1e-3", 0.001},
+      {"-2,5e+2", -250}, {"0,000", 0},
+      {"007", 7},        {"6,28", 6.28},
       {"1e-400", 0},     {"4,9E-324", 4.9e-324},
   };
   for (const auto& [text, value] : cases) {
@@ -109,8 +113,9 @@ TEST(ParseFloat, AcceptsTheProgramsNumbers) {
 }
 
 TEST(ParseFloat, RefusesEverythingElse) {
-  for (const char* text : {"", " ", "0.5", "1,2,3", ",", "-", "abc", "1a", "1e", "1e+", "e5",
-                           "- 1", "1 2", "1E400", "--1", "+-1", "0x10", "inf", "nan", "1,5,"}) {
+  for (const char* text :
+       {"",   " ",   "0.5", "1,2,3", ",",   "-",   "abc",  "1a",  "1e",  "1e+",
+        "e5", "- 1", "1 2", "1E400", "--1", "+-1", "0x10", "inf", "nan", "1,5,"}) {
     EXPECT_FALSE(parseFloat(text).has_value()) << '"' << text << '"';
   }
   EXPECT_FALSE(parseFloat("1" + std::string(400, '0')).has_value());

@@ -26,16 +26,21 @@ class Editor : public ::testing::Test {
   }
   std::string flags() const {
     std::string f;
-    for (int i = 1; i <= editor.count(); ++i) f += editor.at(i).superscript ? '^' : '.';
+    for (int i = 1; i <= editor.count(); ++i)
+      f += editor.at(i).superscript ? '^' : '.';
     return f;
   }
 };
 
 TEST_F(Editor, SuperscriptsBecomeBracketedPowers) {
-  type("y=x\x01" "2\x02+1");
+  type(
+      "y=x\x01"
+      "2\x02+1");
   EXPECT_EQ(editor.fedGetText(), "y=x^(2)+1");
   editor.fedClear();
-  type("y=x\x01" "3");
+  type(
+      "y=x\x01"
+      "3");
   EXPECT_EQ(editor.fedGetText(), "y=x^(3)");
   editor.fedClear();
   type("y=e\x01-x\x01\x02/2");  // Up while already superscript stays superscript
@@ -62,7 +67,8 @@ TEST_F(Editor, UpNeedsACharacterBeforeTheCursor) {
 }
 
 TEST_F(Editor, AtMostTwoHundredCharacters) {
-  for (int i = 0; i < 201; ++i) editor.fedKeyPress(i < 200 ? 'x' : 'y');
+  for (int i = 0; i < 201; ++i)
+    editor.fedKeyPress(i < 200 ? 'x' : 'y');
   EXPECT_EQ(editor.count(), 200);
   EXPECT_EQ(editor.fedGetText(), std::string(200, 'x'));
 }
@@ -90,7 +96,9 @@ TEST_F(Editor, EditingKeys) {
 }
 
 TEST_F(Editor, ModeFollowsTheCharactersAroundTheCursor) {
-  type("x\x01" "23\x02+1");
+  type(
+      "x\x01"
+      "23\x02+1");
   editor.fedKeyDown(keys::kLeft);  // at "1"
   editor.fedKeyDown(keys::kLeft);  // at "+"
   EXPECT_FALSE(editor.superscriptMode());
@@ -130,9 +138,11 @@ TEST_F(Editor, ScrollsOneCharacterAtATime) {
   EXPECT_EQ(editor.first(), 2);  // the cursor (position 12) stays visible
   editor.fedKeyDown(keys::kHome);
   EXPECT_EQ(editor.first(), 0);
-  for (int i = 0; i < 10; ++i) editor.fedKeyDown(keys::kRight);
+  for (int i = 0; i < 10; ++i)
+    editor.fedKeyDown(keys::kRight);
   EXPECT_EQ(editor.first(), 1);
-  for (int i = 0; i < 10; ++i) editor.fedKeyDown(keys::kLeft);
+  for (int i = 0; i < 10; ++i)
+    editor.fedKeyDown(keys::kLeft);
   EXPECT_EQ(editor.cursor(), 1);
   EXPECT_EQ(editor.first(), 0);
   editor.placeCursor(3 * 11 + 5);

@@ -22,10 +22,14 @@ struct TypeRegisters {
 
 inline TypeRegisters registersOfType(uint8_t formulaType) {
   switch (formulaType) {
-    case kSlotInverse: return {kRegY, kRegX, kRegNone};
-    case kSlotParametric: return {kRegV, kRegX, kRegY};
-    case kSlotImplicit: return {kRegX, kRegV, kRegNone};
-    default: return {kRegX, kRegY, kRegNone};
+    case kSlotInverse:
+      return {kRegY, kRegX, kRegNone};
+    case kSlotParametric:
+      return {kRegV, kRegX, kRegY};
+    case kSlotImplicit:
+      return {kRegX, kRegV, kRegNone};
+    default:
+      return {kRegX, kRegY, kRegNone};
   }
 }
 
@@ -43,17 +47,20 @@ inline std::string compareBatchWithPoints(FormulaEngine& engine, int slot, TypeR
 
   auto describe = [&](const char* what, size_t lane, double batch, double point) {
     char text[200];
-    std::snprintf(text, sizeof text, "%s at lane %zu (input %.17g): batch %.17g, point %.17g",
-                  what, lane, inputs[lane], batch, point);
+    std::snprintf(text, sizeof text, "%s at lane %zu (input %.17g): batch %.17g, point %.17g", what,
+                  lane, inputs[lane], batch, point);
     return std::string(text);
   };
-  auto same = [](double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); };
+  auto same = [](double a, double b) {
+    return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
+  };
   if (validCount) *validCount = 0;
   for (size_t i = 0; i < n; ++i) {
     engine.registers[r.input] = inputs[i];
     engine.evalSlot = slot;
     engine.runProgram();
-    if (engine.evalValid != (valid[i] != 0)) return describe("validity", i, valid[i], engine.evalValid);
+    if (engine.evalValid != (valid[i] != 0))
+      return describe("validity", i, valid[i], engine.evalValid);
     if (!engine.evalValid) continue;
     if (validCount) ++*validCount;
     if (!same(first[i], engine.registers[r.first])) {

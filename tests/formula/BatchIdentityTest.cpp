@@ -18,8 +18,9 @@ class BatchIdentity : public ::testing::Test, public testing::EngineTest {
   // Inputs with the awkward values between ordinary ones: zeros, ends of domains, halves,
   // huge and tiny magnitudes. More than one chunk of lanes.
   std::vector<double> inputs() {
-    std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 0.5, -0.5, 2.5, 3.0, -3.0, 1e-310,
-                                  1e300, -1e300, 1e-5, 710.0, 1e19, 2147483647.5, 90.0, 180.0};
+    std::vector<double> values = {0.0,  -0.0,  1.0,  -1.0,         0.5,   -0.5,
+                                  2.5,  3.0,   -3.0, 1e-310,       1e300, -1e300,
+                                  1e-5, 710.0, 1e19, 2147483647.5, 90.0,  180.0};
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> near(-6, 6);
     while (values.size() < 1500) {
@@ -34,7 +35,8 @@ class BatchIdentity : public ::testing::Test, public testing::EngineTest {
                        uint8_t second = kRegNone) {
     load(formula);
     const std::vector<double> in = inputs();
-    EXPECT_EQ(testing::compareBatchWithPoints(engine, 1, {input, first, second}, in, &lastValidCount), "")
+    EXPECT_EQ(
+        testing::compareBatchWithPoints(engine, 1, {input, first, second}, in, &lastValidCount), "")
         << formula << (settings.degreesMode ? " (degrees)" : "");
   }
 
@@ -46,20 +48,57 @@ TEST_F(BatchIdentity, EveryOperationOverColumns) {
   engine.registers[kRegB] = -2;
   engine.registers[kRegC] = 0;
   const char* formulas[] = {
-      "y=x+1",           "y=x-2*x",        "y=x*x*3",        "y=1/x",        "y=2/(x-x)",
-      "y=x^2",           "y=x^3",          "y=x^9",          "y=x^0",        "y=x^1",
-      "y=x^10",          "y=x^0,5",        "y=2^x",          "y=x^x",        "y=(-2)^x",
-      "y=x^(x^2)",       "y=-x",           "y=asin(x/3)",    "y=acos(x/3)",  "y=atan(x)",
-      "y=sqrt(x)",       "y=sin(x)",       "y=cos(x)",       "y=tan(x)",     "y=log(x)",
-      "y=abs(x)",        "y=exp(x*100)",   "y=ln(x)",        "y=int(x*1e9)", "y=int(x)",
-      "y=a*x+b",         "y=3",            "y=sqrt(c-1)+x",  "y=1/(1/x)",    "y=sqrt(x)^0",
-      "y=x^0*ln(x)",     "y=exp(exp(x))",  "y=x*1e308*10",   "y=asin(a)+x",  "y=2^3^2+x",
-      "y=sin(x)^2+cos(x)^2",               "y=1/(1/(x-1)+1)", "y=abs(int(x))^x",
-      "y=x^4^4",         "y=(x*1e9)^5^7",  "y=(x/1e9)^8",
+      "y=x+1",
+      "y=x-2*x",
+      "y=x*x*3",
+      "y=1/x",
+      "y=2/(x-x)",
+      "y=x^2",
+      "y=x^3",
+      "y=x^9",
+      "y=x^0",
+      "y=x^1",
+      "y=x^10",
+      "y=x^0,5",
+      "y=2^x",
+      "y=x^x",
+      "y=(-2)^x",
+      "y=x^(x^2)",
+      "y=-x",
+      "y=asin(x/3)",
+      "y=acos(x/3)",
+      "y=atan(x)",
+      "y=sqrt(x)",
+      "y=sin(x)",
+      "y=cos(x)",
+      "y=tan(x)",
+      "y=log(x)",
+      "y=abs(x)",
+      "y=exp(x*100)",
+      "y=ln(x)",
+      "y=int(x*1e9)",
+      "y=int(x)",
+      "y=a*x+b",
+      "y=3",
+      "y=sqrt(c-1)+x",
+      "y=1/(1/x)",
+      "y=sqrt(x)^0",
+      "y=x^0*ln(x)",
+      "y=exp(exp(x))",
+      "y=x*1e308*10",
+      "y=asin(a)+x",
+      "y=2^3^2+x",
+      "y=sin(x)^2+cos(x)^2",
+      "y=1/(1/(x-1)+1)",
+      "y=abs(int(x))^x",
+      "y=x^4^4",
+      "y=(x*1e9)^5^7",
+      "y=(x/1e9)^8",
   };
   for (bool degrees : {false, true}) {
     settings.degreesMode = degrees;
-    for (const char* formula : formulas) expectIdentical(formula, kRegX, kRegY);
+    for (const char* formula : formulas)
+      expectIdentical(formula, kRegX, kRegY);
   }
 }
 
@@ -72,8 +111,14 @@ TEST_F(BatchIdentity, RowsParametersAndImplicitRows) {
   // y is assigned twice: the fault of the first value must still count.
   expectIdentical("y=-sin(-v9)/0=;x0-(v)", kRegV, kRegX, kRegY);
   const char* implicit[] = {
-      "x^2+y^2=25",   "x*y=1", "sqrt(x^2+y^2)=5+0,5sin(6atan(y/x))", "y^2=x^3-x",
-      "y-exp(-x^2)*sin(5x)=0", "x/y=ln(x)", "y-(3x^2+2x-3)=0", "y-sin(x)=0",
+      "x^2+y^2=25",
+      "x*y=1",
+      "sqrt(x^2+y^2)=5+0,5sin(6atan(y/x))",
+      "y^2=x^3-x",
+      "y-exp(-x^2)*sin(5x)=0",
+      "x/y=ln(x)",
+      "y-(3x^2+2x-3)=0",
+      "y-sin(x)=0",
   };
   for (const char* formula : implicit) {
     for (double y : {0.0, -2.5, 1.0, 4.0, 1e300}) {

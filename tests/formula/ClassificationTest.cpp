@@ -18,8 +18,8 @@ TEST_F(Classification, RecognisesTheFourTypes) {
       {"y = sin(v) ; x = cos(v)", 3},
       {"x = cos(v) ; y = sin(v)", 3},
       {"x^2 + y^2 = 25", 4},
-      {"x=exp(y)", 4},   // the x of exp counts: two x, so not an inverse function
-      {"y=x+y^2", 4},    // two y
+      {"x=exp(y)", 4},  // the x of exp counts: two x, so not an inverse function
+      {"y=x+y^2", 4},   // two y
       {"x*y=1", 4},
   };
   for (const auto& [text, type] : cases) {
@@ -42,7 +42,8 @@ TEST_F(Classification, RejectsWhatFitsNoType) {
       {"", "1 : formule neit compleet"},
       {"é=", "1 : formule neit compleet"},  // two characters, three bytes
   };
-  for (const auto& [text, message] : cases) EXPECT_EQ(translate(text), message) << text;
+  for (const auto& [text, message] : cases)
+    EXPECT_EQ(translate(text), message) << text;
 }
 
 TEST_F(Classification, ShortTextCountsBlanksBeforeTheyGo) {
@@ -54,8 +55,8 @@ TEST_F(Classification, ShortTextCountsBlanksBeforeTheyGo) {
 
 TEST_F(Classification, ReadsPrefixesOfFunctions) {
   const std::pair<const char*, int> cases[] = {
-      {"y=d:x^2", 1},          {"y=dd:3sin(2x)", 2}, {"y=ddd:x^3", 3},
-      {"y=i:5sin(x^2)", 4},    {"y = d : 5sin(2x)", 1}, {"y=x^2", 0},
+      {"y=d:x^2", 1},       {"y=dd:3sin(2x)", 2},    {"y=ddd:x^3", 3},
+      {"y=i:5sin(x^2)", 4}, {"y = d : 5sin(2x)", 1}, {"y=x^2", 0},
   };
   for (const auto& [text, marker] : cases) {
     EXPECT_EQ(translate(text), "1 : OK") << text;

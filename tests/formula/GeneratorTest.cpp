@@ -40,18 +40,25 @@ TEST_F(Generator, WorkedExamples) {
   EXPECT_EQ(steps(2), (std::vector<Step>{{3, 1, 200, 201}, {2, 202, 1, 40}}));
 
   load("y = sin(v) ; x = cos(v)", 3);
-  EXPECT_EQ(steps(3), (std::vector<Step>{{14, 1, 0, 202}, {15, 2, 0, 202}, {7, 201, 0, 1},
-                                         {7, 200, 0, 2}}));
+  EXPECT_EQ(steps(3),
+            (std::vector<Step>{{14, 1, 0, 202}, {15, 2, 0, 202}, {7, 201, 0, 1}, {7, 200, 0, 2}}));
 }
 
 TEST_F(Generator, PostfixTableOfTheWorkedExample) {
   ASSERT_TRUE(engine.translateFormula(1, "y = 2x + 1").scanned);
   const auto entries = engine.postfixEntries();
   ASSERT_EQ(entries.size(), 4u);
-  EXPECT_EQ(entries[0].reg, 201); EXPECT_EQ(entries[0].oper, 7); EXPECT_EQ(entries[0].prior, 2);
-  EXPECT_EQ(entries[1].reg, 20);  EXPECT_EQ(entries[1].oper, 3); EXPECT_EQ(entries[1].prior, 4);
-  EXPECT_EQ(entries[2].reg, 200); EXPECT_EQ(entries[2].oper, 1); EXPECT_EQ(entries[2].prior, 3);
-  EXPECT_EQ(entries[3].reg, 21);  EXPECT_EQ(entries[3].oper, 0);
+  EXPECT_EQ(entries[0].reg, 201);
+  EXPECT_EQ(entries[0].oper, 7);
+  EXPECT_EQ(entries[0].prior, 2);
+  EXPECT_EQ(entries[1].reg, 20);
+  EXPECT_EQ(entries[1].oper, 3);
+  EXPECT_EQ(entries[1].prior, 4);
+  EXPECT_EQ(entries[2].reg, 200);
+  EXPECT_EQ(entries[2].oper, 1);
+  EXPECT_EQ(entries[2].prior, 3);
+  EXPECT_EQ(entries[3].reg, 21);
+  EXPECT_EQ(entries[3].oper, 0);
   EXPECT_EQ(engine.workingText(), "y=2x+1 ");
 }
 
@@ -95,7 +102,8 @@ TEST_F(Generator, SlotsKeepTheirOwnNumbers) {
   load(second, 9);
   EXPECT_EQ(*y(0, 1), 210);
   EXPECT_EQ(*y(0, 9), 2210);
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(engine.registers[180 + i], 101 + i);
+  for (int i = 0; i < 20; ++i)
+    EXPECT_EQ(engine.registers[180 + i], 101 + i);
 }
 
 }  // namespace

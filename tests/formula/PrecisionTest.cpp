@@ -61,64 +61,83 @@ class Precision : public ::testing::Test, public testing::EngineTest {
 // The repeated multiplication of the extended-precision power rule.
 long double chain(long double base, int n) {
   long double r = 1;
-  for (int k = 0; k < n; ++k) r *= base;
+  for (int k = 0; k < n; ++k)
+    r *= base;
   return r;
 }
 
 TEST_F(Precision, WholePowersByRepeatedMultiplication) {
   for (int n = 2; n <= 9; ++n) {
     const std::string formula = "x^" + std::to_string(n);
-    compare(formula.c_str(), [&] { return logUniform(-100, 100); },
-            [n](long double x) { return chain(x, n); });
-    compare(formula.c_str(), [&] { return uniform(-3, 3); },
-            [n](long double x) { return chain(x, n); });
+    compare(
+        formula.c_str(), [&] { return logUniform(-100, 100); },
+        [n](long double x) { return chain(x, n); });
+    compare(
+        formula.c_str(), [&] { return uniform(-3, 3); },
+        [n](long double x) { return chain(x, n); });
   }
 }
 
 TEST_F(Precision, OtherPowersThroughTheLogarithm) {
-  compare("x^2,5", [&] { return std::fabs(logUniform(-200, 200)); },
-          [](long double x) { return std::exp(2.5L * std::log(x)); });
-  compare("2^x", [&] { return uniform(-1000, 1000); },
-          [](long double x) { return std::exp(x * std::log(2.0L)); });
-  compare("x^(-3)", [&] { return std::fabs(logUniform(-300, 300)); },
-          [](long double x) { return std::exp(-3.0L * std::log(x)); });
+  compare(
+      "x^2,5", [&] { return std::fabs(logUniform(-200, 200)); },
+      [](long double x) { return std::exp(2.5L * std::log(x)); });
+  compare(
+      "2^x", [&] { return uniform(-1000, 1000); },
+      [](long double x) { return std::exp(x * std::log(2.0L)); });
+  compare(
+      "x^(-3)", [&] { return std::fabs(logUniform(-300, 300)); },
+      [](long double x) { return std::exp(-3.0L * std::log(x)); });
 }
 
 TEST_F(Precision, ArithmeticAndLibraryFunctions) {
-  compare("x*1,1-x/3+x", [&] { return logUniform(-500, 500); },
-          [](long double x) {
-            // One rounding to double per step, as the program stores every step.
-            const double t1 = static_cast<double>(x * static_cast<long double>(1.1));
-            const double t2 = static_cast<double>(x / 3.0L);
-            const double t3 = static_cast<double>(static_cast<long double>(t1) - t2);
-            return static_cast<long double>(t3) + x;
-          });
-  compare("sqrt(x)", [&] { return std::fabs(logUniform(-1000, 1000)); },
-          [](long double x) { return std::sqrt(x); });
-  compare("exp(x)", [&] { return uniform(-700, 700); }, [](long double x) { return std::exp(x); });
-  compare("ln(x)", [&] { return std::fabs(logUniform(-1000, 1000)); },
-          [](long double x) { return std::log(x); });
-  compare("log(x)", [&] { return std::fabs(logUniform(-1000, 1000)); },
-          [](long double x) { return std::log(x) / std::log(10.0L); });
-  compare("atan(x)", [&] { return logUniform(-60, 60); }, [](long double x) { return std::atan(x); });
-  compare("sin(x)", [&] { return uniform(-100, 100); }, [](long double x) { return std::sin(x); });
-  compare("cos(x)", [&] { return uniform(-100, 100); }, [](long double x) { return std::cos(x); });
-  compare("tan(x)", [&] { return uniform(-100, 100); },
-          [](long double x) { return std::sin(x) / std::cos(x); });
+  compare(
+      "x*1,1-x/3+x", [&] { return logUniform(-500, 500); },
+      [](long double x) {
+        // One rounding to double per step, as the program stores every step.
+        const double t1 = static_cast<double>(x * static_cast<long double>(1.1));
+        const double t2 = static_cast<double>(x / 3.0L);
+        const double t3 = static_cast<double>(static_cast<long double>(t1) - t2);
+        return static_cast<long double>(t3) + x;
+      });
+  compare(
+      "sqrt(x)", [&] { return std::fabs(logUniform(-1000, 1000)); },
+      [](long double x) { return std::sqrt(x); });
+  compare(
+      "exp(x)", [&] { return uniform(-700, 700); }, [](long double x) { return std::exp(x); });
+  compare(
+      "ln(x)", [&] { return std::fabs(logUniform(-1000, 1000)); },
+      [](long double x) { return std::log(x); });
+  compare(
+      "log(x)", [&] { return std::fabs(logUniform(-1000, 1000)); },
+      [](long double x) { return std::log(x) / std::log(10.0L); });
+  compare(
+      "atan(x)", [&] { return logUniform(-60, 60); }, [](long double x) { return std::atan(x); });
+  compare(
+      "sin(x)", [&] { return uniform(-100, 100); }, [](long double x) { return std::sin(x); });
+  compare(
+      "cos(x)", [&] { return uniform(-100, 100); }, [](long double x) { return std::cos(x); });
+  compare(
+      "tan(x)", [&] { return uniform(-100, 100); },
+      [](long double x) { return std::sin(x) / std::cos(x); });
 }
 
 TEST_F(Precision, AnglesInDegrees) {
   settings.degreesMode = true;
   constexpr long double kToRadians = 0.017453292519943295L;
   constexpr long double kToDegrees = 57.29577951308232L;
-  compare("sin(x)", [&] { return uniform(-1e6, 1e6); },
-          [&](long double x) { return std::sin(x * kToRadians); });
-  compare("cos(x)", [&] { return uniform(-1e6, 1e6); },
-          [&](long double x) { return std::cos(x * kToRadians); });
-  compare("atan(x)", [&] { return logUniform(-60, 60); },
-          [&](long double x) { return std::atan(x) * kToDegrees; });
-  compare("asin(x)", [&] { return uniform(-1, 1); },
-          [&](long double x) { return std::atan(x / std::sqrt(1 - x * x)) * kToDegrees; });
+  compare(
+      "sin(x)", [&] { return uniform(-1e6, 1e6); },
+      [&](long double x) { return std::sin(x * kToRadians); });
+  compare(
+      "cos(x)", [&] { return uniform(-1e6, 1e6); },
+      [&](long double x) { return std::cos(x * kToRadians); });
+  compare(
+      "atan(x)", [&] { return logUniform(-60, 60); },
+      [&](long double x) { return std::atan(x) * kToDegrees; });
+  compare(
+      "asin(x)", [&] { return uniform(-1, 1); },
+      [&](long double x) { return std::atan(x / std::sqrt(1 - x * x)) * kToDegrees; });
 }
 
 }  // namespace

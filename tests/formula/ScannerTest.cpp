@@ -46,12 +46,12 @@ TEST_F(Scanner, LettersAreNamesNotExponents) {
 TEST_F(Scanner, InsertsOmittedMultiplications) {
   settings.degreesMode = false;
   const std::pair<const char*, double> cases[] = {
-      {"2(x+1)", 2 * 4},        {"x(x+1)", 3 * 4},       {"(x-1)(x+1)", 2 * 4},
-      {"x2", 6},                {"(x+1)3", 12},          {"3x", 9},
-      {"(x+1)x", 12},           {"2sqrt(x+6)", 6},       {"sqrt(x+6)sqrt(x+6)", 9},
-      {"2x^2", 18},             {"-x^2", -9},            {"2^3^2", 64},
-      {"8/4/2", 1},             {"x/3*2", 2},            {"1-2-3", -4},
-      {"10*(-3)x", -90},        {"+x", 3},               {"sqrt(x+1)^2", 4},
+      {"2(x+1)", 2 * 4}, {"x(x+1)", 3 * 4}, {"(x-1)(x+1)", 2 * 4},
+      {"x2", 6},         {"(x+1)3", 12},    {"3x", 9},
+      {"(x+1)x", 12},    {"2sqrt(x+6)", 6}, {"sqrt(x+6)sqrt(x+6)", 9},
+      {"2x^2", 18},      {"-x^2", -9},      {"2^3^2", 64},
+      {"8/4/2", 1},      {"x/3*2", 2},      {"1-2-3", -4},
+      {"10*(-3)x", -90}, {"+x", 3},         {"sqrt(x+1)^2", 4},
   };
   for (const auto& [expression, expected] : cases) {
     load(std::string("y=") + expression);
@@ -65,7 +65,7 @@ TEST_F(Scanner, OperatorsInPlacesWhereTheyDoNotBelong) {
       {"y=*x", "1 : fout : *"},
       {"y=^x", "1 : fout : ^"},
       {"y=(+x)", "1 : fout : (+"},
-      {"y=sin+x", "1 : fout : =sin+"},   // five characters ending at the operator
+      {"y=sin+x", "1 : fout : =sin+"},  // five characters ending at the operator
       {"y=sin)", "1 : fout : =sin)"},
       {"y=(x+)", "1 : fout : =(x+)"},
       {"y=()", "1 : fout : y=() "},  // position 4: the first five characters
@@ -80,10 +80,11 @@ TEST_F(Scanner, OperatorsInPlacesWhereTheyDoNotBelong) {
       {"y=v+;x=v", "1 : constante of variabele ontbreekt"},
       {"y=x#2", "1 : onbekend teken#"},
       {"y=x\t2", "1 : onbekend teken\t"},
-      {"y=2·x", "1 : onbekend teken·"},      // a whole UTF-8 character
+      {"y=2·x", "1 : onbekend teken·"},               // a whole UTF-8 character
       {"y=2\xff", "1 : onbekend teken\xEF\xBF\xBD"},  // not UTF-8 at all
   };
-  for (const auto& [text, message] : cases) EXPECT_EQ(translate(text), message) << text;
+  for (const auto& [text, message] : cases)
+    EXPECT_EQ(translate(text), message) << text;
 }
 
 TEST_F(Scanner, EmptyRightSideReadsAsZero) {
@@ -100,16 +101,19 @@ TEST_F(Scanner, BracketDepth) {
   EXPECT_EQ(translate(twentyOne), "1 : teveel (((");
   // Brackets in sequence are not limited.
   std::string many = "y=";
-  for (int i = 0; i < 40; ++i) many += "(x)";
+  for (int i = 0; i < 40; ++i)
+    many += "(x)";
   EXPECT_EQ(translate(many), "1 : formule te lang");  // but their implicit "*" fill the table
   std::string sequence = "y=";
-  for (int i = 0; i < 25; ++i) sequence += "((x))";
+  for (int i = 0; i < 25; ++i)
+    sequence += "((x))";
   EXPECT_EQ(translate(sequence), "1 : OK");
 }
 
 TEST_F(Scanner, AtMostTwentyNumbers) {
   std::string twenty = "y=1";
-  for (int i = 2; i <= 20; ++i) twenty += "+" + std::to_string(i);
+  for (int i = 2; i <= 20; ++i)
+    twenty += "+" + std::to_string(i);
   load(twenty);
   EXPECT_EQ(y(0), 210);
   EXPECT_EQ(translate(twenty + "+21"), "1 : te veel constanten");

@@ -30,7 +30,8 @@ TEST_F(Slots, SyntaxErrorKeepsTheSlotsGraph) {
 TEST_F(Slots, FormulaTooLongForTheGeneratorEmptiesTheSlot) {
   load("y=x^2", 2);
   std::string tooLong = "y=x";
-  for (int i = 0; i < 30; ++i) tooLong += "+x";
+  for (int i = 0; i < 30; ++i)
+    tooLong += "+x";
   EXPECT_EQ(translate(tooLong, 2), "2 : formule te lang");
   EXPECT_EQ(engine.slotKind[2], kSlotEmpty);
   EXPECT_EQ(engine.formulas[2].text, "y=x^2");  // kept, but the slot no longer shows it
@@ -62,7 +63,8 @@ TEST_F(Slots, SubstituteABCLeavesWordsAndEmptyValuesAlone) {
 
 TEST_F(Slots, SubstituteABCRefusesTextsThatGrowTooLong) {
   std::string text = "y=a";
-  for (int i = 0; i < 20; ++i) text += "+a";
+  for (int i = 0; i < 20; ++i)
+    text += "+a";
   load(text, 5);
   const std::string value(12, '9');
   EXPECT_EQ(engine.substituteABC(5, {1, 0, 0}, {value, "0", "0"}), "5 : formule te lang");

@@ -33,7 +33,8 @@ TEST_F(BatchPicture, SameAsPointByPointForEveryType) {
   for (bool fast : {false, true}) {
     for (bool degrees : {false, true}) {
       ws.settings.degreesMode = degrees;
-      EXPECT_EQ(drawAll(false, fast), drawAll(true, fast)) << "fast " << fast << " degrees " << degrees;
+      EXPECT_EQ(drawAll(false, fast), drawAll(true, fast))
+          << "fast " << fast << " degrees " << degrees;
     }
   }
   graph.ScrollZoom(kZoomOutX);

@@ -27,9 +27,11 @@ TEST_F(Constants, ValuesSnapToTheStep) {
   panel.StepConstant(2);
   EXPECT_EQ(ws.constants.a, -1);  // -0,7 snaps to -1
   EXPECT_EQ(panel.Atext(), "-1,0");
-  for (int i = 0; i < 3; ++i) panel.StepConstant(0);  // step 0,1
+  for (int i = 0; i < 3; ++i)
+    panel.StepConstant(0);  // step 0,1
   EXPECT_EQ(panel.deltatext(), "0,1");
-  for (int i = 0; i < 3; ++i) panel.StepConstant(5);
+  for (int i = 0; i < 3; ++i)
+    panel.StepConstant(5);
   EXPECT_NEAR(ws.constants.b, 0.3, 1e-15);
   EXPECT_EQ(panel.Btext(), "0,3");
   panel.StepConstant(6);
@@ -37,25 +39,30 @@ TEST_F(Constants, ValuesSnapToTheStep) {
 }
 
 TEST_F(Constants, StepLimits) {
-  for (int i = 0; i < 12; ++i) panel.StepConstant(0);
+  for (int i = 0; i < 12; ++i)
+    panel.StepConstant(0);
   EXPECT_EQ(panel.deltatext(), "0,0001");
   panel.StepConstant(0);
   EXPECT_EQ(panel.deltatext(), "0,0001");
   panel.ResetConstants();
-  for (int i = 0; i < 5; ++i) panel.StepConstant(1);
+  for (int i = 0; i < 5; ++i)
+    panel.StepConstant(1);
   EXPECT_EQ(panel.deltatext(), "50");
   panel.StepConstant(1);
   EXPECT_EQ(panel.deltatext(), "50");
 }
 
 TEST_F(Constants, ValueLimits) {
-  for (int i = 0; i < 5; ++i) panel.StepConstant(1);  // step 50
-  for (int i = 0; i < 30; ++i) panel.StepConstant(3);
+  for (int i = 0; i < 5; ++i)
+    panel.StepConstant(1);  // step 50
+  for (int i = 0; i < 30; ++i)
+    panel.StepConstant(3);
   EXPECT_EQ(ws.constants.a, 1000);  // the guard is tested before the step
   ws.constants.a = 999;
   panel.StepConstant(3);
   EXPECT_EQ(ws.constants.a, 1050);  // 1049 snapped: up to a step beyond
-  for (int i = 0; i < 60; ++i) panel.StepConstant(2);
+  for (int i = 0; i < 60; ++i)
+    panel.StepConstant(2);
   EXPECT_EQ(ws.constants.a, -1000);
 }
 

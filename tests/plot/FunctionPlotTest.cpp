@@ -31,13 +31,15 @@ TEST_F(FunctionPlot, PoleWithoutAConnectingLine) {
   // Right of the pole the curve is above the window until x = 0,1 and is joined from the
   // top edge at the first column inside.
   int entry = 401;
-  while (1 / scale.columnWorldX[entry] > scale.rowWorldY[0]) EXPECT_TRUE(rowsIn(entry++).empty());
+  while (1 / scale.columnWorldX[entry] > scale.rowWorldY[0])
+    EXPECT_TRUE(rowsIn(entry++).empty());
   EXPECT_TRUE(marked(entry, 0));
   EXPECT_TRUE(marked(600, scale.WorldToRow(1 / scale.columnWorldX[600])));
 }
 
 TEST_F(FunctionPlot, JumpsAcrossTheWindowDrawFullHeightLines) {
-  for (int i = 0; i < 6; ++i) graph.ScrollZoom(kZoomOutX);  // 2,5 per column: big jumps
+  for (int i = 0; i < 6; ++i)
+    graph.ScrollZoom(kZoomOutX);  // 2,5 per column: big jumps
   plot("y = 100 sin(x)");
   // Where consecutive columns jump from above the window to below it (and the curve was not
   // moving away, as at a pole), the column is joined from edge to edge; a line leaves out
@@ -62,14 +64,16 @@ TEST_F(FunctionPlot, DerivativeIsABackwardDifference) {
     EXPECT_TRUE(marked(column, scale.WorldToRow(2 * x - 0.025))) << column;
   }
   plot("y = ddd:x^3", 2);
-  for (int column = 0; column < 3; ++column) EXPECT_TRUE(rowsIn(column, 2).empty()) << column;
+  for (int column = 0; column < 3; ++column)
+    EXPECT_TRUE(rowsIn(column, 2).empty()) << column;
   EXPECT_FALSE(rowsIn(3, 2).empty());
   EXPECT_TRUE(marked(400, scale.WorldToRow(6), 2));  // the third derivative of x^3 is 6
 }
 
 TEST_F(FunctionPlot, CurveStartsWithAMoveAfterInvalidPoints) {
   plot("y = sqrt(x)");
-  for (int column = 0; column < 400; ++column) EXPECT_TRUE(rowsIn(column).empty()) << column;
+  for (int column = 0; column < 400; ++column)
+    EXPECT_TRUE(rowsIn(column).empty()) << column;
   // The first segment starts at (0, 0) itself and climbs steeply to the next column.
   const std::vector<int> first = rowsIn(400);
   ASSERT_FALSE(first.empty());
@@ -105,7 +109,8 @@ TEST_F(FunctionPlot, IntegralEndsAtTheFirstInvalidValue) {
   EXPECT_FALSE(rowsIn(scale.WorldToColumn(-1)).empty());
   // The value at column 399 is drawn before column 400 (x = 0) is found invalid.
   EXPECT_FALSE(rowsIn(399).empty());
-  for (int column = 400; column <= 800; ++column) EXPECT_TRUE(rowsIn(column).empty()) << column;
+  for (int column = 400; column <= 800; ++column)
+    EXPECT_TRUE(rowsIn(column).empty()) << column;
 }
 
 TEST_F(FunctionPlot, InverseFunctionIsSampledFromTheBottomRowUp) {
@@ -118,9 +123,11 @@ TEST_F(FunctionPlot, InverseFunctionIsSampledFromTheBottomRowUp) {
   // edge, so it is joined from the edge pixel (800, r) along that row; at the top it leaves
   // again, and a line never draws its end pixel, so (800, r) of that row stays empty.
   int entry = 800;
-  while (scale.rowWorldY[entry] * scale.rowWorldY[entry] - 5 > scale.columnWorldX[800]) --entry;
+  while (scale.rowWorldY[entry] * scale.rowWorldY[entry] - 5 > scale.columnWorldX[800])
+    --entry;
   int exit = entry - 1;
-  while (scale.rowWorldY[exit] * scale.rowWorldY[exit] - 5 <= scale.columnWorldX[800]) --exit;
+  while (scale.rowWorldY[exit] * scale.rowWorldY[exit] - 5 <= scale.columnWorldX[800])
+    --exit;
   EXPECT_TRUE(marked(800, entry));
   EXPECT_FALSE(marked(800, exit));
   EXPECT_TRUE(marked(799, exit));
@@ -133,7 +140,8 @@ TEST_F(FunctionPlot, ParametricCircle) {
     const int row = scale.WorldToRow(5 * std::sin(angle));
     bool near = false;
     for (int dx = -1; dx <= 1; ++dx) {
-      for (int dy = -1; dy <= 1; ++dy) near |= marked(column + dx, row + dy);
+      for (int dy = -1; dy <= 1; ++dy)
+        near |= marked(column + dx, row + dy);
     }
     EXPECT_TRUE(near) << angle;
   }

@@ -47,7 +47,8 @@ TEST_F(GraphCommands, ReleaseRedrawsOnlyWhenAnImplicitSlotExists) {
 }
 
 TEST_F(GraphCommands, RefusedStepsStillRedraw) {
-  for (int i = 0; i < 6; ++i) graph.ScrollZoom(kZoomOutX);
+  for (int i = 0; i < 6; ++i)
+    graph.ScrollZoom(kZoomOutX);
   EXPECT_EQ(scale.zoomLevelX, 15);
   shown = 0;
   graph.ScrollZoom(kZoomOutX);

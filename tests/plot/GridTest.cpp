@@ -13,7 +13,8 @@ using testing::TextCall;
 
 std::vector<std::pair<std::string, std::pair<int, int>>> labels(const RecordingTextPainter& text) {
   std::vector<std::pair<std::string, std::pair<int, int>>> result;
-  for (const TextCall& call : text.calls) result.push_back({call.text, {call.x, call.y}});
+  for (const TextCall& call : text.calls)
+    result.push_back({call.text, {call.x, call.y}});
   return result;
 }
 
@@ -34,12 +35,17 @@ TEST(Grid, StartScale) {
   EXPECT_EQ(picture.pixel(7, 260), kLightLine);
   EXPECT_EQ(picture.pixel(250, 250), kBackground);
   EXPECT_EQ(picture.pixel(240, 260), kMinorLine);  // later lines cross earlier ones
-  EXPECT_EQ(
-      labels(text),
-      (std::vector<std::pair<std::string, std::pair<int, int>>>{
-          {"10", {10, -15}}, {"-5", {203, 780}}, {"5", {10, 185}}, {"0", {403, 780}},
-          {"0", {10, 385}}, {"5", {603, 780}}, {"-5", {10, 585}}, {"10", {803, 780}},
-          {"X", {780, 780}}, {"Y", {10, 0}}}));
+  EXPECT_EQ(labels(text),
+            (std::vector<std::pair<std::string, std::pair<int, int>>>{{"10", {10, -15}},
+                                                                      {"-5", {203, 780}},
+                                                                      {"5", {10, 185}},
+                                                                      {"0", {403, 780}},
+                                                                      {"0", {10, 385}},
+                                                                      {"5", {603, 780}},
+                                                                      {"-5", {10, 585}},
+                                                                      {"10", {803, 780}},
+                                                                      {"X", {780, 780}},
+                                                                      {"Y", {10, 0}}}));
   EXPECT_EQ(text.calls.back().height, 20);
   EXPECT_EQ(text.calls.back().colour, kAxisNameColour);
   EXPECT_EQ(text.calls.front().font, "arial");

@@ -68,7 +68,8 @@ TEST_F(ImplicitPlot, CoarseRingOfPlusMarks) {
 
 TEST_F(ImplicitPlot, DiagonalAndNoSolutions) {
   plot("y - x = 0");
-  for (int column = 1; column < 800; ++column) EXPECT_TRUE(marked(column, 800 - column)) << column;
+  for (int column = 1; column < 800; ++column)
+    EXPECT_TRUE(marked(column, 800 - column)) << column;
   plot("x^2 + y^2 = -1", 2);
   EXPECT_EQ(count(colourOf(2)), 0);
 }
@@ -93,7 +94,8 @@ TEST_F(ImplicitPlot, PoleBeforeAndAfterAScroll) {
   graph.RedrawAll();
   const int positiveColumn = scale.WorldToColumn(0.0125);
   int rows = 0;
-  for (int row = 1; row <= 800; ++row) rows += marked(positiveColumn, row);
+  for (int row = 1; row <= 800; ++row)
+    rows += marked(positiveColumn, row);
   EXPECT_GT(rows, 780);
 }
 
@@ -102,7 +104,7 @@ TEST_F(ImplicitPlot, CellStatuses) {
   ws.formulas.evalSlot = 1;
   EXPECT_EQ(graph.EvaluateCell(400, 400).status, 6);  // F(0, 0) = -25
   EXPECT_EQ(graph.EvaluateCell(400, 400).value, -25);
-  EXPECT_EQ(graph.EvaluateCell(0, 0).status, 5);      // F(-10, 10) = 175
+  EXPECT_EQ(graph.EvaluateCell(0, 0).status, 5);  // F(-10, 10) = 175
   ws.formulas.translateFormula(1, "y - x = 0");
   EXPECT_EQ(graph.EvaluateCell(400, 400).status, 4);  // exactly on the curve
   ws.formulas.translateFormula(1, "1/x = y");

@@ -77,7 +77,8 @@ TEST(Picture, DottedPenSkipsEveryOtherPixel) {
   picture.setPen(kInk, PenStyle::Dotted);
   picture.moveTo(0, 0);
   picture.lineTo(10, 0);
-  EXPECT_EQ(inked(picture), (std::set<std::pair<int, int>>{{0, 0}, {2, 0}, {4, 0}, {6, 0}, {8, 0}}));
+  EXPECT_EQ(inked(picture),
+            (std::set<std::pair<int, int>>{{0, 0}, {2, 0}, {4, 0}, {6, 0}, {8, 0}}));
 }
 
 TEST(Picture, TransparentBitmaps) {

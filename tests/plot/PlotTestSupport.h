@@ -32,7 +32,8 @@ class RecordingTextPainter : public TextPainter {
   }
   int textWidth(std::string_view text, const Font&) override {
     int characters = 0;
-    for (char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    for (char c : text)
+      characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return characters * characterWidth;
   }
   int textHeight(std::string_view, const Font& font) override { return font.height; }
@@ -75,7 +76,8 @@ class PlotTest : public ::testing::Test {
   int count(Colour colour) const {
     int n = 0;
     for (int y = 0; y < Picture::kSize; ++y) {
-      for (int x = 0; x < Picture::kSize; ++x) n += picture.pixel(x, y) == colour;
+      for (int x = 0; x < Picture::kSize; ++x)
+        n += picture.pixel(x, y) == colour;
     }
     return n;
   }

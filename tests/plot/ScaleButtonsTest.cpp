@@ -42,8 +42,8 @@ TEST(ScaleButtons, ButtonLooks) {
   const Picture normal = ScaleButtons::renderButton(0, Look::Normal);
   EXPECT_EQ(normal.width(), 40);
   EXPECT_EQ(normal.pixel(0, 0), ScaleButtons::kButtonTransparent);  // corners stay clear
-  EXPECT_EQ(normal.pixel(0, 5), kWhite);          // left bevel
-  EXPECT_EQ(normal.pixel(39, 5), kBlack);         // right bevel
+  EXPECT_EQ(normal.pixel(0, 5), kWhite);                            // left bevel
+  EXPECT_EQ(normal.pixel(39, 5), kBlack);                           // right bevel
   EXPECT_EQ(normal.pixel(5, 0), rgb(160, 160, 160));
   EXPECT_EQ(normal.pixel(5, 1), rgb(192, 192, 192));  // no inner top segment
   const Picture pressed = ScaleButtons::renderButton(0, Look::Pressed);

@@ -72,9 +72,11 @@ TEST(Scale, ScrollMovesOneLabelledInterval) {
 
 TEST(Scale, LimitsStopSilently) {
   ScaleState scale;
-  for (int i = 0; i < 20; ++i) scale.scrollZoom(kZoomOutY);
+  for (int i = 0; i < 20; ++i)
+    scale.scrollZoom(kZoomOutY);
   EXPECT_EQ(scale.zoomLevelY, 15);
-  for (int i = 0; i < 20; ++i) scale.scrollZoom(kZoomInX);
+  for (int i = 0; i < 20; ++i)
+    scale.scrollZoom(kZoomInX);
   EXPECT_EQ(scale.zoomLevelX, 0);
   scale.reset();
   scale.centreX = 49999.5;
@@ -87,15 +89,18 @@ TEST(Scale, LimitsStopSilently) {
 
 TEST(Scale, AxisPositionsAndQuadrants) {
   ScaleState scale;
-  for (int code : quadrantCodes(1)) scale.selectAxisPosition(code);
+  for (int code : quadrantCodes(1))
+    scale.selectAxisPosition(code);
   EXPECT_DOUBLE_EQ(scale.centreX, 9);
   EXPECT_DOUBLE_EQ(scale.centreY, 9);
   EXPECT_EQ(scale.WorldToColumn(0), 40);
   EXPECT_EQ(scale.WorldToRow(0), 760);
-  for (int code : quadrantCodes(3)) scale.selectAxisPosition(code);
+  for (int code : quadrantCodes(3))
+    scale.selectAxisPosition(code);
   EXPECT_EQ(scale.WorldToColumn(0), 760);
   EXPECT_EQ(scale.WorldToRow(0), 40);
-  for (int code : quadrantCodes(0)) scale.selectAxisPosition(code);
+  for (int code : quadrantCodes(0))
+    scale.selectAxisPosition(code);
   EXPECT_EQ(scale.WorldToColumn(0), 400);
   EXPECT_EQ(scale.WorldToRow(0), 400);
 }
@@ -123,10 +128,11 @@ TEST(RepeatRate, HeldButtonsRepeatEverFaster) {
     intervals.push_back(rate.intervalMs());
     rate.accelerate();
   }
-  EXPECT_EQ(intervals, (std::vector<int>{333, 308, 283, 258, 233, 208, 183, 158, 133, 108, 83, 58,
-                                         58, 58}));
+  EXPECT_EQ(intervals,
+            (std::vector<int>{333, 308, 283, 258, 233, 208, 183, 158, 133, 108, 83, 58, 58, 58}));
   rate.start(RepeatRate::kConstantStartMs);
-  for (int i = 0; i < 20; ++i) rate.accelerate();
+  for (int i = 0; i < 20; ++i)
+    rate.accelerate();
   EXPECT_EQ(rate.intervalMs(), 75);
 }
 

@@ -33,7 +33,8 @@ TEST_F(Commands, RemoveClearAndRedraw) {
   EXPECT_TRUE(marked(100, scale.WorldToRow(1), 1));
   plot("y=3", 3);
   controller.executeCommand(5);  // "wissen": all of them
-  for (int slot = 1; slot <= 9; ++slot) EXPECT_EQ(ws.formulas.slotKind[slot], kSlotEmpty);
+  for (int slot = 1; slot <= 9; ++slot)
+    EXPECT_EQ(ws.formulas.slotKind[slot], kSlotEmpty);
   EXPECT_FALSE(marked(100, scale.WorldToRow(1), 1));
   redraws = 0;
   controller.executeCommand(6);  // "herschrijven"

@@ -41,7 +41,8 @@ class ControllerTest : public PlotTest {
     if (ch != 0 && !modifiers.alt) controller.FormKeyPress(ch);
   }
   void typeText(std::string_view text) {
-    for (char c : text) key(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c, {}, c);
+    for (char c : text)
+      key(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c, {}, c);
   }
   void alt(int code) { key(code, {false, false, true}); }
   void altRelease() { controller.FormKeyUp(keys::kAlt); }

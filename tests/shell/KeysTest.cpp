@@ -35,7 +35,7 @@ TEST_F(Keys, F10TakesTheKeysFromTheEditBox) {
   EXPECT_FALSE(controller.editorTakesKeys);
   EXPECT_TRUE(ws.settings.keyboardMode);
   EXPECT_EQ(ws.MsgText, "<ESC> sluiten");
-  typeText("+1");  // dropped while the menu has the keys
+  typeText("+1");                  // dropped while the menu has the keys
   key(keys::kEscape, {}, '\x1b');  // its character is dropped too
   EXPECT_FALSE(controller.menu.menuKeyboardActive);
   EXPECT_FALSE(ws.settings.keyboardMode);

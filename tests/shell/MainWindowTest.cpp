@@ -53,7 +53,8 @@ class MainWindow : public ::testing::Test {
     release(widget, at, button);
   }
   void move(QWidget* widget, QPoint at) {
-    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                      {});
     QApplication::sendEvent(widget, &event);
   }
   QString message() const { return window.MsgText->text(); }
@@ -79,13 +80,15 @@ TEST_F(MainWindow, StartsAsItAlwaysHas) {
   EXPECT_EQ(window.polyDegreeText->text(), "2");
   EXPECT_EQ(window.PolyGrid->item(0, 1)->text(), "coefficient");
   EXPECT_EQ(window.PolyGrid->item(8, 0)->text(), "7");
-  EXPECT_EQ(ws.selection.selectedSlot, 1);  // the colour box has been painted
+  EXPECT_EQ(ws.selection.selectedSlot, 1);                      // the colour box has been painted
   EXPECT_EQ(ws.graph.picture.pixel(400, 123), rgb(1, 0, 255));  // the grid is drawn
   EXPECT_EQ(window.GrafiekBox->geometry(), QRect(20, 45, 801, 801));
 }
 
 TEST_F(MainWindow, TypeAFormulaWithASuperscriptAndPlotIt) {
-  type("y=0,5x\x01" "2\x02-3");
+  type(
+      "y=0,5x\x01"
+      "2\x02-3");
   EXPECT_EQ(ws.editor.fedGetText(), "y=0,5x^(2)-3");
   enter();
   EXPECT_EQ(message(), "1 : OK");
@@ -109,7 +112,9 @@ TEST_F(MainWindow, FunctionKeysChooseTheSlot) {
 }
 
 TEST_F(MainWindow, LoadAndClearTheEditBox) {
-  type("y=x\x01" "3");
+  type(
+      "y=x\x01"
+      "3");
   enter();
   click(window.clearBtn);
   EXPECT_EQ(ws.editor.count(), 0);
@@ -267,7 +272,8 @@ TEST_F(MainWindow, MenuByKeyboard) {
 
 TEST_F(MainWindow, AltCommandsThroughTheWindow) {
   // Alt held down over several keys, as a user does it.
-  auto send = [this](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, QString text = {}) {
+  auto send = [this](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
+                     QString text = {}) {
     QKeyEvent event(type, key, modifiers, text);
     QApplication::sendEvent(&window, &event);
   };

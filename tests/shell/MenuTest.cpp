@@ -62,13 +62,14 @@ TEST_F(MenuBar, MouseDownThreeLevels) {
   ASSERT_TRUE(menu.levels[2].visible);
   EXPECT_EQ(menu.levels[2].left, 90 * 3 + 12 + 115);
   EXPECT_EQ(menu.levels[2].top, 35 + 50);  // level with the entry that opened it
-  overRow(2, 4);  // "exp.functie y="
+  overRow(2, 4);                           // "exp.functie y="
   ASSERT_TRUE(menu.levels[3].visible);
   overRow(3, 1);  // "ab^x"
   menu.mouseDown(3);
   EXPECT_EQ(commands, std::vector<int>{44});
   EXPECT_FALSE(menu.open);
-  for (int level = 1; level < 4; ++level) EXPECT_FALSE(menu.levels[level].visible);
+  for (int level = 1; level < 4; ++level)
+    EXPECT_FALSE(menu.levels[level].visible);
   EXPECT_EQ(menu.levels[0].selected, 0);
 }
 
@@ -119,11 +120,13 @@ TEST_F(MenuBar, Keyboard) {
   EXPECT_EQ(message, "<ESC> sluiten");
   EXPECT_EQ(menu.menuCursorId, 1);
   EXPECT_EQ(menu.titleLook[1], TitleLook::Hover);
-  for (int i = 0; i < 5; ++i) menu.menuKey(keys::kRight, message);
+  for (int i = 0; i < 5; ++i)
+    menu.menuKey(keys::kRight, message);
   EXPECT_EQ(menu.menuCursorId, 6);
   menu.menuKey(keys::kRight, message);
   EXPECT_EQ(menu.menuCursorId, 6);
-  for (int i = 0; i < 5; ++i) menu.menuKey(keys::kLeft, message);
+  for (int i = 0; i < 5; ++i)
+    menu.menuKey(keys::kLeft, message);
   EXPECT_EQ(menu.menuCursorId, 1);
   menu.menuKey(keys::kUp, message);  // nothing on a title
   EXPECT_EQ(menu.menuCursorId, 1);
@@ -135,7 +138,8 @@ TEST_F(MenuBar, Keyboard) {
   menu.menuKey(keys::kUp, message);  // the first row: back to the title
   EXPECT_EQ(menu.menuCursorId, 1);
   EXPECT_EQ(menu.levels[1].selected, 0);
-  for (int i = 0; i < 4; ++i) menu.menuKey(keys::kDown, message);
+  for (int i = 0; i < 4; ++i)
+    menu.menuKey(keys::kDown, message);
   EXPECT_EQ(menu.menuCursorId, 14);  // "snap" opens its list
   ASSERT_TRUE(menu.levels[2].visible);
   menu.menuKey(keys::kRight, message);
