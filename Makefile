@@ -23,13 +23,13 @@ test:
 
 run:
 	@scripts/ensure-packages $(BUILD_PACKAGES)
-	@cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF >/dev/null
 	@cmake --build build/release -j$(JOBS) --target quorvel
 	@build/release/src/quorvel $(FILE)
 
 bench:
 	@scripts/ensure-packages $(BENCH_PACKAGES)
-	@cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BENCH=ON >/dev/null
+	@cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF -DQUORVEL_BENCH=ON >/dev/null
 	@cmake --build build/release -j$(JOBS) --target quorvel_bench
 	@build/release/bench/quorvel_bench
 
