@@ -25,10 +25,4 @@ std::span<const PostfixEntry> FormulaEngine::postfixEntries() const {
   return {t_->postfixtable.data() + 1, static_cast<size_t>(t_->entryCount)};
 }
 
-double FormulaEngine::scannedConstant(uint8_t code) const {
-  const int index = code - kFirstConstant * t_->slot;
-  if (index < 0 || index >= t_->constantCount) return registers[code];
-  return t_->constants[index];
-}
-
 }  // namespace quorvel

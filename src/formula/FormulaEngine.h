@@ -72,8 +72,6 @@ class FormulaEngine {
   // The translator's working state after the last translation, for the debug view.
   const std::string& workingText() const;
   std::span<const PostfixEntry> postfixEntries() const;  // entries 1..count
-  // The value a number of the last scanned formula will get in the register file.
-  double scannedConstant(uint8_t code) const;
 
   // ---- Evaluation.
   int evalSlot = 1;        // slot whose program runProgram runs

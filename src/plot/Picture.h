@@ -42,7 +42,6 @@ class Picture {
   void fillRect(int left, int top, int right, int bottom, Colour colour);
 
   void setPen(Colour colour, PenStyle style = PenStyle::Solid);
-  Colour penColour() const { return penColour_; }
   void moveTo(int x, int y);
   // A line from the pen position to (x, y); the end pixel is not drawn, so joined segments
   // set every pixel once. The pen moves to (x, y).

@@ -562,13 +562,11 @@ void TcontrolForm::clearBtnClick() {
 
 void TcontrolForm::selectFormulaInput() {
   controller_.selectFormulaInput();
-  if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
   refresh();
 }
 
 void TcontrolForm::selectPolynomialInput() {
   controller_.selectPolynomialInput();
-  if (PolyGrid->isEnabled()) PolyGrid->setFocus();
   refresh();
 }
 

@@ -4,9 +4,7 @@ namespace quorvel {
 
 Workspace::Workspace(TextPainter& text)
     : graph(formulas, settings, constants, slotColours, personalText, MsgText, text, klok),
-      constantsPanel(constants, formulas, graph, settings, klok) {
-  graph.scale.reset();
-}
+      constantsPanel(constants, formulas, graph, settings, klok) {}
 
 void Workspace::retranslateAll() {
   const std::string failure = formulas.retranslateAll([this](int slot) { graph.PlotSlot(slot); });
