@@ -267,7 +267,7 @@ void TcontrolForm::connectEvents() {
                            {showtext, int(kHoverAutoplot)}}) {
     box->onPress = [this, code = code](bool) {
       controller_.toggleSetting(code);
-      showSettings();
+      refresh();
     };
   }
   // Constant fields: left raises, right lowers, holding repeats.
@@ -580,8 +580,13 @@ void TcontrolForm::showSettings() {
 
 void TcontrolForm::refresh() {
   MsgText->setText(QString::fromStdString(ws_.MsgText));
-  hoektext->setText(QString::fromStdString(controller_.hoektext()));
-  addtext->setText(QString::fromStdString(controller_.addtext()));
+  // The settings boxes change only when a setting did (the start shows its own colours).
+  const std::array<bool, 3> settings = {ws_.settings.degreesMode, ws_.settings.replaceMode,
+                                        ws_.settings.autoplotMode};
+  if (settings != shownSettings_) {
+    shownSettings_ = settings;
+    showSettings();
+  }
   FieldLabel* fields[] = {deltatext, Atext, Btext, Ctext};
   for (int k = 0; k < 4; ++k) {
     fields[k]->setText(QString::fromStdString(ws_.constantsPanel.texts()[k]));

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <memory>
 
 #include "editor/FormulaEditBox.h"
@@ -100,6 +101,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   Workspace& ws_;
   Controller& controller_;
   int shownHover_ = kHoverNone;  // the highlight on screen
+  std::array<bool, 3> shownSettings_{};  // angle unit, replace, autoplot as shown
 };
 
 }  // namespace quorvel
