@@ -100,8 +100,8 @@ std::string Controller::addtext() const {
   return ws_.settings.replaceMode ? kReplaceMode : kAddMode;
 }
 
-int Controller::setHover(int code, bool force) {
-  if ((ws_.settings.keyboardMode && !force) || code == hoverCode) return hoverCode;
+void Controller::setHover(int code, bool force) {
+  if ((ws_.settings.keyboardMode && !force) || code == hoverCode) return;
   const int old = hoverCode;
   hoverCode = code;
   if (old == kHoverMenu) menu.removeTitleHighlight();
@@ -109,7 +109,6 @@ int Controller::setHover(int code, bool force) {
     if (auto message = ws_.selection.hoverSelected(ws_.formulas)) ws_.MsgText = *message;
   }
   if (old == kHoverScaleBox) scaleButtons.hovered = -1;
-  return old;
 }
 
 void Controller::constantFieldDown(int field, bool leftButton) {

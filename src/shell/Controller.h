@@ -111,10 +111,10 @@ class Controller {
   std::string hoektext() const;
   std::string addtext() const;
 
-  // ---- Highlight under the mouse. Returns the code that was highlighted before.
+  // ---- Highlight under the mouse; what leaves the highlight is restored.
   int hoverCode = kHoverNone;
   // `force`: a keyboard command highlights even while the mouse may not.
-  int setHover(int code, bool force = false);
+  void setHover(int code, bool force = false);
 
   // ---- Held buttons: constant fields (field 0..3: step, a, b, c), the degree, the scale
   // bars; the timer ticks repeat `repeatAction`.
