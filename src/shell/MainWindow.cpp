@@ -380,6 +380,18 @@ FieldLabel* TcontrolForm::fieldOfCode(int code) const {
   }
 }
 
+int TcontrolForm::hoverCodeOf(const QObject* widget) const {
+  if (widget == formPolyArrow) return kHoverArrow;
+  if (widget == ColorBox) return kHoverColorBox;
+  if (widget == GrafiekBox) return kHoverGraph;
+  if (widget == vertScaleBox || widget == HorScaleBox) return kHoverScaleBox;
+  for (int code : {int(kHoverAngle), int(kHoverAddMode), int(kHoverAutoplot), int(kHoverDelta),
+                   kHoverDelta + 1, kHoverDelta + 2, kHoverDelta + 3, int(kHoverDegree)}) {
+    if (widget == fieldOfCode(code)) return code;
+  }
+  return -1;
+}
+
 void TcontrolForm::highlight(int code, bool on) {
   if (FieldLabel* field = fieldOfCode(code)) field->setFrame(on);
   if (code == kHoverArrow) {
@@ -421,25 +433,18 @@ bool TcontrolForm::eventFilter(QObject* watched, QEvent* event) {
     return keyDown(static_cast<QKeyEvent*>(event));
   }
   if (event->type() == QEvent::HoverEnter || event->type() == QEvent::Enter) {
-    if (watched == formPolyArrow) setHover(kHoverArrow);
-    for (int code : {int(kHoverAngle), int(kHoverAddMode), int(kHoverAutoplot), int(kHoverDelta),
-                     kHoverDelta + 1, kHoverDelta + 2, kHoverDelta + 3, int(kHoverDegree)}) {
-      if (watched == fieldOfCode(code)) setHover(code);
+    const int code = hoverCodeOf(watched);
+    if (code > kHoverNone && code != kHoverColorBox && code != kHoverScaleBox &&
+        code != kHoverGraph) {
+      setHover(code);  // those three report their own mouse moves
     }
     if (watched == MsgText || watched == GroupBox1 || watched == GroupBox2 || watched == PolyGrid) {
       setHover(kHoverNone);
     }
   }
-  if (event->type() == QEvent::HoverLeave || event->type() == QEvent::Leave) {
-    // Off a highlighted control, onto the window's background.
-    const bool coded = watched == formPolyArrow || watched == ColorBox || watched == GrafiekBox ||
-                       watched == vertScaleBox || watched == HorScaleBox;
-    bool field = false;
-    for (int code : {int(kHoverAngle), int(kHoverAddMode), int(kHoverAutoplot), int(kHoverDelta),
-                     kHoverDelta + 1, kHoverDelta + 2, kHoverDelta + 3, int(kHoverDegree)}) {
-      field |= watched == fieldOfCode(code);
-    }
-    if (coded || field) setHover(kHoverNone);
+  if ((event->type() == QEvent::HoverLeave || event->type() == QEvent::Leave) &&
+      hoverCodeOf(watched) > kHoverNone) {
+    setHover(kHoverNone);  // off a highlighted control, onto the window's background
   }
   if (watched == PolyGrid && event->type() == QEvent::FocusIn) selectPolynomialInput();
   if (watched == Image1 && event->type() == QEvent::MouseButtonPress) {

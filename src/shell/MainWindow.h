@@ -93,6 +93,8 @@ class TcontrolForm : public QWidget, public ShellActions {
   void showHighlight();
   void highlight(int code, bool on);
   FieldLabel* fieldOfCode(int code) const;
+  // The highlight code of a control of the window, or -1.
+  int hoverCodeOf(const QObject* widget) const;
   bool keyDown(QKeyEvent* event);
   void showPolyGrid();
   void klokTimer();
@@ -100,7 +102,7 @@ class TcontrolForm : public QWidget, public ShellActions {
 
   Workspace& ws_;
   Controller& controller_;
-  int shownHover_ = kHoverNone;  // the highlight on screen
+  int shownHover_ = kHoverNone;          // the highlight on screen
   std::array<bool, 3> shownSettings_{};  // angle unit, replace, autoplot as shown
 };
 
