@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "BenchResults.h"
-#include "shell/QtTextPainter.h"
+#include "qt/QtTextPainter.h"
 #include "shell/Workspace.h"
 
 namespace quorvel::bench {

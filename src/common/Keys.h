@@ -22,6 +22,9 @@ constexpr int kDelete = 46;
 constexpr int kF1 = 112;
 constexpr int kF10 = 121;
 constexpr int kFullStop = 190;
+// Any key the program has no code of its own for ("=", "+", space, Page Up, ...). It is not
+// kNone, which the menu and the Alt commands take as their start.
+constexpr int kOther = 255;
 // Letters and digits are their capital ASCII codes: 'A'..'Z', '0'..'9'.
 
 }  // namespace quorvel::keys

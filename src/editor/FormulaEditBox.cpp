@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "shell/QtTextPainter.h"
+#include "qt/QtTextPainter.h"
 
 namespace quorvel {
 namespace {

@@ -94,6 +94,7 @@ void FormulaEditor::fedClear() {
   cursor_ = 1;
   first_ = 0;
   superscriptMode_ = false;
+  overflow_ = false;
 }
 
 std::string FormulaEditor::fedGetText() const {
@@ -111,13 +112,16 @@ std::string FormulaEditor::fedGetText() const {
 }
 
 void FormulaEditor::add(char ch, bool superscript) {
-  // A stored text can be longer than the box holds (a graph file allows 255 characters);
-  // what does not fit is left out rather than written past the end.
-  if (count_ == kCapacity) return;
+  // A stored text can be longer than the box holds (a graph file allows 255 characters).
+  if (count_ == kCapacity) {
+    overflow_ = true;
+    return;
+  }
   characters_[count_++] = {ch, superscript};
 }
 
-void FormulaEditor::fedSetText(std::string_view text) {
+bool FormulaEditor::fedSetText(std::string_view text) {
+  const FormulaEditor before = *this;
   fedClear();
   enum { Normal, AfterCaret, Superscript } state = Normal;
   int depth = 0;
@@ -157,6 +161,9 @@ void FormulaEditor::fedSetText(std::string_view text) {
     }
   }
   if (state == AfterCaret) add('^', false);  // a "^" at the very end stays a character
+  if (!overflow_) return true;
+  *this = before;
+  return false;
 }
 
 void FormulaEditor::placeCursor(int x) {

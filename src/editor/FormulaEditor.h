@@ -25,7 +25,9 @@ class FormulaEditor {
   void fedKeyPress(char ch);  // a typed character; only formula characters are taken
   void fedClear();
   std::string fedGetText() const;
-  void fedSetText(std::string_view text);
+  // Loads a formula text. False, and the box unchanged, when it holds more characters than
+  // the box.
+  bool fedSetText(std::string_view text);
   // Puts the cursor in the cell at `x` pixels from the box's left edge (a mouse click).
   void placeCursor(int x);
 
@@ -48,6 +50,7 @@ class FormulaEditor {
   int cursor_ = 1;
   int first_ = 0;
   bool superscriptMode_ = false;
+  bool overflow_ = false;  // fedSetText met more characters than the box holds
   int characterWidth_ = 11;
   int visible_ = 75;
 };

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "shell/QtTextPainter.h"
+#include "qt/QtTextPainter.h"
 
 namespace quorvel {
 namespace {

@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "formula/SlotColours.h"
 #include "formula/SlotSelection.h"
-#include "plot/SlotColours.h"
 
 namespace quorvel {
 

@@ -69,6 +69,17 @@ class FormulaEngine {
   // Returns the message line text when it fails, nothing otherwise.
   std::optional<std::string> substituteABC(int slot, const std::array<double, 3>& values,
                                            const std::array<std::string_view, 3>& valueTexts);
+  // Everything one slot holds: put back when the user cancels the domain of a formula that
+  // was translated into the slot, so the slot shows its old graph again.
+  struct SlotState {
+    TFormule formula;
+    StepList steps{};
+    uint8_t kind = kSlotEmpty;
+    std::array<double, kMaxNumbers> numbers{};  // the formula's numbers in the register file
+    std::array<double, 3> frozen{};             // a, b, c as "subst. abc" froze them
+  };
+  SlotState saveSlot(int slot) const;
+  void restoreSlot(int slot, const SlotState& state);
   // The translator's working state after the last translation, for the debug view.
   const std::string& workingText() const;
   std::span<const PostfixEntry> postfixEntries() const;  // entries 1..count

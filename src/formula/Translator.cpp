@@ -131,6 +131,27 @@ std::string FormulaEngine::retranslateAll(const std::function<void(int slot)>& p
   return firstFailure;
 }
 
+FormulaEngine::SlotState FormulaEngine::saveSlot(int slot) const {
+  assert(slot >= 1 && slot <= kSlotCount);
+  SlotState state{formulas[slot], stepTable[slot], slotKind[slot], {}, {}};
+  for (int i = 0; i < kMaxNumbers; ++i)
+    state.numbers[i] = registers[kFirstConstant * slot + i];
+  for (int k = 0; k < 3; ++k)
+    state.frozen[k] = registers[frozenConstantCode(slot, static_cast<uint8_t>(kRegA + k))];
+  return state;
+}
+
+void FormulaEngine::restoreSlot(int slot, const SlotState& state) {
+  assert(slot >= 1 && slot <= kSlotCount);
+  formulas[slot] = state.formula;
+  stepTable[slot] = state.steps;
+  slotKind[slot] = state.kind;
+  for (int i = 0; i < kMaxNumbers; ++i)
+    registers[kFirstConstant * slot + i] = state.numbers[i];
+  for (int k = 0; k < 3; ++k)
+    registers[frozenConstantCode(slot, static_cast<uint8_t>(kRegA + k))] = state.frozen[k];
+}
+
 void FormulaEngine::commitTranslation() {
   const Translation& t = *t_;
   stepTable[t.slot] = t.steps;

@@ -1,8 +1,9 @@
 #include "plot/BitmapFile.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <vector>
+
+#include "common/SafeFile.h"
 
 namespace quorvel {
 namespace {
@@ -53,16 +54,7 @@ bool writeBitmapFile(const Picture& picture, const std::string& path) {
     }
   }
 
-  const std::string temporary = path + ".tmp";
-  std::FILE* out = std::fopen(temporary.c_str(), "wb");
-  if (!out) return false;
-  const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
-  const bool closed = std::fclose(out) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  return writeFileSafely(path, file);
 }
 
 }  // namespace quorvel

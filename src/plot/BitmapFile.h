@@ -1,11 +1,10 @@
 #pragma once
-// The picture as a Windows bitmap file: 32 bits per pixel, rows bottom-up. The file is
-// written next to its target and renamed over it only when complete, so a failed export
-// never destroys an earlier file.
+// The picture as a Windows bitmap file: 32 bits per pixel, rows bottom-up, saved so that a
+// failed export never destroys an earlier file.
 
 #include <string>
 
-#include "plot/Picture.h"
+#include "common/Picture.h"
 
 namespace quorvel {
 

@@ -116,6 +116,7 @@ void TVdomainForm::keyPressEvent(QKeyEvent* event) {
 void TVdomainForm::hideEvent(QHideEvent* event) {
   mainWindow_->setEnabled(true);
   QDialog::hideEvent(event);
+  if (closed) closed();
 }
 
 void TVdomainForm::toepBtnClick() {
@@ -169,6 +170,11 @@ void TXdomainForm::FormDeactivate() {
   mainWindow_->setEnabled(true);
   hide();
   if (repaintGraph) repaintGraph();
+}
+
+void TXdomainForm::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  if (closed) closed();
 }
 
 void TXdomainForm::changeEvent(QEvent* event) {

@@ -23,6 +23,8 @@ class TVdomainForm : public QDialog {
       apply;
   // The stored domain of the slot when it already holds a parametric formula.
   std::function<bool(double& begin, double& end, int& steps)> storedDomain;
+  // The window closed, accepted or cancelled.
+  std::function<void()> closed;
 
   void formshow();
 
@@ -50,6 +52,7 @@ class TXdomainForm : public QDialog {
 
   std::function<IntegralDomainCheck(const std::string& left, const std::string& right)> apply;
   std::function<void()> repaintGraph;
+  std::function<void()> closed;  // accepted or cancelled
 
   void FormShow();
   void FormDeactivate();
@@ -63,6 +66,7 @@ class TXdomainForm : public QDialog {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void toepBtnClick();

@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "common/NumberText.h"
-#include "shell/QtTextPainter.h"
+#include "qt/QtTextPainter.h"
 
 namespace quorvel {
 namespace {
@@ -55,7 +55,9 @@ void GrafiekBox::paintEvent(QPaintEvent*) {
   auto label = [&](double value, int anchorX, int top) {
     const std::string text = FormatFloat("###0.0###", value);
     const std::string upToComma = text.substr(0, text.find(',') + 1);
-    const int x = anchorX - metrics.horizontalAdvance(QString::fromStdString(upToComma));
+    const int x =
+        CrossHair::labelLeft(anchorX, metrics.horizontalAdvance(QString::fromStdString(upToComma)),
+                             metrics.horizontalAdvance(QString::fromStdString(text)));
     painter.drawText(x, top + metrics.ascent(), QString::fromStdString(text));
   };
   label(graph_.scale.cursorWorldX, crossHair_.xLabelX(), crossHair_.xLabelY());

@@ -8,14 +8,14 @@
 #include <functional>
 #include <string>
 
+#include "common/Picture.h"
 #include "common/Settings.h"
 #include "formula/FormulaEngine.h"
+#include "formula/SlotColours.h"
 #include "plot/Constants.h"
 #include "plot/Pens.h"
-#include "plot/Picture.h"
 #include "plot/RepeatRate.h"
 #include "plot/ScaleState.h"
-#include "plot/SlotColours.h"
 
 namespace quorvel {
 

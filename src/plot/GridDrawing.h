@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "plot/Picture.h"
+#include "common/Picture.h"
 #include "plot/ScaleState.h"
 
 namespace quorvel {

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "plot/Picture.h"
+#include "common/Picture.h"
 #include "plot/ScaleState.h"
 
 namespace quorvel {

@@ -1,5 +1,7 @@
 #include "plot/ScaleButtons.h"
 
+#include <algorithm>
+
 namespace quorvel {
 namespace {
 
@@ -184,6 +186,10 @@ bool CrossHair::moveTo(int column, int row) {
   column_ = column;
   row_ = row;
   return true;
+}
+
+int CrossHair::labelLeft(int anchorX, int toComma, int width) {
+  return std::max(0, std::min(anchorX - toComma, kPictureSize - width));
 }
 
 }  // namespace quorvel

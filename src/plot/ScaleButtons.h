@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "plot/Picture.h"
+#include "common/Picture.h"
 
 namespace quorvel {
 
@@ -62,6 +62,10 @@ class CrossHair {
   int xLabelY() const { return row_ + dyX_; }
   int yLabelX() const { return column_ + dxY_; }
   int yLabelY() const { return row_ + dyY_; }
+  // Left edge of a label whose comma lines up at `anchorX`: `toComma` is the width of its
+  // text up to and including the comma, `width` that of the whole text. Near an edge the
+  // label moves inside the picture rather than losing its digits or its sign.
+  static int labelLeft(int anchorX, int toComma, int width);
 
  private:
   bool shown_ = false;

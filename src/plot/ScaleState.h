@@ -7,10 +7,10 @@
 #include <array>
 #include <cstdint>
 
+#include "common/Picture.h"
+
 namespace quorvel {
 
-constexpr int kPictureSize = 801;  // pixels per side
-constexpr int kLastPixel = kPictureSize - 1;
 constexpr int kOrigin = 400;    // the column and row of the centre
 constexpr int kGridStep = 20;   // a scale division, in pixels
 constexpr int kLabelStep = 40;  // labelled grid lines

@@ -2,15 +2,20 @@
 // Commands of parts that are not built yet do nothing but empty the message line and close
 // the menu.
 
+#include "common/SafeFile.h"
+#include "plot/BitmapFile.h"
 #include "shell/Controller.h"
 
 namespace quorvel {
 
 inline constexpr const char* kNoFormula = "geen formule/polynoom";
+inline constexpr const char* kOnlyFunctions = "alleen functies";
 inline constexpr const char* kToClipboard = "grafieken --> klembord";
 
 void Controller::executeCommand(int n) {
   ws_.MsgText.clear();
+  // Closed before the command too: no list may stay open behind a window the command opens.
+  menu.closeMenu();
   switch (n) {
     case 2:
       restartAll();
@@ -35,7 +40,10 @@ void Controller::executeCommand(int n) {
       ws_.MsgText = kToClipboard;
       break;
     case 29:  // "--> disk"
-      if (shell) shell->savePictureAsBitmap();
+      savePicture();
+      break;
+    case 30:  // "tabellen"
+      showValueTable();
       break;
     case 99:  // "sluiten"
       if (shell) shell->closeProgram();
@@ -58,6 +66,21 @@ void Controller::restartAll() {
   ws_.poly.ResetPolyGrid();
   ws_.editor.fedClear();
   selectFormulaInput();
+}
+
+void Controller::savePicture() {
+  if (!shell) return;
+  const std::optional<std::string> path = shell->askBitmapFileName();
+  if (path && !writeBitmapFile(ws_.graph.picture, *path)) ws_.MsgText = kWriteError;
+}
+
+void Controller::showValueTable() {
+  const uint8_t kind = ws_.formulas.slotKind[selectedSlot()];
+  if (kind == kSlotEmpty) {
+    ws_.MsgText = kNoFormula;
+  } else if (kind == kSlotImplicit) {
+    ws_.MsgText = kOnlyFunctions;
+  }
 }
 
 void Controller::substituteSelected() {

@@ -22,11 +22,27 @@ void Controller::selectPolynomialInput() {
   editorTakesKeys = false;
 }
 
+void Controller::fedBoxClick(int x) {
+  if (menu.menuKeyboardActive) {
+    menu.closeMenu();
+    swallowKeyPress = false;
+    ws_.settings.keyboardMode = false;
+  }
+  selectFormulaInput();
+  ws_.editor.placeCursor(x);
+}
+
 AfterTranslation Controller::PlotBtnClick() {
   if (!formulaInputActive) return AfterTranslation::Nothing;  // the polynomial grid: later
   const int slot = selectedSlot();
+  FormulaEngine::SlotState before = ws_.formulas.saveSlot(slot);
   const TranslationOutcome outcome = ws_.formulas.translateFormula(slot, ws_.editor.fedGetText());
   ws_.MsgText = outcome.message;
+  if (outcome.next == AfterTranslation::AskParameterDomain ||
+      outcome.next == AfterTranslation::AskIntegralDomain) {
+    beforeDomain_ = std::move(before);
+    domainSlot_ = slot;
+  }
   switch (outcome.next) {
     case AfterTranslation::Plot:
       ws_.graph.PlotSlot(slot);
@@ -47,7 +63,12 @@ void Controller::GetBtnClick() {
   const int slot = selectedSlot();
   const uint8_t kind = ws_.formulas.slotKind[slot];
   if (isFormulaKind(kind)) {
-    ws_.editor.fedSetText(ws_.formulas.formulas[slot].text);
+    // A text longer than the box holds (after "subst. abc") is not cut: the box would then
+    // hold another formula than the slot.
+    if (!ws_.editor.fedSetText(ws_.formulas.formulas[slot].text)) {
+      ws_.MsgText = std::to_string(slot) + " : " + kTooLongToLoad;
+      return;
+    }
     selectFormulaInput();
   } else if (kind == kSlotPolynomial) {
     selectPolynomialInput();
@@ -71,6 +92,7 @@ ParameterDomainCheck Controller::applyParameterDomain(std::string_view begin, st
   formula.domainBegin = check.begin;
   formula.domainEnd = check.end;
   formula.domainSteps = check.steps;
+  beforeDomain_.reset();
   ws_.graph.PlotSlot(slot);
   return check;
 }
@@ -82,8 +104,15 @@ IntegralDomainCheck Controller::applyIntegralDomain(std::string_view left, std::
   TFormule& formula = ws_.formulas.formulas[slot];
   formula.domainBegin = check.left;
   formula.domainEnd = check.right;
+  beforeDomain_.reset();
   ws_.graph.PlotSlot(slot);
   return check;
+}
+
+void Controller::domainClosed() {
+  if (!beforeDomain_) return;
+  ws_.formulas.restoreSlot(domainSlot_, *beforeDomain_);
+  beforeDomain_.reset();
 }
 
 void Controller::toggleSetting(int code) {

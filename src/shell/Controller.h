@@ -4,6 +4,7 @@
 // the constants fields and the repeat timer. The window turns events into these calls and
 // then shows what the workspace holds.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,12 +37,16 @@ inline constexpr const char* kAddMode = "TOEVOEGEN";
 inline constexpr const char* kReplaceMode = "VERVANGEN";
 inline constexpr const char* kAutoplot = "AUTOPLOT";
 
+// "laad" on a slot whose formula is longer than the edit box holds.
+inline constexpr const char* kTooLongToLoad = "formule te lang om te laden";
+
 // What only the window can do for a command.
 class ShellActions {
  public:
   virtual ~ShellActions() = default;
   virtual void copyPictureToClipboard() = 0;
-  virtual void savePictureAsBitmap() = 0;  // asks for the file name first
+  // The file to save the picture in, or nothing when the user cancelled.
+  virtual std::optional<std::string> askBitmapFileName() = 0;
   virtual void closeProgram() = 0;
   // The domain windows, which plot the slot when their values are accepted.
   virtual void askParameterDomain() = 0;
@@ -97,6 +102,10 @@ class Controller {
   void selectFormulaInput();
   void selectPolynomialInput();
 
+  // A click into the edit box at `x` pixels: the keys go back to the box, also from the
+  // menu's keyboard control.
+  void fedBoxClick(int x);
+
   // ---- Buttons. PlotBtnClick plots, or asks for the domain first; it tells which.
   AfterTranslation PlotBtnClick();
   void GetBtnClick();
@@ -105,6 +114,9 @@ class Controller {
   ParameterDomainCheck applyParameterDomain(std::string_view begin, std::string_view end,
                                             std::string_view steps);
   IntegralDomainCheck applyIntegralDomain(std::string_view left, std::string_view right);
+  // A domain window closed. Unless its values were accepted, the slot gets back what it held
+  // before the formula was translated into it.
+  void domainClosed();
 
   // ---- Settings boxes (hover codes 3, 4, 5).
   void toggleSetting(int code);
@@ -145,8 +157,13 @@ class Controller {
   void altKey(int key);
   void lookUpAltKey(int key);
   void substituteSelected();
+  void savePicture();
+  void showValueTable();
 
   Workspace& ws_;
+  // The slot as it was before a formula that waits for its domain was translated into it.
+  std::optional<FormulaEngine::SlotState> beforeDomain_;
+  int domainSlot_ = 0;
 };
 
 }  // namespace quorvel

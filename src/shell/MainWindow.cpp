@@ -13,8 +13,7 @@
 #include <cmath>
 
 #include "common/Keys.h"
-#include "plot/BitmapFile.h"
-#include "shell/QtTextPainter.h"
+#include "qt/QtTextPainter.h"
 
 namespace quorvel {
 
@@ -234,6 +233,10 @@ void TcontrolForm::connectEvents() {
     return check;
   };
   XdomainForm->repaintGraph = [this] { GrafiekBox->update(); };
+  VdomainForm->closed = XdomainForm->closed = [this] {
+    controller_.domainClosed();
+    refresh();
+  };
 
   connect(PlotBtn, &QPushButton::clicked, this, [this] { PlotBtnClick(); });
   connect(GetBtn, &QPushButton::clicked, this, [this] { GetBtnClick(); });
@@ -296,8 +299,7 @@ void TcontrolForm::connectEvents() {
   };
 
   fedbox->onClick = [this](int x) {
-    selectFormulaInput();
-    ws_.editor.placeCursor(x);
+    controller_.fedBoxClick(x);
     refresh();
   };
   formPolyArrow->onClick = [this] {
@@ -493,7 +495,7 @@ int programKey(int key) {
     case Qt::Key_Period:
       return keys::kFullStop;
     default:
-      return keys::kNone;
+      return keys::kOther;  // never "no key": that starts the menu and the Alt commands
   }
 }
 
@@ -541,14 +543,15 @@ void TcontrolForm::copyPictureToClipboard() {
   QApplication::clipboard()->setImage(image.copy());
 }
 
-void TcontrolForm::savePictureAsBitmap() {
+std::optional<std::string> TcontrolForm::askBitmapFileName() {
+  refresh();  // the menu is closed before the dialog comes
   QFileDialog dialog(this);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter("bitmap (*.bmp)");
   dialog.setDefaultSuffix("bmp");
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  writeBitmapFile(ws_.graph.picture, dialog.selectedFiles().front().toStdString());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
 }
 
 void TcontrolForm::closeProgram() {

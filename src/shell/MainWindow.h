@@ -70,7 +70,7 @@ class TcontrolForm : public QWidget, public ShellActions {
 
   // What commands ask of the window.
   void copyPictureToClipboard() override;
-  void savePictureAsBitmap() override;
+  std::optional<std::string> askBitmapFileName() override;
   void closeProgram() override;
   void askParameterDomain() override;
   void askIntegralDomain() override;

@@ -9,12 +9,12 @@
 #include "editor/FormulaEditor.h"
 #include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
+#include "formula/SlotColours.h"
 #include "formula/SlotSelection.h"
 #include "plot/Constants.h"
 #include "plot/ConstantsPanel.h"
 #include "plot/Graph.h"
 #include "plot/RepeatRate.h"
-#include "plot/SlotColours.h"
 
 namespace quorvel {
 

@@ -5,9 +5,9 @@
 #include <QScreen>
 
 #include "common/VectorState.h"
+#include "qt/QtTextPainter.h"
 #include "shell/Controller.h"
 #include "shell/MainWindow.h"
-#include "shell/QtTextPainter.h"
 #include "shell/Workspace.h"
 
 int main(int argc, char** argv) {

@@ -127,8 +127,21 @@ TEST_F(Editor, LoadingATextBack) {
   EXPECT_EQ(flags(), "^.");
   editor.fedSetText("y=x^");
   EXPECT_EQ(editor.fedGetText(), "y=x^");
-  editor.fedSetText(std::string(255, 'x'));  // longer than the box: the rest is left out
+}
+
+TEST_F(Editor, ATextLongerThanTheBoxIsNotCut) {
+  EXPECT_TRUE(editor.fedSetText("y=x^(2)"));
+  EXPECT_FALSE(editor.fedSetText("y=" + std::string(199, 'x')));
+  EXPECT_EQ(editor.fedGetText(), "y=x^(2)");  // the box as it was
+  // The box counts characters, not text: "^(" and ")" take no place of their own.
+  EXPECT_TRUE(editor.fedSetText("y=" + std::string(196, 'x') + "^(22)"));
   EXPECT_EQ(editor.count(), 200);
+  EXPECT_FALSE(editor.fedSetText("y=" + std::string(196, 'x') + "^(223)"));
+  EXPECT_EQ(editor.count(), 200);
+  // Typing after a refused text works as before.
+  editor.fedClear();
+  editor.fedKeyPress('y');
+  EXPECT_EQ(editor.fedGetText(), "y");
 }
 
 TEST_F(Editor, ScrollsOneCharacterAtATime) {

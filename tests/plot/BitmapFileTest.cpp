@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -44,20 +43,8 @@ TEST_F(BitmapFile, WritesThePictureAsItIs) {
   std::remove(path.c_str());
 }
 
-TEST_F(BitmapFile, AFailedWriteLeavesTheOldFile) {
-  EXPECT_FALSE(writeBitmapFile(picture, "/nonexistent-folder/picture.bmp"));
-  const std::string path = ::testing::TempDir() + "/kept.bmp";
-  std::ofstream(path) << "old";
-  // A folder in the way of the temporary file: nothing is written, the target stays.
-  const std::string blocker = path + ".tmp";
-  std::filesystem::create_directory(blocker);
-  EXPECT_FALSE(writeBitmapFile(picture, path));
-  std::ifstream in(path);
-  std::string content;
-  in >> content;
-  EXPECT_EQ(content, "old");
-  std::filesystem::remove(blocker);
-  std::remove(path.c_str());
+TEST_F(BitmapFile, AFailedWriteSaysSo) {
+  EXPECT_FALSE(writeBitmapFile(picture, ::testing::TempDir() + "/no-such-folder/picture.bmp"));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ControllerTestSupport.h"
 
 namespace quorvel {
@@ -85,10 +87,97 @@ TEST_F(Commands, SubstituteABC) {
 TEST_F(Commands, ExportsAndClosing) {
   controller.executeCommand(26);
   EXPECT_EQ(ws.MsgText, "grafieken --> klembord");
-  controller.executeCommand(29);
+  controller.executeCommand(29);  // the dialog cancelled
   EXPECT_EQ(ws.MsgText, "");
   controller.executeCommand(99);
   EXPECT_EQ(shell.calls, (std::vector<std::string>{"clipboard", "bitmap", "close"}));
+}
+
+TEST_F(Commands, APictureExportThatFailsSaysSo) {
+  const std::string folder = ::testing::TempDir();
+  shell.bitmapFileName = folder + "/exported-picture.bmp";
+  controller.executeCommand(29);
+  EXPECT_EQ(ws.MsgText, "");
+  EXPECT_TRUE(std::filesystem::exists(*shell.bitmapFileName));
+  std::filesystem::remove(*shell.bitmapFileName);
+  shell.bitmapFileName = folder + "/no-such-folder/picture.bmp";
+  controller.executeCommand(29);
+  EXPECT_EQ(ws.MsgText, "schrijffout");
+}
+
+TEST_F(Commands, ValueTableNeedsAFunction) {
+  ws.selection.hoverSlot = 3;
+  ws.selection.selectHoveredSlot();
+  controller.executeCommand(30);
+  EXPECT_EQ(ws.MsgText, "geen formule/polynoom");
+  plot("x^2+y^2=4", 3);
+  controller.executeCommand(30);
+  EXPECT_EQ(ws.MsgText, "alleen functies");
+  plot("y=x", 3);
+  controller.executeCommand(30);
+  EXPECT_NE(ws.MsgText, "alleen functies");
+}
+
+TEST_F(Commands, TheMenuIsClosedBeforeTheCommandRuns) {
+  // "algemeen" > "snap" > "--> disk" by the keys: while the save dialog is asked for, the
+  // menu neither shows a list nor holds the keyboard.
+  const Menu& menu = controller.menu;
+  bool openDuringDialog = true;
+  shell.onAsk = [&] {
+    openDuringDialog = menu.open || menu.levels[1].visible || menu.menuKeyboardActive;
+  };
+  for (int k : {keys::kF10, keys::kDown, keys::kDown, keys::kDown, keys::kDown, keys::kDown,
+                keys::kRight}) {
+    key(k);
+  }
+  ASSERT_EQ(menu.menuCursorId, 141);
+  key(keys::kEnter, {}, '\r');
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"bitmap"});
+  EXPECT_FALSE(openDuringDialog);
+}
+
+TEST_F(Commands, LoadingATextLongerThanTheBoxSaysSo) {
+  plot("y=a+a+a+a+a+a+a+a+a+a+a+a+a+a+a+a+a+a+a+a", 2);
+  ws.constants.a = -123.4567;
+  ws.constantsPanel.RefreshConstants();
+  ws.selection.hoverSlot = 2;
+  ws.selection.selectHoveredSlot();
+  controller.executeCommand(10);  // each "a" becomes "(-123,4567)": longer than the box
+  const std::string stored = ws.formulas.formulas[2].text;
+  ASSERT_GT(stored.size(), 200u);
+  ws.editor.fedSetText("y=x");
+  controller.GetBtnClick();
+  EXPECT_EQ(ws.MsgText, "2 : formule te lang om te laden");
+  EXPECT_EQ(ws.editor.fedGetText(), "y=x");
+  EXPECT_EQ(ws.formulas.formulas[2].text, stored);
+  EXPECT_EQ(ws.formulas.slotKind[2], kSlotFunction);
+}
+
+TEST_F(Commands, ACancelledDomainLeavesTheSlotAsItWas) {
+  plot("y=x^2", 7);
+  ws.selection.hoverSlot = 7;
+  ws.selection.selectHoveredSlot();
+  const auto before = ws.formulas.saveSlot(7);
+  const std::vector<int> curve = rowsIn(440, 7);
+  ASSERT_FALSE(curve.empty());
+  for (const char* formula : {"y=sin(v);x=cos(v)", "y=i:3x+1"}) {
+    ws.editor.fedSetText(formula);
+    ASSERT_NE(controller.PlotBtnClick(), AfterTranslation::Nothing);
+    controller.domainClosed();  // cancelled
+    EXPECT_EQ(ws.formulas.formulas[7].text, "y=x^2");
+    EXPECT_EQ(ws.formulas.slotKind[7], kSlotFunction);
+    EXPECT_EQ(ws.formulas.formulas[7].derivMarker, 0);
+    EXPECT_EQ(ws.formulas.stepTable[7], before.steps);
+    controller.executeCommand(6);  // the next redraw shows the old graph
+    EXPECT_EQ(rowsIn(440, 7), curve) << formula;
+  }
+  // Accepted, the new formula stays, also when the window closes afterwards.
+  ws.editor.fedSetText("y=sin(v);x=cos(v)");
+  controller.PlotBtnClick();
+  EXPECT_TRUE(controller.applyParameterDomain("0", "7", "100").ok);
+  controller.domainClosed();
+  EXPECT_EQ(ws.formulas.slotKind[7], kSlotParametric);
+  EXPECT_EQ(ws.formulas.formulas[7].text, "y=sin(v);x=cos(v)");
 }
 
 TEST_F(Commands, DomainsAreAskedThroughTheWindow) {

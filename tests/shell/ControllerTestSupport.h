@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,13 @@ class RecordingShell : public ShellActions {
  public:
   std::vector<std::string> calls;
   void copyPictureToClipboard() override { calls.push_back("clipboard"); }
-  void savePictureAsBitmap() override { calls.push_back("bitmap"); }
+  std::optional<std::string> bitmapFileName;  // what the user chooses; nothing: cancelled
+  std::function<void()> onAsk;                // while the dialog would be open
+  std::optional<std::string> askBitmapFileName() override {
+    calls.push_back("bitmap");
+    if (onAsk) onAsk();
+    return bitmapFileName;
+  }
   void closeProgram() override { calls.push_back("close"); }
   void askParameterDomain() override { calls.push_back("v-domain"); }
   void askIntegralDomain() override { calls.push_back("x-domain"); }
@@ -40,9 +48,15 @@ class ControllerTest : public PlotTest {
     controller.FormKeyDown(code, modifiers);
     if (ch != 0 && !modifiers.alt) controller.FormKeyPress(ch);
   }
+  // Characters with the key codes the window gives them.
   void typeText(std::string_view text) {
     for (char c : text)
-      key(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c, {}, c);
+      key(keyCodeOf(c), {}, c);
+  }
+  static int keyCodeOf(char c) {
+    if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return c;
+    return c == '.' ? keys::kFullStop : keys::kOther;
   }
   void alt(int code) { key(code, {false, false, true}); }
   void altRelease() { controller.FormKeyUp(keys::kAlt); }

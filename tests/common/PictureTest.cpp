@@ -5,7 +5,7 @@
 #include <set>
 #include <utility>
 
-#include "plot/Picture.h"
+#include "common/Picture.h"
 
 namespace quorvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/QtTextPainter.h"
+#include "qt/QtTextPainter.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "plot/Picture.h"
+#include "common/Picture.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -8,7 +8,7 @@
 #include <map>
 #include <tuple>
 
-#include "plot/Picture.h"
+#include "common/Picture.h"
 
 namespace quorvel {
 

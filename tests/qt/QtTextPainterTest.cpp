@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "plot/GridDrawing.h"
-#include "shell/QtTextPainter.h"
+#include "qt/QtTextPainter.h"
 
 namespace quorvel {
 namespace {

@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "common/Colour.h"
-#include "plot/ScaleState.h"
-
 namespace quorvel {
+
+constexpr int kPictureSize = 801;  // pixels per side
+constexpr int kLastPixel = kPictureSize - 1;
 
 class TextPainter;
 

@@ -1,0 +1,78 @@
+#include "common/SafeFile.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+namespace quorvel {
+namespace {
+
+// As an editor judges it: the system must allow the write, and the file or folder must have
+// a write bit at all (so that a read-only file is refused even for root).
+bool userMayWrite(const std::string& path, mode_t mode) {
+  return ::access(path.c_str(), W_OK) == 0 && (mode & 0222) != 0;
+}
+
+mode_t currentUmask() {
+  const mode_t mask = ::umask(0);  // the only way to read it; set back at once
+  ::umask(mask);
+  return mask;
+}
+
+bool writeAll(int fd, std::span<const uint8_t> bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool writeFileSafely(const std::string& path, std::span<const uint8_t> bytes) {
+  namespace fs = std::filesystem;
+  if (path.empty()) return false;
+  std::error_code error;
+  fs::path target(path);
+  if (fs::is_symlink(target, error)) {
+    target = fs::canonical(target, error);  // a dangling link fails here
+    if (error) return false;
+  }
+
+  struct stat info {};
+  mode_t mode = 0;
+  if (::stat(target.c_str(), &info) == 0) {
+    if (!S_ISREG(info.st_mode) || !userMayWrite(target, info.st_mode)) return false;
+    mode = info.st_mode & 07777;
+  } else {
+    if (errno != ENOENT) return false;
+    mode = 0666 & ~currentUmask();
+  }
+
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  struct stat folderInfo {};
+  if (::stat(folder.c_str(), &folderInfo) != 0 || !S_ISDIR(folderInfo.st_mode) ||
+      !userMayWrite(folder, folderInfo.st_mode)) {
+    return false;
+  }
+
+  // A short name of our own, so that no target name makes it too long and no file of the
+  // user's can have it.
+  std::string temporary = (folder / ".quorvel-XXXXXX").string();
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return false;
+  bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(temporary.c_str());
+  return ok;
+}
+
+}  // namespace quorvel
