@@ -156,6 +156,14 @@ std::string formatGeneral(double value) {
   return out;
 }
 
+std::optional<double> parseCellNumber(std::string_view text) {
+  std::string withComma(text);
+  for (char& c : withComma) {
+    if (c == '.') c = ',';
+  }
+  return parseFloat(withComma);
+}
+
 std::optional<double> parseFloat(std::string_view text) {
   text = trimBlanks(text);
   std::string plain;  // the same number with a point, as from_chars reads it

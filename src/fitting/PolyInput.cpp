@@ -1,5 +1,13 @@
 #include "fitting/PolyInput.h"
 
+#include <cmath>
+
+#include "common/NumberText.h"
+#include "fitting/Points.h"
+#include "formula/FormulaEngine.h"
+#include "plot/Constants.h"
+#include "plot/Graph.h"
+
 namespace quorvel {
 namespace {
 
@@ -7,7 +15,28 @@ constexpr char kBackspace = 8;
 constexpr char kEnter = 13;
 constexpr size_t kCellLimit = 8;  // a cell longer than this takes nothing but Backspace
 
+// The constant a grid cell names: 1 a, 2 b, 3 c, or 0.
+uint8_t constantOf(const std::string& cell) {
+  if (cell == "a") return kConstantA;
+  if (cell == "b") return kConstantB;
+  if (cell == "c") return kConstantC;
+  return kNumber;
+}
+
+constexpr const char* kConstantNames[] = {"", "a", "b", "c"};
+
+bool allFinite(const PolyWork& work) {
+  for (double c : work) {
+    if (!std::isfinite(c)) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+PolyInput::PolyInput(FormulaEngine& formulas, Graph& graph, const Constants& constants,
+                     std::string& msgText)
+    : formulas_(formulas), graph_(graph), constants_(constants), msgText_(msgText) {}
 
 void PolyInput::ResetPolyGrid() {
   for (std::string& cell : cells)
@@ -20,10 +49,238 @@ void PolyInput::StepPolyDegree(int code) {
   if (code == 9 && polyDegree > 0) --polyDegree;
 }
 
-bool PolyInput::PolyGridKeyPress(char ch, int slot) {
+void PolyInput::StorePolyFromGrid(int slot) {
+  msgText_.clear();
+  std::array<double, kCoefficients> values{};
+  for (int i = 0; i < kCoefficients; ++i) {
+    const std::string& cell = cells[i + 1];
+    if (cell.empty() || constantOf(cell) != kNumber) continue;
+    const std::optional<double> value = parseCellNumber(cell);
+    if (!value) {
+      msgText_ = std::string(kBadCoefficient) + " :" + cell;
+      return;
+    }
+    values[i] = *value;
+  }
+  TPolynoom& p = polySlots[slot];
+  for (int i = 0; i < kCoefficients; ++i) {
+    const uint8_t constant = constantOf(cells[i + 1]);
+    p.kind[i] = constant;
+    if (constant == kNumber) p.coef[i] = values[i];  // a constant's number stays as it was
+  }
+  int n = kMaxDegree;
+  while (n >= 1 && p.kind[n] == kNumber && p.coef[n] == 0)
+    --n;
+  SetPolyDegree(n);
+  p.degree = static_cast<uint8_t>(n);
+  plotSlot(slot);
+}
+
+void PolyInput::plotSlot(int slot) {
+  formulas_.formulaType = kSlotPolynomial;
+  graph_.PlotSlot(slot);
+}
+
+void PolyInput::LoadPolyToGrid(int slot) {
+  const TPolynoom& p = polySlots[slot];
+  SetPolyDegree(p.degree);
+  for (int i = 0; i < kCoefficients; ++i) {
+    std::string& cell = cells[i + 1];
+    if (i > p.degree) {
+      cell.clear();
+    } else if (p.kind[i] != kNumber) {
+      cell = kConstantNames[p.kind[i]];
+    } else {
+      cell = FormatFloat("####0.0###########", p.coef[i]);
+    }
+  }
+}
+
+bool PolyInput::ReadGridToWork() {
+  PolyWork work{};
+  int degree = -1;
+  for (int i = 0; i < kCoefficients; ++i) {
+    const std::string& cell = cells[i + 1];
+    if (constantOf(cell) != kNumber) {
+      msgText_ = kRemoveABCFromTable;
+      currentRow = i + 1;
+      return false;
+    }
+    if (cell.empty()) continue;
+    const std::optional<double> value = parseCellNumber(cell);
+    if (!value) {
+      currentRow = i + 1;
+      msgText_ = kBadCoefficient;
+      return false;
+    }
+    work[i] = *value;
+    degree = i;
+  }
+  // The degree is that of the last filled cell, even one holding 0; an empty grid keeps it.
+  polyWork_ = work;
+  if (degree >= 0) SetPolyDegree(degree);
+  return true;
+}
+
+void PolyInput::writeWorkToGrid() {
+  for (int row = 1; row <= kCoefficients; ++row)
+    cells[row].clear();
+  const int d = highestNonZero(polyWork_);
+  for (int i = 0; i <= d; ++i)
+    cells[i + 1] = FormatFloat("###0.0###########", polyWork_[i]);
+  SetPolyDegree(d);
+}
+
+bool PolyInput::PolyCommand(int code, int slot) {
+  if (!ReadGridToWork()) return false;
+  const TPolynoom& selected = polySlots[slot];
+  if (code == kPolyPlus || code == kPolyMinus || code == kPolyTimes) {
+    if (formulas_.slotKind[slot] < kSlotPolynomial) {
+      msgText_ = kNoPolynomial;
+      return false;
+    }
+    for (int i = 0; i <= selected.degree; ++i) {
+      if (selected.kind[i] != kNumber) {
+        msgText_ = kRemoveABCFromPolynomial + std::to_string(slot);
+        return false;
+      }
+    }
+    if (code == kPolyTimes && polyDegree + selected.degree > kMaxDegree) {
+      msgText_ = kDegreeAbove7;
+      return false;
+    }
+  }
+
+  PolyWork& w = polyWork_;
+  PolyWork result = w;
+  switch (code) {
+    case kPolyPlus:
+      for (int n = 0; n < kCoefficients; ++n)
+        result[n] += selected.coef[n];
+      break;
+    case kPolyMinus:
+      for (int n = 0; n < kCoefficients; ++n)
+        result[n] -= selected.coef[n];
+      break;
+    case kPolyTimes:
+      result.fill(0);
+      for (int i = 0; i <= selected.degree; ++i) {
+        for (int j = 0; j <= polyDegree; ++j)
+          result[i + j] += selected.coef[i] * w[j];
+      }
+      break;
+    case kPolyRound:
+      for (double& c : result)
+        c = parseFloat(FormatFloat("###0.0######", c)).value_or(c);
+      break;
+    case kPolyDerive:
+      for (int i = 0; i < kMaxDegree; ++i)
+        result[i] = (i + 1) * w[i + 1];
+      result[kMaxDegree] = 0;
+      break;
+    case kPolyIntegrate:
+      if (highestNonZero(w) == kMaxDegree) {
+        msgText_ = kDegreeTooHigh;
+        return true;  // the grid keeps its text
+      }
+      for (int n = kMaxDegree; n >= 1; --n)
+        result[n] = w[n - 1] / n;
+      result[0] = 0;
+      break;
+    case kPolyMirrorX:
+      for (double& c : result)
+        c = -c;
+      break;
+    case kPolyMirrorY:
+      for (int n = 1; n < kCoefficients; n += 2)
+        result[n] = -result[n];
+      break;
+    case kPolyMirrorOrigin:
+      for (int n = 0; n < kCoefficients; n += 2)
+        result[n] = -result[n];
+      break;
+    default:
+      return true;
+  }
+  // A result too large for a double would show as "INF" and could not be read back.
+  if (!allFinite(result)) {
+    msgText_ = kNumbersOutOfRange;
+    return true;
+  }
+  w = result;
+  writeWorkToGrid();
+  return true;
+}
+
+void PolyInput::SubstPolyConstants(int slot) {
+  TPolynoom& p = polySlots[slot];
+  const double values[] = {0, constants_.a, constants_.b, constants_.c};
+  for (int i = 0; i <= p.degree; ++i) {
+    if (p.kind[i] != kNumber) {
+      p.coef[i] = values[p.kind[i]];
+      p.kind[i] = kNumber;
+    }
+  }
+}
+
+void PolyInput::FitPolynomial(const Points& points, int slot) {
+  const int count = points.pointCount;
+  if (count == 0) {
+    msgText_ = kNoPoints;
+    return;
+  }
+  if (count - 1 < polyDegree) SetPolyDegree(count - 1);
+  lsq_.lsqN = count;
+  lsq_.lsqM = polyDegree + 1;
+  for (int i = 0; i < count; ++i) {
+    lsq_.lsqX[i] = points.points[i + 1].x;
+    lsq_.lsqY[i] = points.points[i + 1].y;
+  }
+  lsq_.SolveLeastSquares();
+  for (int k = 0; k < lsq_.lsqM; ++k) {
+    if (!std::isfinite(lsq_.lsqCoef[k])) {
+      msgText_ = kNoPolynomialPossible;  // the slot stays as it was
+      return;
+    }
+  }
+  TPolynoom& p = polySlots[slot];
+  p = TPolynoom{};
+  p.degree = static_cast<uint8_t>(polyDegree);
+  for (int k = 0; k < lsq_.lsqM; ++k)
+    p.coef[k] = lsq_.lsqCoef[k];
+  LoadPolyToGrid(slot);
+  msgText_ = kPolynomialFitted;
+  plotSlot(slot);
+}
+
+void PolyInput::PreparePolyEval(int slot) {
+  const TPolynoom& p = polySlots[slot];
+  const double values[] = {0, constants_.a, constants_.b, constants_.c};
+  polyWork_.fill(0);
+  for (int i = 0; i <= p.degree; ++i)
+    polyWork_[i] = p.kind[i] == kNumber ? p.coef[i] : values[p.kind[i]];
+}
+
+double PolyInput::EvalPoly(int slot, double x) const {
+  return horner(polyWork_, polySlots[slot].degree, x);
+}
+
+void PolyInput::PlotPolySlot(int slot) {
+  PreparePolyEval(slot);
+  const std::span<const double> columns = graph_.scale.columnWorldX;
+  if (graph_.pointByPoint) {
+    for (size_t column = 0; column < columns.size(); ++column)
+      row_[column] = EvalPoly(slot, columns[column]);
+  } else {
+    hornerRow(polyWork_, polySlots[slot].degree, columns, row_);
+  }
+  graph_.ColumnPenTo(false, 0, 0);
+  for (int column = 0; column <= kLastPixel; ++column)
+    graph_.ColumnPenTo(std::isfinite(row_[column]), column, row_[column]);
+}
+
+bool PolyInput::PolyGridKeyPress(char ch) {
   std::string& cell = cells[currentRow];
-  TPolynoom& polynomial = polySlots[slot];
-  const int index = currentRow - 1;
   if (ch != kBackspace && cell.size() > kCellLimit) return false;
   switch (ch) {
     case '.':
@@ -38,15 +295,10 @@ bool PolyInput::PolyGridKeyPress(char ch, int slot) {
     case 'a':
     case 'b':
     case 'c':
-      polynomial.kind[index] = static_cast<uint8_t>(ch - 'a' + 1);
-      polynomial.coef[index] = 0;
       cell = std::string(1, ch);
       return true;
     default:
-      if (ch >= '0' && ch <= '9' && polynomial.kind[index] != 0) {
-        cell.clear();
-        polynomial.kind[index] = 0;
-      }
+      if (ch >= '0' && ch <= '9' && constantOf(cell) != kNumber) cell.clear();
       break;
   }
   // What passes the filter edits the cell as any grid cell is edited.

@@ -1,22 +1,15 @@
 #include "plot/DomainDialog.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 
 #include "common/NumberText.h"
+#include "qt/Controls.h"
 
 namespace quorvel {
 namespace {
 
 std::string textOf(const QLineEdit* edit) {
   return edit->text().toStdString();
-}
-
-QPushButton* colouredButton(const QString& text, const char* colour, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setStyleSheet(QString("color: %1; font-weight: bold;").arg(colour));
-  button->setAutoDefault(false);
-  return button;
 }
 
 // Enter moves the focus along the chain, and on the last one presses it.
@@ -91,16 +84,7 @@ void TVdomainForm::formshow() {
 }
 
 void TVdomainForm::paintEvent(QPaintEvent*) {
-  // A raised frame of two pixels along the edge.
-  QPainter painter(this);
-  for (int i = 0; i < 2; ++i) {
-    painter.setPen(Qt::white);
-    painter.drawLine(i, i, width() - 1 - i, i);
-    painter.drawLine(i, i, i, height() - 1 - i);
-    painter.setPen(Qt::black);
-    painter.drawLine(i, height() - 1 - i, width() - 1 - i, height() - 1 - i);
-    painter.drawLine(width() - 1 - i, i, width() - 1 - i, height() - 1 - i);
-  }
+  paintRaisedFrame(this);
 }
 
 void TVdomainForm::keyPressEvent(QKeyEvent* event) {

@@ -74,9 +74,11 @@ void GrafiekBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void GrafiekBox::mousePressEvent(QMouseEvent* event) {
-  if (onMouseDown) {
-    onMouseDown(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()),
-                event->button(), (event->modifiers() & Qt::ShiftModifier) != 0);
+  const int x = static_cast<int>(event->position().x());
+  const int y = static_cast<int>(event->position().y());
+  if (onMouseDown && x >= 0 && x < graph_.picture.width() && y >= 0 &&
+      y < graph_.picture.height()) {
+    onMouseDown(x, y, event->button(), (event->modifiers() & Qt::ShiftModifier) != 0);
   }
 }
 

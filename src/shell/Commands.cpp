@@ -29,12 +29,33 @@ void Controller::executeCommand(int n) {
         ws_.formulas.slotKind[slot] = kSlotEmpty;
       ws_.graph.RedrawAll();
       break;
-    case 6:
+    case 6:  // "herschrijven"
       ws_.graph.RedrawAll();
-      break;  // "herschrijven"
-    case 10:
+      break;
+    case 7:  // "tabel" (punten)
+      if (shell) shell->showPointsTable();
+      break;
+    case 8:  // "polynoom": the least-squares fit
+      ws_.poly.FitPolynomial(ws_.points, selectedSlot());
+      break;
+    case 9:  // "wissen" (punten)
+      ws_.points.deleteAll();
+      ws_.graph.RedrawAll();
+      break;
+    case 10:  // "subst. abc"
       substituteSelected();
-      break;  // "subst. abc"
+      break;
+    case kPolyPlus:
+    case kPolyMinus:
+    case kPolyTimes:
+    case kPolyRound:
+    case kPolyDerive:
+    case kPolyIntegrate:
+    case kPolyMirrorX:
+    case kPolyMirrorY:
+    case kPolyMirrorOrigin:
+      if (ws_.poly.PolyCommand(n, selectedSlot())) selectPolynomialInput();
+      break;
     case 26:  // "--> klembord"
       if (shell) shell->copyPictureToClipboard();
       ws_.MsgText = kToClipboard;
@@ -60,6 +81,7 @@ void Controller::restartAll() {
   for (int slot = 1; slot <= kSlotCount; ++slot)
     ws_.formulas.slotKind[slot] = kSlotEmpty;
   ws_.constantsPanel.ResetConstants();
+  ws_.points.deleteAll();
   ws_.graph.ResetScale();
   ws_.graph.DrawGrid();
   ws_.graph.ShowPicture();
@@ -89,15 +111,7 @@ void Controller::substituteSelected() {
   if (kind == kSlotEmpty) {
     ws_.MsgText = kNoFormula;
   } else if (kind == kSlotPolynomial) {
-    // The polynomial's constant coefficients get the present values of a, b, c.
-    TPolynoom& polynomial = ws_.poly.polySlots[slot];
-    const double values[] = {0, ws_.constants.a, ws_.constants.b, ws_.constants.c};
-    for (int i = 0; i < kCoefficients; ++i) {
-      if (polynomial.kind[i] != 0) {
-        polynomial.coef[i] = values[polynomial.kind[i]];
-        polynomial.kind[i] = 0;
-      }
-    }
+    ws_.poly.SubstPolyConstants(slot);
   } else {
     const ConstantsPanel& panel = ws_.constantsPanel;
     const auto failure =

@@ -32,9 +32,16 @@ void Controller::fedBoxClick(int x) {
   ws_.editor.placeCursor(x);
 }
 
+void Controller::GrafiekBoxMouseDown(int column, int row, bool shift) {
+  ws_.points.ClickPoint(column, row, shift);
+}
+
 AfterTranslation Controller::PlotBtnClick() {
-  if (!formulaInputActive) return AfterTranslation::Nothing;  // the polynomial grid: later
   const int slot = selectedSlot();
+  if (!formulaInputActive) {
+    ws_.poly.StorePolyFromGrid(slot);
+    return AfterTranslation::Nothing;
+  }
   FormulaEngine::SlotState before = ws_.formulas.saveSlot(slot);
   const TranslationOutcome outcome = ws_.formulas.translateFormula(slot, ws_.editor.fedGetText());
   ws_.MsgText = outcome.message;
@@ -71,6 +78,7 @@ void Controller::GetBtnClick() {
     }
     selectFormulaInput();
   } else if (kind == kSlotPolynomial) {
+    ws_.poly.LoadPolyToGrid(slot);
     selectPolynomialInput();
   }
 }

@@ -51,6 +51,8 @@ class ShellActions {
   // The domain windows, which plot the slot when their values are accepted.
   virtual void askParameterDomain() = 0;
   virtual void askIntegralDomain() = 0;
+  // The points table; the main window is disabled until it closes.
+  virtual void showPointsTable() = 0;
 };
 
 // The Alt-letter command in progress.
@@ -105,6 +107,9 @@ class Controller {
   // A click into the edit box at `x` pixels: the keys go back to the box, also from the
   // menu's keyboard control.
   void fedBoxClick(int x);
+
+  // A mouse press on the picture: a point added or removed.
+  void GrafiekBoxMouseDown(int column, int row, bool shift);
 
   // ---- Buttons. PlotBtnClick plots, or asks for the domain first; it tells which.
   AfterTranslation PlotBtnClick();

@@ -194,6 +194,7 @@ void TcontrolForm::buildLayout() {
   PolyGrid->setSelectionMode(QAbstractItemView::NoSelection);
 
   klok = new QTimer(this);
+  puntenForm = new TpuntenForm(ws_.pointsTable, this);
   VdomainForm = new TVdomainForm(this);
   XdomainForm = new TXdomainForm(this);
   menuBar = std::make_unique<MenuWidget>(controller_.menu, this);
@@ -233,6 +234,10 @@ void TcontrolForm::connectEvents() {
     return check;
   };
   XdomainForm->repaintGraph = [this] { GrafiekBox->update(); };
+  puntenForm->closed = [this] {
+    ws_.graph.RedrawAll();
+    refresh();
+  };
   VdomainForm->closed = XdomainForm->closed = [this] {
     controller_.domainClosed();
     refresh();
@@ -322,6 +327,10 @@ void TcontrolForm::connectEvents() {
   };
 
   GrafiekBox->onHover = [this] { setHover(kHoverGraph); };
+  GrafiekBox->onMouseDown = [this](int x, int y, Qt::MouseButton, bool shift) {
+    controller_.GrafiekBoxMouseDown(x, y, shift);
+    refresh();
+  };
   for (ScaleBox* box : {vertScaleBox, HorScaleBox}) {
     box->onMouseMove = [this](bool horizontal, int position) {
       setHover(kHoverScaleBox);
@@ -516,7 +525,7 @@ bool TcontrolForm::keyDown(QKeyEvent* event) {
     if (controller_.FormKeyPress(ch)) {
       consumed = true;
     } else if (!controller_.formulaInputActive) {
-      ws_.poly.PolyGridKeyPress(ch, ws_.selection.selectedSlot);
+      ws_.poly.PolyGridKeyPress(ch);
       consumed = true;
     }
   }
@@ -534,6 +543,11 @@ void TcontrolForm::askParameterDomain() {
 }
 void TcontrolForm::askIntegralDomain() {
   XdomainForm->FormShow();
+}
+
+void TcontrolForm::showPointsTable() {
+  refresh();
+  puntenForm->showTable();
 }
 
 void TcontrolForm::copyPictureToClipboard() {

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "editor/FormulaEditBox.h"
+#include "fitting/PointsTableWindow.h"
 #include "formula/ColorBox.h"
 #include "plot/DomainDialog.h"
 #include "plot/GrafiekBox.h"
@@ -64,6 +65,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   FieldLabel* polyDegreeText;
   QTableWidget* PolyGrid;
   QTimer* klok;
+  TpuntenForm* puntenForm;
   TVdomainForm* VdomainForm;
   TXdomainForm* XdomainForm;
   std::unique_ptr<MenuWidget> menuBar;
@@ -74,6 +76,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   void closeProgram() override;
   void askParameterDomain() override;
   void askIntegralDomain() override;
+  void showPointsTable() override;
 
   void PlotBtnClick();
   void GetBtnClick();

@@ -4,7 +4,10 @@ namespace quorvel {
 
 Workspace::Workspace(TextPainter& text)
     : graph(formulas, settings, constants, slotColours, personalText, MsgText, text, klok),
-      constantsPanel(constants, formulas, graph, settings, klok) {}
+      constantsPanel(constants, formulas, graph, settings, klok) {
+  graph.hooks.PlotPolySlot = [this](int slot) { poly.PlotPolySlot(slot); };
+  graph.hooks.drawPoints = [this] { points.DrawPoints(); };
+}
 
 void Workspace::retranslateAll() {
   const std::string failure = formulas.retranslateAll([this](int slot) { graph.PlotSlot(slot); });

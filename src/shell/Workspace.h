@@ -1,12 +1,15 @@
 #pragma once
 // The whole working state of one run of the program: formulas, constants, colours, the
-// graph with its scale and picture, the settings and the message line. The main window owns
-// one; every test owns its own. Qt-free: everything a user can do is reachable from here.
+// graph with its scale and picture, polynomials and points, the settings and the message
+// line. The main window owns one; every test owns its own. Qt-free: everything a user can
+// do is reachable from here.
 
 #include <string>
 
 #include "common/Settings.h"
 #include "editor/FormulaEditor.h"
+#include "fitting/Points.h"
+#include "fitting/PointsTable.h"
 #include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
 #include "formula/SlotColours.h"
@@ -35,7 +38,9 @@ class Workspace {
   ConstantsPanel constantsPanel;
   FormulaEditor editor;  // the formula edit box
   SlotSelection selection;
-  PolyInput poly;  // polynomials of the slots and the coefficient grid
+  PolyInput poly{formulas, graph, constants, MsgText};  // polynomials and the coefficient grid
+  Points points{graph, MsgText};
+  PointsTable pointsTable{points};
 
   // After a graph file is loaded: every filled slot translated again and plotted.
   void retranslateAll();

@@ -28,6 +28,7 @@ class RecordingShell : public ShellActions {
   void closeProgram() override { calls.push_back("close"); }
   void askParameterDomain() override { calls.push_back("v-domain"); }
   void askIntegralDomain() override { calls.push_back("x-domain"); }
+  void showPointsTable() override { calls.push_back("points table"); }
 };
 
 class ControllerTest : public PlotTest {
