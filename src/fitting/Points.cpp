@@ -44,9 +44,12 @@ void Points::ClickPoint(int column, int row, bool shift) {
   const ScaleState& scale = graph_.scale;
   const double x = scale.columnWorldX[column];
   const double y = scale.rowWorldY[row];
+  // Within three pixels, counted in pixels: a press exactly three pixels away must not count
+  // as nearer because the world values of the columns and rows carry rounding.
+  constexpr double kNear = 3 - 1e-9;
   for (int i = 1; i <= pointCount; ++i) {
-    if (std::abs(x - points[i].x) < 3 * scale.unitsPerPixelX &&
-        std::abs(y - points[i].y) < 3 * scale.unitsPerPixelY) {
+    if (std::abs(x - points[i].x) / scale.unitsPerPixelX < kNear &&
+        std::abs(y - points[i].y) / scale.unitsPerPixelY < kNear) {
       for (int k = i; k < pointCount; ++k)
         points[k] = points[k + 1];
       --pointCount;

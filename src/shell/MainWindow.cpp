@@ -439,8 +439,10 @@ bool TcontrolForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     // Keys for this window, seen once: at their first receiver, the focused control or the
     // window itself (an unhandled key passes on to the parents afterwards).
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (watched != target || target->window() != this) return false;
+    // A focus left in another window (a dialog just closed) does not count.
+    QWidget* focused = QApplication::focusWidget();
+    QWidget* target = focused && focused->window() == this ? focused : this;
+    if (watched != target) return false;
     return keyDown(static_cast<QKeyEvent*>(event));
   }
   if (event->type() == QEvent::HoverEnter || event->type() == QEvent::Enter) {

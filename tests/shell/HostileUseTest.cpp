@@ -11,23 +11,7 @@
 namespace quorvel {
 namespace {
 
-class HostileUse : public testing::MainWindowTest {
- protected:
-  // Keys pressed while Alt stays down, as a user does it.
-  void withAlt(std::initializer_list<Qt::Key> keys) {
-    auto send = [this](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
-      QKeyEvent event(type, key, modifiers);
-      QApplication::sendEvent(&window, &event);
-    };
-    send(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
-    for (Qt::Key key : keys) {
-      send(QEvent::KeyPress, key, Qt::AltModifier);
-      send(QEvent::KeyRelease, key, Qt::AltModifier);
-    }
-    send(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-  }
-  void selectSlot(int slot) { QTest::keyClick(&window, Qt::Key(Qt::Key_F1 + slot - 1)); }
-};
+class HostileUse : public testing::MainWindowTest {};
 
 TEST_F(HostileUse, KeysWithoutACodeDoNothingInTheMenu) {
   QTest::keyClick(&window, Qt::Key_F10);

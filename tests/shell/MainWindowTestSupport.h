@@ -29,18 +29,33 @@ class MainWindowTest : public ::testing::Test {
     window.XdomainForm->hide();
   }
 
+  // Where the system sends a key: to the focused control of the window that has the keys,
+  // which is an open dialog (the main window is disabled meanwhile) or the main window.
+  QWidget* keyTarget() {
+    QApplication::processEvents();  // a window just shown or hidden settles first
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top != &window && top->isVisible() && top->isEnabled() && top->isWindow() &&
+          !window.isEnabled()) {
+        return top->focusWidget() ? top->focusWidget() : top;
+      }
+    }
+    QWidget* focused = QApplication::focusWidget();
+    return focused && focused->window() == &window ? focused : &window;
+  }
+  // Characters as typed; \x01 and \x02 stand for the Up and Down keys.
   void type(const char* keys) {
     for (const char* c = keys; *c; ++c) {
       if (*c == '\x01') {
-        QTest::keyClick(&window, Qt::Key_Up);
+        QTest::keyClick(keyTarget(), Qt::Key_Up);
       } else if (*c == '\x02') {
-        QTest::keyClick(&window, Qt::Key_Down);
+        QTest::keyClick(keyTarget(), Qt::Key_Down);
       } else {
-        QTest::keyClick(&window, *c);
+        QTest::keyClick(keyTarget(), *c);
       }
     }
   }
-  void enter() { QTest::keyClick(&window, Qt::Key_Return); }
+  void key(Qt::Key key) { QTest::keyClick(keyTarget(), key); }
+  void enter() { key(Qt::Key_Return); }
   void press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mousePress(widget, button, {}, at);
   }
@@ -56,6 +71,20 @@ class MainWindowTest : public ::testing::Test {
                       {});
     QApplication::sendEvent(widget, &event);
   }
+  // Keys pressed while Alt stays down, as a user does it.
+  void withAlt(std::initializer_list<Qt::Key> keys) {
+    auto send = [this](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
+      QKeyEvent event(type, key, modifiers);
+      QApplication::sendEvent(keyTarget(), &event);
+    };
+    send(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    for (Qt::Key key : keys) {
+      send(QEvent::KeyPress, key, Qt::AltModifier);
+      send(QEvent::KeyRelease, key, Qt::AltModifier);
+    }
+    send(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+  }
+  void selectSlot(int slot) { key(Qt::Key(Qt::Key_F1 + slot - 1)); }
   QString message() const { return window.MsgText->text(); }
   bool graphAt(double x, double y, int slot) const {
     const ScaleState& scale = ws.graph.scale;
