@@ -135,6 +135,18 @@ void nativeNineSlots(benchmark::State& state) {
   }
 }
 
+// A degree-7 polynomial slot plotted over the 801 columns.
+void polynomialPlot(benchmark::State& state) {
+  QtTextPainter text;
+  Workspace ws(text);
+  ws.poly.cells = {"", "0,5", "-1", "0,25", "0,1", "-0,02", "0,003", "-0,0004", "0,00001"};
+  ws.poly.StorePolyFromGrid(1);
+  for (auto _ : state) {
+    ws.poly.PlotPolySlot(1);
+    benchmark::DoNotOptimize(ws.graph.picture.data());
+  }
+}
+
 void printPlotSummary() {
   const double implicit = results().at("plot/implicit-precise");
   const double native = results().at("plot/native-circle-grid");
@@ -144,6 +156,7 @@ void printPlotSummary() {
               redraw / nativeNine);
   std::printf("implicit precise / native: %.2f\n", implicit / native);
   std::printf("redraw nine slots: %.2f ms\n", redraw / 1e6);
+  std::printf("polynomial plot: %.1f us\n", results().at("plot/polynomial") / 1e3);
 }
 
 [[maybe_unused]] const bool registered = [] {
@@ -155,6 +168,7 @@ void printPlotSummary() {
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("plot/native-nine-slots", nativeNineSlots)
       ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("plot/polynomial", polynomialPlot)->Unit(benchmark::kMicrosecond);
   addSummary(2, printPlotSummary);
   return true;
 }();

@@ -7,7 +7,6 @@
 #include <array>
 #include <string>
 
-#include "common/Picture.h"
 #include "fitting/LeastSquares.h"
 #include "fitting/Polynomial.h"
 #include "formula/FormulaSlots.h"
@@ -100,7 +99,6 @@ class PolyInput {
   std::string& msgText_;
   PolyWork polyWork_{};
   LeastSquares lsq_;
-  std::array<double, kPictureSize> row_{};  // a plot's values, one per column
 };
 
 }  // namespace quorvel

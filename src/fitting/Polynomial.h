@@ -1,11 +1,9 @@
 #pragma once
 // A polynomial of degree 0..7 as a slot holds it: eight coefficients, each a number or one of
-// the constants a, b, c, and its evaluation by Horner's scheme, one x at a time or a whole
-// row of x at once (the same operations in the same order, so the same bits).
+// the constants a, b, c, and its evaluation by Horner's scheme.
 
 #include <array>
 #include <cstdint>
-#include <span>
 
 namespace quorvel {
 
@@ -32,10 +30,6 @@ inline double horner(const PolyWork& work, int degree, double x) {
     s = s * x + work[i];
   return s;
 }
-
-// horner for every x of the row: degree by degree over the whole row, which the compiler
-// turns into vector instructions. Each result is bit for bit horner's.
-void hornerRow(const PolyWork& work, int degree, std::span<const double> xs, std::span<double> ys);
 
 // The highest index whose coefficient is not 0, or 0.
 int highestNonZero(const PolyWork& work);
