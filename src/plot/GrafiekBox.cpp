@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "common/NumberText.h"
+#include "qt/PictureImage.h"
 #include "qt/QtTextPainter.h"
 
 namespace quorvel {
@@ -33,10 +34,7 @@ void GrafiekBox::DrawCrosshair(int column, int row) {
 
 void GrafiekBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  Picture& picture = graph_.picture;
-  const QImage image(reinterpret_cast<const uchar*>(picture.data()), picture.width(),
-                     picture.height(), picture.width() * 4, QImage::Format_RGB32);
-  painter.drawImage(0, 0, image);
+  painter.drawImage(0, 0, imageOf(graph_.picture));
   if (!crossHair_.shown()) return;
 
   const int column = crossHair_.column();

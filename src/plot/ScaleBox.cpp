@@ -1,8 +1,9 @@
 #include "plot/ScaleBox.h"
 
-#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "qt/PictureImage.h"
 
 namespace quorvel {
 
@@ -13,10 +14,8 @@ ScaleBox::ScaleBox(bool horizontal, const ScaleButtons& buttons, QWidget* parent
 }
 
 void ScaleBox::paintEvent(QPaintEvent*) {
-  Picture bar = buttons_.render(horizontal_);
-  const QImage image(reinterpret_cast<const uchar*>(bar.data()), bar.width(), bar.height(),
-                     bar.width() * 4, QImage::Format_RGB32);
-  QPainter(this).drawImage(0, 0, image);
+  const Picture bar = buttons_.render(horizontal_);
+  QPainter(this).drawImage(0, 0, imageOf(bar));
 }
 
 void ScaleBox::mouseMoveEvent(QMouseEvent* event) {

@@ -56,6 +56,14 @@ void Controller::executeCommand(int n) {
     case kPolyMirrorOrigin:
       if (ws_.poly.PolyCommand(n, selectedSlot())) selectPolynomialInput();
       break;
+    case 24:  // "bewaar"
+      if (!shell) break;
+      if (const auto path = shell->askGraphFileName(true)) ws_.SaveGraphFile(*path);
+      break;
+    case 25:  // "open"
+      if (!shell) break;
+      if (const auto path = shell->askGraphFileName(false)) openGraphFile(*path);
+      break;
     case 26:  // "--> klembord"
       if (shell) shell->copyPictureToClipboard();
       ws_.MsgText = kToClipboard;
@@ -88,6 +96,10 @@ void Controller::restartAll() {
   ws_.poly.ResetPolyGrid();
   ws_.editor.fedClear();
   selectFormulaInput();
+}
+
+void Controller::openGraphFile(const std::string& path) {
+  ws_.LoadGraphFile(path);
 }
 
 void Controller::savePicture() {

@@ -47,6 +47,8 @@ class ShellActions {
   virtual void copyPictureToClipboard() = 0;
   // The file to save the picture in, or nothing when the user cancelled.
   virtual std::optional<std::string> askBitmapFileName() = 0;
+  // The graph file to save (`save`) or to open, or nothing when the user cancelled.
+  virtual std::optional<std::string> askGraphFileName(bool save) = 0;
   virtual void closeProgram() = 0;
   // The domain windows, which plot the slot when their values are accepted.
   virtual void askParameterDomain() = 0;
@@ -85,6 +87,8 @@ class Controller {
   // ---- Commands: every menu entry and command key ends here.
   void executeCommand(int n);
   void restartAll();
+  // A graph file opened (the "open" command, or the file named at start).
+  void openGraphFile(const std::string& path);
 
   // ---- Keys, as the window sees them first. Key codes are the program's (common/Keys.h).
   int altCommand = kAltNone;

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "common/Keys.h"
+#include "qt/PictureImage.h"
 #include "qt/QtTextPainter.h"
 
 namespace quorvel {
@@ -82,18 +83,10 @@ TcontrolForm::TcontrolForm(Workspace& workspace, Controller& controller)
   connectEvents();
   controller_.shell = this;
 
-  // Start-up, in the program's order: constants, settings, polynomial input, colours, slots,
-  // scale, formula input, edit box.
-  ws_.constantsPanel.ResetConstants();
-  ws_.settings = Settings{};
+  // Start-up: the workspace's state, then what only the window shows.
+  ws_.startUp();
   showtext->setStyleSheet(
       QString("color: %1; background: %2;").arg(css(kAutoplotAtStart), css(kSettingsBackground)));
-  ws_.poly.ResetPolyGrid();
-  ws_.poly.polyDegree = 2;
-  ws_.slotColours = kDefaultSlotColours;
-  for (int slot = 1; slot <= kSlotCount; ++slot)
-    ws_.formulas.slotKind[slot] = kSlotEmpty;
-  ws_.graph.ResetScale();
   selectFormulaInput();
   ws_.editor.fedInit(fedbox->width(), QFontMetrics(fedbox->font()).horizontalAdvance('W'));
   refresh();
@@ -553,10 +546,7 @@ void TcontrolForm::showPointsTable() {
 }
 
 void TcontrolForm::copyPictureToClipboard() {
-  const Picture& picture = ws_.graph.picture;
-  const QImage image(reinterpret_cast<const uchar*>(picture.data()), picture.width(),
-                     picture.height(), picture.width() * 4, QImage::Format_RGB32);
-  QApplication::clipboard()->setImage(image.copy());
+  QApplication::clipboard()->setImage(imageOf(ws_.graph.picture).copy());
 }
 
 std::optional<std::string> TcontrolForm::askBitmapFileName() {
@@ -568,6 +558,22 @@ std::optional<std::string> TcontrolForm::askBitmapFileName() {
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> TcontrolForm::askGraphFileName(bool save) {
+  refresh();  // the menu is closed before the dialog comes
+  QFileDialog dialog(this);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setNameFilter(save ? "Quorvel (*.qvl)" : "graphics (*.qvl)");
+  dialog.setDefaultSuffix("qvl");
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+void TcontrolForm::openGraphFile(const std::string& path) {
+  controller_.openGraphFile(path);
+  refresh();
 }
 
 void TcontrolForm::closeProgram() {

@@ -73,6 +73,9 @@ class TcontrolForm : public QWidget, public ShellActions {
   // What commands ask of the window.
   void copyPictureToClipboard() override;
   std::optional<std::string> askBitmapFileName() override;
+  std::optional<std::string> askGraphFileName(bool save) override;
+  // The graph file named on the command line.
+  void openGraphFile(const std::string& path);
   void closeProgram() override;
   void askParameterDomain() override;
   void askIntegralDomain() override;

@@ -9,6 +9,18 @@ Workspace::Workspace(TextPainter& text)
   graph.hooks.drawPoints = [this] { points.DrawPoints(); };
 }
 
+void Workspace::startUp() {
+  constantsPanel.ResetConstants();
+  settings = Settings{};
+  points.deleteAll();
+  poly.ResetPolyGrid();
+  poly.SetPolyDegree(2);
+  slotColours = kDefaultSlotColours;
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    formulas.slotKind[slot] = kSlotEmpty;
+  graph.ResetScale();
+}
+
 void Workspace::retranslateAll() {
   const std::string failure = formulas.retranslateAll([this](int slot) { graph.PlotSlot(slot); });
   if (!failure.empty()) MsgText = failure;

@@ -18,6 +18,7 @@
 #include "plot/ConstantsPanel.h"
 #include "plot/Graph.h"
 #include "plot/RepeatRate.h"
+#include "storage/GraphFile.h"
 
 namespace quorvel {
 
@@ -42,8 +43,22 @@ class Workspace {
   Points points{graph, MsgText};
   PointsTable pointsTable{points};
 
+  // The state at the start of the program: constants, settings, polynomial input, colours,
+  // empty slots and no points, the default scale with the empty grid.
+  void startUp();
+
   // After a graph file is loaded: every filled slot translated again and plotted.
   void retranslateAll();
+
+  // ---- Graph files. The message line says how it went.
+  enum class LoadStatus { Loaded, WrongType, ReadError, TranslationFailed };
+  // Loads a file: checked whole first, then merged into the slots (the points and the title
+  // replaced), replotted; slot 1 becomes the selected slot and shows in its input. A file that
+  // fails changes nothing.
+  LoadStatus LoadGraphFile(const std::string& path);
+  bool SaveGraphFile(const std::string& path);
+  GraphFileContents graphFileContents() const;
+  void applyGraphFile(const GraphFileContents& contents);
 };
 
 }  // namespace quorvel

@@ -1,16 +1,23 @@
-// Quorvel: starts the program with its main window; one optional argument, a graph file.
+// Quorvel: the main window with an optional graph file to open, or the work that needs no
+// window (--export, --help, --version).
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
+#include <iostream>
 
 #include "common/VectorState.h"
 #include "qt/QtTextPainter.h"
+#include "shell/CommandLine.h"
 #include "shell/Controller.h"
+#include "shell/HeadlessExport.h"
 #include "shell/MainWindow.h"
 #include "shell/Workspace.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int runWindow(int argc, char** argv, const std::string& file) {
   QApplication application(argc, argv);
   quorvel::clearUpperVectorState();  // Qt leaves them in use; see VectorState.h
   QApplication::setFont(QFont("Liberation Sans"));
@@ -27,5 +34,41 @@ int main(int argc, char** argv) {
   quorvel::Controller controller(workspace);
   quorvel::TcontrolForm window(workspace, controller);
   window.show();
+  if (!file.empty())
+    QTimer::singleShot(0, &window, [&window, file] { window.openGraphFile(file); });
   return QApplication::exec();
+}
+
+int runExport(int argc, char** argv, const quorvel::CommandLine& line) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");  // no window, no display needed
+  // A script reads standard error for the program's own message, not for Qt's remarks.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << '\n';
+  });
+  QGuiApplication application(argc, argv);
+  quorvel::clearUpperVectorState();
+  return quorvel::exportGraphFile(line.file, line.output, line.png, std::cerr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const quorvel::CommandLine line =
+      quorvel::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  switch (line.mode) {
+    case quorvel::CommandLine::Mode::Help:
+      std::cout << quorvel::kUsage;
+      return 0;
+    case quorvel::CommandLine::Mode::Version:
+      std::cout << "quorvel " << QUORVEL_VERSION << '\n';
+      return 0;
+    case quorvel::CommandLine::Mode::UsageError:
+      std::cerr << "quorvel: " << line.error << '\n' << quorvel::kUsage;
+      return 2;
+    case quorvel::CommandLine::Mode::Export:
+      return runExport(argc, argv, line);
+    case quorvel::CommandLine::Mode::Window:
+      break;
+  }
+  return runWindow(argc, argv, line.file);
 }

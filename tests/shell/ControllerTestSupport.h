@@ -26,6 +26,11 @@ class RecordingShell : public ShellActions {
     return bitmapFileName;
   }
   void closeProgram() override { calls.push_back("close"); }
+  std::optional<std::string> graphFileName;  // what the user chooses; nothing: cancelled
+  std::optional<std::string> askGraphFileName(bool save) override {
+    calls.push_back(save ? "save graph" : "open graph");
+    return graphFileName;
+  }
   void askParameterDomain() override { calls.push_back("v-domain"); }
   void askIntegralDomain() override { calls.push_back("x-domain"); }
   void showPointsTable() override { calls.push_back("points table"); }

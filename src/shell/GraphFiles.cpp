@@ -1,0 +1,139 @@
+// The workspace to and from a graph file: what is saved, and how a loaded file is applied.
+
+#include <fstream>
+
+#include "common/SafeFile.h"
+#include "shell/Workspace.h"
+
+namespace quorvel {
+namespace {
+
+uint32_t toBgr(Colour c) {
+  return static_cast<uint32_t>(blueOf(c)) << 16 | static_cast<uint32_t>(greenOf(c)) << 8 |
+         static_cast<uint32_t>(redOf(c));
+}
+
+}  // namespace
+
+GraphFileContents Workspace::graphFileContents() const {
+  GraphFileContents f;
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    f.colours[slot] = toBgr(slotColours[slot]);
+  f.degreesMode = settings.degreesMode;
+  f.replaceMode = settings.replaceMode;
+  f.autoplotMode = settings.autoplotMode;
+  f.stepIndex = static_cast<uint8_t>(constants.stepIndex);
+  f.a = constants.a;
+  f.b = constants.b;
+  f.c = constants.c;
+  f.zoomLevelX = static_cast<uint8_t>(graph.scale.zoomLevelX);
+  f.zoomLevelY = static_cast<uint8_t>(graph.scale.zoomLevelY);
+  f.centreX = graph.scale.centreX;
+  f.centreY = graph.scale.centreY;
+  f.pointCount = points.pointCount;
+  f.points = points.points;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    SlotRecord& s = f.slotRecords[slot];
+    s.kind = formulas.slotKind[slot];
+    const TFormule& formula = formulas.formulas[slot];
+    s.text = formula.text;
+    s.begin = formula.domainBegin;
+    s.end = formula.domainEnd;
+    s.steps = formula.domainSteps;
+    s.polynomial = poly.polySlots[slot];
+  }
+  f.title = personalText;
+  f.hasColours = f.hasSettings = f.hasConstants = f.hasScale = true;
+  return f;
+}
+
+bool Workspace::SaveGraphFile(const std::string& path) {
+  const bool saved = writeFileSafely(path, writeGraphFile(graphFileContents()));
+  MsgText = saved ? kGraphsSaved : kWriteError;
+  return saved;
+}
+
+Workspace::LoadStatus Workspace::LoadGraphFile(const std::string& path) {
+  std::vector<uint8_t> image(kImageSize);
+  std::ifstream in(path, std::ios::binary);
+  if (in) in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(kImageSize));
+  if (!in && !in.eof()) {
+    MsgText = kReadError;
+    return LoadStatus::ReadError;
+  }
+  image.resize(static_cast<size_t>(in.gcount()));
+  GraphFileContents contents;
+  switch (readGraphFile(image, contents)) {
+    case GraphFileStatus::WrongType:
+      MsgText = kWrongFileType;
+      return LoadStatus::WrongType;
+    case GraphFileStatus::ReadError:
+      MsgText = kReadError;
+      return LoadStatus::ReadError;
+    case GraphFileStatus::Ok:
+      break;
+  }
+  applyGraphFile(contents);
+  return MsgText == kGraphsLoaded ? LoadStatus::Loaded : LoadStatus::TranslationFailed;
+}
+
+void Workspace::applyGraphFile(const GraphFileContents& f) {
+  personalText.clear();
+  points.deleteAll();
+  editor.fedClear();
+  if (f.hasColours) {
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+      slotColours[slot] = fromBgr(f.colours[slot] & 0xFFFFFF);
+  }
+  if (f.hasSettings) {
+    settings.degreesMode = f.degreesMode;
+    settings.replaceMode = f.replaceMode;
+    settings.autoplotMode = f.autoplotMode;
+  }
+  if (f.hasConstants) {
+    constants.stepIndex = f.stepIndex;
+    constants.a = f.a;
+    constants.b = f.b;
+    constants.c = f.c;
+    constantsPanel.RefreshConstants();
+  }
+  if (f.hasScale) {
+    graph.scale.zoomLevelX = f.zoomLevelX;
+    graph.scale.zoomLevelY = f.zoomLevelY;
+    graph.scale.centreX = f.centreX;
+    graph.scale.centreY = f.centreY;
+  }
+  graph.ApplyLoadedScale();  // the grid at the loaded scale
+  points.points = f.points;
+  points.pointCount = f.pointCount;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    const SlotRecord& s = f.slotRecords[slot];
+    if (s.kind == kSlotEmpty) continue;  // slots the file does not name keep what they hold
+    formulas.slotKind[slot] = s.kind;
+    if (s.hasFormula) {
+      TFormule& formula = formulas.formulas[slot];
+      formula.text = s.text;
+      formula.domainBegin = s.begin;
+      formula.domainEnd = s.end;
+      formula.domainSteps = s.steps;
+    }
+    if (s.hasPolynomial) poly.polySlots[slot] = s.polynomial;
+  }
+  if (f.title) personalText = *f.title;
+  MsgText = kGraphsLoaded;
+
+  graph.fastPlot = false;
+  retranslateAll();
+  graph.DrawTitle();
+  points.DrawPoints();
+  graph.ShowPicture();
+
+  selection.selectedSlot = selection.hoverSlot = 1;
+  if (isFormulaKind(formulas.slotKind[1])) {
+    editor.fedSetText(formulas.formulas[1].text);
+  } else if (formulas.slotKind[1] == kSlotPolynomial) {
+    poly.LoadPolyToGrid(1);
+  }
+}
+
+}  // namespace quorvel

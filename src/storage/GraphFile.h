@@ -1,0 +1,81 @@
+#pragma once
+// The graph file (.qvl): a 5-byte signature (length 4 and "qvlf") and tagged little-endian
+// records, closed by an end tag. The writer emits every record a state has, in a fixed order;
+// the reader takes records in any order and number, a later one overriding an earlier, skips
+// unknown tags, and checks everything before anything is used: values no program-written file
+// can hold make the file unreadable rather than a state of the program.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "fitting/LeastSquares.h"
+#include "fitting/Polynomial.h"
+#include "formula/FormulaSlots.h"
+
+namespace quorvel {
+
+// Texts of the message line.
+inline constexpr const char* kGraphsSaved = "grafieken opgeslagen";
+inline constexpr const char* kGraphsLoaded = "grafieken geladen";
+inline constexpr const char* kWrongFileType = "fout type bestand";
+inline constexpr const char* kReadError = "leesfout";
+
+// A file is read into an image of this size; what lies beyond it is not read.
+inline constexpr size_t kImageSize = 5000;
+
+enum GraphFileTag : uint8_t {
+  kTagColours = 0,
+  kTagSettings = 1,
+  kTagConstants = 2,
+  kTagScale = 3,
+  kTagPoint = 4,
+  kTagFormula = 5,
+  kTagPolynomial = 6,
+  kTagTitle = 7,
+  kTagEnd = 8,
+};
+
+// What a slot record of the file says. `kind` is that of the slot's last record: 1..4 a
+// formula, 5 a polynomial, 0 when the file does not mention the slot.
+struct SlotRecord {
+  uint8_t kind = kSlotEmpty;
+  bool hasFormula = false;  // a formula record was read (its text may stay behind a polynomial)
+  std::string text;         // UTF-8
+  double begin = 0;
+  double end = 0;
+  uint16_t steps = 0;
+  bool hasPolynomial = false;
+  TPolynoom polynomial;
+};
+
+// Everything a graph file holds. A record the file lacks leaves its `has` flag false.
+struct GraphFileContents {
+  bool hasColours = false;
+  std::array<uint32_t, kSlotCount + 1> colours{};  // 1..9, Windows values 0x00BBGGRR
+  bool hasSettings = false;
+  bool degreesMode = false;
+  bool replaceMode = false;
+  bool autoplotMode = false;
+  bool hasConstants = false;
+  uint8_t stepIndex = 0;
+  double a = 0, b = 0, c = 0;
+  bool hasScale = false;
+  uint8_t zoomLevelX = 0, zoomLevelY = 0;
+  double centreX = 0, centreY = 0;  // the world coordinates at the origin pixel
+  int pointCount = 0;
+  std::array<TPoint, kMaxPoints + 1> points{};           // 1..pointCount
+  std::array<SlotRecord, kSlotCount + 1> slotRecords{};  // 1..9
+  std::optional<std::string> title;                      // UTF-8
+};
+
+std::vector<uint8_t> writeGraphFile(const GraphFileContents& contents);
+
+enum class GraphFileStatus { Ok, WrongType, ReadError };
+// Reads the first kImageSize bytes of a file. On failure `contents` is unspecified.
+GraphFileStatus readGraphFile(std::span<const uint8_t> bytes, GraphFileContents& contents);
+
+}  // namespace quorvel

@@ -1,0 +1,120 @@
+// The built program run as a script runs it: `quorvel --export` on a graph file put together
+// byte by byte, without a display; the pictures checked pixel by pixel.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "../storage/HandWrittenFile.h"
+#include "plot/ScaleState.h"
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ExportCommand : public ::testing::Test {
+ protected:
+  fs::path folder;
+  ScaleState scale;  // the file keeps the start scale
+
+  void SetUp() override {
+    folder =
+        fs::path(::testing::TempDir()) /
+        (std::string("export-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  fs::path write(const std::vector<uint8_t>& bytes, const std::string& name) {
+    const fs::path path = folder / name;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  // Exit status of the program with `arguments`, run without a display.
+  int run(const std::string& arguments, const std::string& errors = "/dev/null") {
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+                                std::string(QUORVEL_BINARY) + "' " + arguments + " 2>" + errors +
+                                " >/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  QColor at(const QImage& image, double x, double y, int dy = 0) const {
+    return image.pixelColor(scale.WorldToColumn(x), scale.WorldToRow(y) + dy);
+  }
+  bool curveAt(const QImage& image, double x, double y, QColor colour) const {
+    for (int dy = -1; dy <= 1; ++dy) {
+      if (at(image, x, y, dy) == colour) return true;
+    }
+    return false;
+  }
+};
+
+TEST_F(ExportCommand, WritesThePictureAsPngAndBmp) {
+  const fs::path file = write(testing::HandWrittenFile()
+                                  .startRecords()
+                                  .point(1, -2, 1)
+                                  .point(2, 3, 2)
+                                  .formula(1, 1, "y=x^2")
+                                  .polynomial(2, {0, 2}, 1)
+                                  .title("titel")
+                                  .end()
+                                  .bytes,
+                              "graph.qvl");
+  const fs::path png = folder / "graph.png";
+  const fs::path bmp = folder / "graph.bmp";
+  ASSERT_EQ(run("--export '" + png.string() + "' '" + file.string() + "'"), 0);
+  ASSERT_EQ(run("--export '" + bmp.string() + "' '" + file.string() + "'"), 0);
+  const QImage fromPng(QString::fromStdString(png.string()));
+  const QImage fromBmp(QString::fromStdString(bmp.string()));
+  ASSERT_EQ(fromPng.size(), QSize(801, 801));
+  ASSERT_EQ(fromPng.convertToFormat(QImage::Format_RGB32),
+            fromBmp.convertToFormat(QImage::Format_RGB32));
+
+  const QColor red(0xFF, 0, 0);       // slot 1
+  const QColor green(0x01, 0xFF, 0);  // slot 2
+  EXPECT_TRUE(curveAt(fromPng, 2, 4, red));
+  EXPECT_TRUE(curveAt(fromPng, -3, 9, red));
+  EXPECT_TRUE(curveAt(fromPng, 2, 4, green));
+  EXPECT_TRUE(curveAt(fromPng, -4, -8, green));
+  const QColor mark(15, 15, 15);
+  EXPECT_EQ(fromPng.pixelColor(scale.WorldToColumn(-2) + 3, scale.WorldToRow(1)), mark);
+  EXPECT_EQ(fromPng.pixelColor(scale.WorldToColumn(3), scale.WorldToRow(2) - 4), mark);
+}
+
+TEST_F(ExportCommand, FailuresWriteNothing) {
+  const fs::path out = folder / "out.png";
+  const fs::path damaged =
+      write(testing::HandWrittenFile().formula(1, 1, "y=x").point(2, 0, 0).end().bytes, "bad.qvl");
+  const fs::path errors = folder / "errors.txt";
+  EXPECT_EQ(run("--export '" + out.string() + "' '" + damaged.string() + "'", errors.string()), 1);
+  auto message = [&errors] {
+    std::ifstream in(errors);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  EXPECT_EQ(message(), damaged.string() + ": leesfout\n");
+  const fs::path foreign = write({'G', 'I', 'F', '8'}, "foreign.qvl");
+  EXPECT_EQ(run("--export '" + out.string() + "' '" + foreign.string() + "'", errors.string()), 1);
+  EXPECT_EQ(message(), foreign.string() + ": fout type bestand\n");
+  const fs::path untranslatable =
+      write(testing::HandWrittenFile().formula(1, 1, "y=sin(").end().bytes, "formula.qvl");
+  EXPECT_EQ(run("--export '" + out.string() + "' '" + untranslatable.string() + "'"), 1);
+  EXPECT_EQ(run("--export '" + out.string() + "' '" + (folder / "missing.qvl").string() + "'"), 1);
+  EXPECT_FALSE(fs::exists(out));
+  // Usage errors.
+  EXPECT_EQ(run("--export out.gif '" + damaged.string() + "'"), 2);
+  EXPECT_EQ(run("--export"), 2);
+  EXPECT_EQ(run("--version"), 0);
+  EXPECT_EQ(run("--help"), 0);
+}
+
+}  // namespace
+}  // namespace quorvel
