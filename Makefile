@@ -2,7 +2,7 @@
 #   make test    install what is missing, build with sanitizers, run every test
 #   make run     build a release and start the program (arrives with the main window)
 #   make bench   build the benchmarks (release) and run them
-#   make fuzz    build the fuzz target with clang and run it for a while
+#   make fuzz    build the fuzz targets with clang and run each for a while
 
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev fonts-liberation
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev
@@ -36,9 +36,12 @@ bench:
 fuzz:
 	@scripts/ensure-packages $(FUZZ_PACKAGES)
 	@CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_FUZZ=ON -DQUORVEL_TESTS=OFF >/dev/null
-	@cmake --build build/fuzz -j$(JOBS) --target fuzz_formula
-	@mkdir -p build/fuzz/corpus
-	@build/fuzz/fuzz/fuzz_formula -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build/fuzz/ build/fuzz/corpus fuzz/seeds
+	@cmake --build build/fuzz -j$(JOBS) --target fuzz_formula fuzz_graphfile
+	@mkdir -p build/fuzz/corpus/formula build/fuzz/corpus/graphfile
+	@build/fuzz/fuzz/fuzz_formula -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build/fuzz/formula- \
+	  build/fuzz/corpus/formula fuzz/seeds/formula
+	@build/fuzz/fuzz/fuzz_graphfile -max_total_time=$(FUZZ_SECONDS) -max_len=5100 \
+	  -artifact_prefix=build/fuzz/graphfile- build/fuzz/corpus/graphfile fuzz/seeds/graphfile
 
 clean:
 	rm -rf build

@@ -73,11 +73,10 @@ Workspace::LoadStatus Workspace::LoadGraphFile(const std::string& path) {
     case GraphFileStatus::Ok:
       break;
   }
-  applyGraphFile(contents);
-  return MsgText == kGraphsLoaded ? LoadStatus::Loaded : LoadStatus::TranslationFailed;
+  return applyGraphFile(contents) ? LoadStatus::Loaded : LoadStatus::TranslationFailed;
 }
 
-void Workspace::applyGraphFile(const GraphFileContents& f) {
+bool Workspace::applyGraphFile(const GraphFileContents& f) {
   personalText.clear();
   points.deleteAll();
   editor.fedClear();
@@ -120,10 +119,10 @@ void Workspace::applyGraphFile(const GraphFileContents& f) {
     if (s.hasPolynomial) poly.polySlots[slot] = s.polynomial;
   }
   if (f.title) personalText = *f.title;
-  MsgText = kGraphsLoaded;
 
   graph.fastPlot = false;
-  retranslateAll();
+  const bool translated = retranslateAll();
+  if (translated) MsgText = kGraphsLoaded;  // not the implicit plot's "even geduld"
   graph.DrawTitle();
   points.DrawPoints();
   graph.ShowPicture();
@@ -134,6 +133,7 @@ void Workspace::applyGraphFile(const GraphFileContents& f) {
   } else if (formulas.slotKind[1] == kSlotPolynomial) {
     poly.LoadPolyToGrid(1);
   }
+  return translated;
 }
 
 }  // namespace quorvel

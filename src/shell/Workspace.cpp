@@ -21,9 +21,10 @@ void Workspace::startUp() {
   graph.ResetScale();
 }
 
-void Workspace::retranslateAll() {
+bool Workspace::retranslateAll() {
   const std::string failure = formulas.retranslateAll([this](int slot) { graph.PlotSlot(slot); });
   if (!failure.empty()) MsgText = failure;
+  return failure.empty();
 }
 
 }  // namespace quorvel

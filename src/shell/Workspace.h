@@ -47,8 +47,9 @@ class Workspace {
   // empty slots and no points, the default scale with the empty grid.
   void startUp();
 
-  // After a graph file is loaded: every filled slot translated again and plotted.
-  void retranslateAll();
+  // After a graph file is loaded: every filled slot translated again and plotted. False when a
+  // text failed (the message line says why; the others are plotted all the same).
+  bool retranslateAll();
 
   // ---- Graph files. The message line says how it went.
   enum class LoadStatus { Loaded, WrongType, ReadError, TranslationFailed };
@@ -58,7 +59,8 @@ class Workspace {
   LoadStatus LoadGraphFile(const std::string& path);
   bool SaveGraphFile(const std::string& path);
   GraphFileContents graphFileContents() const;
-  void applyGraphFile(const GraphFileContents& contents);
+  // False when a formula of the file no longer translates.
+  bool applyGraphFile(const GraphFileContents& contents);
 };
 
 }  // namespace quorvel

@@ -118,8 +118,11 @@ TEST_F(GraphFiles, SavedStateComesBack) {
 TEST_F(GraphFiles, LoadingMergesIntoTheSlots) {
   plot("y=x", 5);
   ws.points.ClickPoint(200, 200, false);
-  const std::string path = file(HandWrittenFile().formula(3, 1, "y=2").end().bytes);
+  const std::string path =
+      file(HandWrittenFile().formula(3, 1, "y=2").formula(6, 4, "x^2+y^2=4").end().bytes);
   ASSERT_EQ(ws.LoadGraphFile(path), Workspace::LoadStatus::Loaded);
+  EXPECT_EQ(ws.MsgText, "grafieken geladen");  // also after an implicit plot's own message
+  EXPECT_TRUE(onCurve(2, 0, 6));
   EXPECT_EQ(ws.formulas.slotKind[3], kSlotFunction);
   EXPECT_EQ(ws.formulas.slotKind[5], kSlotFunction);
   EXPECT_TRUE(onCurve(1, 1, 5));

@@ -1,0 +1,116 @@
+// Saving and opening graph files through the real dialogs of the main window.
+
+#include <QFileDialog>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "../shell/MainWindowTestSupport.h"
+#include "HandWrittenFile.h"
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class GraphFileWindow : public testing::MainWindowTest {
+ protected:
+  fs::path folder;
+
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    folder =
+        fs::path(::testing::TempDir()) /
+        (std::string("window-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    fs::remove_all(folder);
+  }
+
+  // What the user does in the next file dialog: `choose` gets it, and gives a file name to
+  // accept, or nothing to cancel.
+  void inTheDialog(std::function<std::optional<std::string>(QFileDialog&)> choose) {
+    choose_ = std::move(choose);
+    QTimer::singleShot(0, [this] { answerDialog(); });
+  }
+  void answerDialog() {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) {
+      QTimer::singleShot(10, [this] { answerDialog(); });
+      return;
+    }
+    if (const std::optional<std::string> name = choose_(*dialog)) {
+      dialog->selectFile(QString::fromStdString(*name));
+      static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+    } else {
+      dialog->reject();
+    }
+  }
+  std::function<std::optional<std::string>(QFileDialog&)> choose_;
+  // "algemeen" > "bewaar" by the keys.
+  void saveByMenu() {
+    for (Qt::Key k : {Qt::Key_F10, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
+      key(k);
+    enter();
+  }
+};
+
+TEST_F(GraphFileWindow, SaveThroughTheMenuAndOpenWithAltO) {
+  type("y=x");
+  enter();
+  bool confirmsOverwrite = false;
+  QString suffix, filter;
+  inTheDialog([&](QFileDialog& dialog) -> std::optional<std::string> {
+    suffix = dialog.defaultSuffix();
+    filter = dialog.nameFilters().join(";");
+    confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+    return (folder / "werk").string();  // the extension comes from the dialog
+  });
+  saveByMenu();
+  EXPECT_EQ(suffix, "qvl");
+  EXPECT_EQ(filter, "Quorvel (*.qvl)");
+  EXPECT_TRUE(confirmsOverwrite);
+  EXPECT_TRUE(fs::exists(folder / "werk.qvl"));
+  EXPECT_EQ(message(), "grafieken opgeslagen");
+
+  // Cancelled: nothing happens.
+  inTheDialog([](QFileDialog&) { return std::nullopt; });
+  saveByMenu();
+  EXPECT_EQ(message(), "");
+
+  click(window.GetBtn);
+  for (Qt::Key k : {Qt::Key_F10, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down})
+    key(k);
+  enter();  // "grafieken" > "wissen"
+  ASSERT_FALSE(graphAt(1, 1, 1));
+  inTheDialog([&](QFileDialog& dialog) -> std::optional<std::string> {
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+    return (folder / "werk.qvl").string();
+  });
+  withAlt({Qt::Key_O});
+  EXPECT_EQ(message(), "grafieken geladen");
+  EXPECT_TRUE(graphAt(1, 1, 1));
+  EXPECT_EQ(ws.editor.fedGetText(), "y=x");
+}
+
+TEST_F(GraphFileWindow, AFileFromTheCommandLine) {
+  const fs::path good = folder / "good.qvl";
+  const auto bytes =
+      testing::HandWrittenFile().startRecords().formula(1, 1, "y=x^2").point(1, 1, 1).end().bytes;
+  std::ofstream(good, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  window.openGraphFile(good.string());
+  EXPECT_EQ(message(), "grafieken geladen");
+  EXPECT_TRUE(graphAt(2, 4, 1));
+  EXPECT_EQ(window.fedbox->isVisible(), true);
+  window.openGraphFile((folder / "missing.qvl").string());
+  EXPECT_EQ(message(), "leesfout");
+  EXPECT_TRUE(graphAt(2, 4, 1));  // the window goes on with what it had
+}
+
+}  // namespace
+}  // namespace quorvel
