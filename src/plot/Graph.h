@@ -75,6 +75,8 @@ class Graph {
   // When a held button is released: implicit graphs drawn coarsely are drawn precisely.
   void RefineAfterRelease();
 
+  Colour slotColour(int slot) const { return slotColours_[slot]; }
+
   // ---- Pens, in the current pen colour.
   void ColumnPenTo(bool valid, int column, double y) {
     columnPen_.penTo(picture, scale, valid, column, y);

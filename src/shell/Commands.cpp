@@ -74,6 +74,9 @@ void Controller::executeCommand(int n) {
     case 30:  // "tabellen"
       showValueTable();
       break;
+    case 31:  // "oppervlakte"
+      if (shell) shell->showAreaWindow();
+      break;
     case 99:  // "sluiten"
       if (shell) shell->closeProgram();
       break;
@@ -114,6 +117,8 @@ void Controller::showValueTable() {
     ws_.MsgText = kNoFormula;
   } else if (kind == kSlotImplicit) {
     ws_.MsgText = kOnlyFunctions;
+  } else if (shell) {
+    shell->showValueTable();
   }
 }
 

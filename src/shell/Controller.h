@@ -53,8 +53,11 @@ class ShellActions {
   // The domain windows, which plot the slot when their values are accepted.
   virtual void askParameterDomain() = 0;
   virtual void askIntegralDomain() = 0;
-  // The points table; the main window is disabled until it closes.
+  // The points table, the value table and the area window of the selected slot; the main
+  // window is disabled until they close.
   virtual void showPointsTable() = 0;
+  virtual void showValueTable() = 0;
+  virtual void showAreaWindow() = 0;
 };
 
 // The Alt-letter command in progress.

@@ -188,6 +188,8 @@ void TcontrolForm::buildLayout() {
 
   klok = new QTimer(this);
   puntenForm = new TpuntenForm(ws_.pointsTable, this);
+  tabelForm = new TtabelForm(ws_.valueTable, ws_.text, this);
+  AreaForm = new TAreaForm(ws_.area, this);
   VdomainForm = new TVdomainForm(this);
   XdomainForm = new TXdomainForm(this);
   menuBar = std::make_unique<MenuWidget>(controller_.menu, this);
@@ -227,6 +229,10 @@ void TcontrolForm::connectEvents() {
     return check;
   };
   XdomainForm->repaintGraph = [this] { GrafiekBox->update(); };
+  AreaForm->closed = [this](const std::string& result) {
+    ws_.MsgText = result;
+    refresh();
+  };
   puntenForm->closed = [this] {
     ws_.graph.RedrawAll();
     refresh();
@@ -538,6 +544,16 @@ void TcontrolForm::askParameterDomain() {
 }
 void TcontrolForm::askIntegralDomain() {
   XdomainForm->FormShow();
+}
+
+void TcontrolForm::showValueTable() {
+  refresh();
+  tabelForm->showTable(ws_.selection.selectedSlot);
+}
+
+void TcontrolForm::showAreaWindow() {
+  refresh();
+  AreaForm->FormShow(ws_.selection.selectedSlot);
 }
 
 void TcontrolForm::showPointsTable() {

@@ -23,6 +23,8 @@
 #include "shell/MenuWidget.h"
 #include "shell/WindowControls.h"
 #include "shell/Workspace.h"
+#include "tools/AreaDialog.h"
+#include "tools/ValueTableWindow.h"
 
 namespace quorvel {
 
@@ -66,6 +68,8 @@ class TcontrolForm : public QWidget, public ShellActions {
   QTableWidget* PolyGrid;
   QTimer* klok;
   TpuntenForm* puntenForm;
+  TtabelForm* tabelForm;
+  TAreaForm* AreaForm;
   TVdomainForm* VdomainForm;
   TXdomainForm* XdomainForm;
   std::unique_ptr<MenuWidget> menuBar;
@@ -80,6 +84,8 @@ class TcontrolForm : public QWidget, public ShellActions {
   void askParameterDomain() override;
   void askIntegralDomain() override;
   void showPointsTable() override;
+  void showValueTable() override;
+  void showAreaWindow() override;
 
   void PlotBtnClick();
   void GetBtnClick();

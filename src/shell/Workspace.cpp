@@ -3,7 +3,8 @@
 namespace quorvel {
 
 Workspace::Workspace(TextPainter& text)
-    : graph(formulas, settings, constants, slotColours, personalText, MsgText, text, klok),
+    : text(text),
+      graph(formulas, settings, constants, slotColours, personalText, MsgText, text, klok),
       constantsPanel(constants, formulas, graph, settings, klok) {
   graph.hooks.PlotPolySlot = [this](int slot) { poly.PlotPolySlot(slot); };
   graph.hooks.drawPoints = [this] { points.DrawPoints(); };

@@ -19,6 +19,8 @@
 #include "plot/Graph.h"
 #include "plot/RepeatRate.h"
 #include "storage/GraphFile.h"
+#include "tools/Area.h"
+#include "tools/ValueTable.h"
 
 namespace quorvel {
 
@@ -28,6 +30,7 @@ class Workspace {
   Workspace(const Workspace&) = delete;
   Workspace& operator=(const Workspace&) = delete;
 
+  TextPainter& text;  // writes text on pictures
   Settings settings;
   FormulaEngine formulas{settings};
   Constants constants;
@@ -42,6 +45,8 @@ class Workspace {
   PolyInput poly{formulas, graph, constants, MsgText};  // polynomials and the coefficient grid
   Points points{graph, MsgText};
   PointsTable pointsTable{points};
+  ValueTable valueTable{formulas, poly, graph.scale};
+  AreaCalculation area{formulas, poly, graph};
 
   // The state at the start of the program: constants, settings, polynomial input, colours,
   // empty slots and no points, the default scale with the empty grid.

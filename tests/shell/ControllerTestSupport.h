@@ -34,6 +34,8 @@ class RecordingShell : public ShellActions {
   void askParameterDomain() override { calls.push_back("v-domain"); }
   void askIntegralDomain() override { calls.push_back("x-domain"); }
   void showPointsTable() override { calls.push_back("points table"); }
+  void showValueTable() override { calls.push_back("value table"); }
+  void showAreaWindow() override { calls.push_back("area"); }
 };
 
 class ControllerTest : public PlotTest {

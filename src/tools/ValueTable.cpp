@@ -1,0 +1,279 @@
+#include "tools/ValueTable.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/NumberText.h"
+#include "fitting/PolyInput.h"
+#include "formula/FormulaEngine.h"
+#include "plot/ScaleState.h"
+
+namespace quorvel {
+namespace {
+
+constexpr double kStartLimit = 90000;
+constexpr double kLargest = 1e12;  // larger values show "buiten bereik"
+constexpr const char* kFormat = "#####0.0#####";
+
+std::string cellText(bool valid, double value) {
+  if (!valid) return kInvalidValue;
+  if (std::abs(value) > kLargest) return kOutOfRange;
+  return FormatFloat(kFormat, value);
+}
+
+double stepOfIndex(int index) {
+  static constexpr double kMantissa[] = {1, 2, 5};
+  static constexpr double kPower[] = {0.001, 0.01, 0.1, 1, 10};
+  return kMantissa[index % 3] * kPower[index / 3];
+}
+
+}  // namespace
+
+ValueTable::ValueTable(FormulaEngine& formulas, PolyInput& poly, const ScaleState& scale)
+    : formulas_(formulas), poly_(poly), scale_(scale) {}
+
+bool ValueTable::parametric() const {
+  return kind == kSlotParametric;
+}
+
+std::string ValueTable::slotTitle() const {
+  if (kind == kSlotPolynomial) return "poly  " + std::to_string(slot);
+  return formulas_.formulas[slot].text;
+}
+
+void ValueTable::reset(int forSlot) {
+  slot = forSlot;
+  kind = formulas_.slotKind[slot];
+  title = slotTitle();
+  const TFormule& formula = formulas_.formulas[slot];
+  switch (kind) {
+    case kSlotFunction:
+    case kSlotPolynomial:
+      startLabel = "start X";
+      start = scale_.columnWorldX[scale_.originColumn];
+      step = scale_.unitsPerPixelX;
+      break;
+    case kSlotInverse:
+      startLabel = "start Y";
+      start = scale_.rowWorldY[scale_.originRow];
+      step = scale_.unitsPerPixelY;
+      break;
+    case kSlotParametric:
+      startLabel = "start V";
+      start = formula.domainBegin;
+      step = formula.domainSteps > 0
+                 ? (formula.domainEnd - formula.domainBegin) / formula.domainSteps
+                 : 0;
+      break;
+    default:
+      break;
+  }
+  edited = false;
+  writeEdits();
+  fillRows();
+}
+
+void ValueTable::writeEdits() {
+  beginText = FormatFloat(kFormat, start);
+  stepText = FormatFloat(kFormat, step);
+}
+
+bool ValueTable::validate() {
+  if (!edited) return true;
+  title = slotTitle();
+  const std::optional<double> typedStart = parseFloat(beginText);
+  if (!typedStart) {
+    title = kBadStart;
+    return false;
+  }
+  const std::optional<double> typedStep = parseFloat(stepText);
+  if (!typedStep) {
+    title = kBadStep;
+    return false;
+  }
+  // A typed "0,001" is the smallest step there is.
+  if (*typedStep > 50 || *typedStep < 0.001) {
+    title = kStepLimits;
+    return false;
+  }
+  if (*typedStart > kStartLimit || *typedStart < -kStartLimit) {
+    title = kStartLimits;
+    return false;
+  }
+  step = *typedStep;
+  start = std::nearbyint(*typedStart / step) * step;  // halves to even
+  writeEdits();
+  return true;
+}
+
+bool ValueTable::press(bool up) {
+  if (!validate()) return false;
+  up_ = up;
+  move();
+  return true;
+}
+
+void ValueTable::repeat() {
+  move();
+}
+
+void ValueTable::move() {
+  if (!edited) {
+    if (up_ && start < kStartLimit) start += step;
+    if (!up_ && start > -kStartLimit) start -= step;
+  }
+  edited = false;
+  writeEdits();
+  fillRows();
+}
+
+void ValueTable::changeStepIndex(int delta) {
+  stepIndex = std::clamp(stepIndex + delta, 0, kSteps - 1);
+  step = stepOfIndex(stepIndex);
+  edited = true;
+  writeEdits();
+}
+
+bool ValueTable::valueAt(double x, double& y) {
+  if (kind == kSlotPolynomial) {
+    y = poly_.EvalPoly(slot, x);
+    return std::isfinite(y);
+  }
+  formulas_.registers[kRegX] = x;
+  formulas_.runProgram();
+  y = formulas_.registers[kRegY];
+  return formulas_.evalValid;
+}
+
+// Central differences of `order` around x with spacing h, both halves valid.
+bool ValueTable::derivativeAt(int order, double x, double h, double& value) {
+  if (order == 0) return valueAt(x, value);
+  double right = 0, left = 0;
+  if (!derivativeAt(order - 1, x + h, h, right) || !derivativeAt(order - 1, x - h, h, left)) {
+    return false;
+  }
+  value = (right - left) / (2 * h);
+  return std::isfinite(value);
+}
+
+// As the plot draws it: the trapezoids of one pixel column each from the domain's begin.
+// Outside the domain the plot draws nothing, and the table shows no value.
+bool ValueTable::integralAt(double x, double& value) {
+  const TFormule& formula = formulas_.formulas[slot];
+  const double begin = formula.domainBegin;
+  if (x < begin || x > formula.domainEnd) return false;
+  const double width = scale_.unitsPerPixelX;
+  const long pieces = std::lround(std::ceil((x - begin) / width));
+  double sum = 0;
+  double previous = 0;
+  if (!valueAt(begin, previous)) return false;
+  for (long i = 1; i <= pieces; ++i) {
+    const double at = i == pieces ? x : begin + i * width;
+    double next = 0;
+    if (!valueAt(at, next)) return false;
+    sum += (at - (begin + (i - 1) * width)) * (previous + next) * 0.5;
+    previous = next;
+  }
+  value = sum;
+  return std::isfinite(value);
+}
+
+void ValueTable::fillRows() {
+  rows = {};
+  if (kind == kSlotPolynomial) poly_.PreparePolyEval(slot);
+  formulas_.evalSlot = slot;
+  const uint8_t marker = formulas_.formulas[slot].derivMarker;
+  double input = start;
+  for (int i = 1; i <= kRows; ++i, input += step) {
+    Row& row = rows[i];
+    double value = 0;
+    bool valid = false;
+    switch (kind) {
+      case kSlotFunction:
+        row.x = cellText(true, input);
+        if (marker == kIntegralMarker) {
+          valid = integralAt(input, value);
+        } else if (marker > 0) {
+          // The spacing follows the size of the plain value.
+          double plain = 0;
+          const bool plainValid = valueAt(input, plain);
+          const double h = plainValid && std::abs(plain) > 10 ? plain * 0.0001 : 0.001;
+          valid = derivativeAt(marker, input, h, value);
+        } else {
+          valid = valueAt(input, value);
+        }
+        row.y = cellText(valid, value);
+        break;
+      case kSlotPolynomial:
+        row.x = cellText(true, input);
+        valid = valueAt(input, value);
+        row.y = cellText(valid, value);
+        break;
+      case kSlotInverse:
+        row.y = cellText(true, input);
+        formulas_.registers[kRegY] = input;
+        formulas_.runProgram();
+        row.x = cellText(formulas_.evalValid, formulas_.registers[kRegX]);
+        break;
+      case kSlotParametric:
+        row.v = cellText(true, input);
+        formulas_.registers[kRegV] = input;
+        formulas_.runProgram();
+        row.x = cellText(formulas_.evalValid, formulas_.registers[kRegX]);
+        row.y = cellText(formulas_.evalValid, formulas_.registers[kRegY]);
+        break;
+      default:
+        break;  // an implicit equation has no rows
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+
+constexpr Colour kTableBackground = rgb(0xFF, 0xFF, 0xE4);
+constexpr Colour kTableLines = rgb(0x00, 0x00, 0xD0);
+constexpr Font kTableFont{"arial", 16, false};
+constexpr int kTableHeight = 410;
+
+}  // namespace
+
+Picture renderValueTable(const ValueTable& table, TextPainter& text) {
+  const int width = table.parametric() ? 395 : 265;
+  Picture box(width, kTableHeight);
+  box.fillRect(0, 0, width, kTableHeight, kTableBackground);
+  // A sunken frame of two pixels.
+  for (int i = 0; i < 2; ++i) {
+    box.setPen(kBlack);
+    box.moveTo(width - 1 - i, i);
+    box.lineTo(i, i);
+    box.lineTo(i, kTableHeight - 1 - i);
+    box.setPen(kWhite);
+    box.lineTo(width - 1 - i, kTableHeight - 1 - i);
+    box.lineTo(width - 1 - i, i);
+  }
+  // The grid: a header line and the column lines two pixels wide, the rows dotted.
+  box.fillRect(5, 24, width - 5, 26, kTableLines);
+  box.fillRect(129, 5, 131, kTableHeight - 5, kTableLines);
+  if (table.parametric()) box.fillRect(259, 5, 261, kTableHeight - 5, kTableLines);
+  text.textOut(box, 65, 5, "X", kTableFont, kTableLines);
+  text.textOut(box, 195, 5, "Y", kTableFont, kTableLines);
+  if (table.parametric()) text.textOut(box, 325, 5, "V", kTableFont, kTableLines);
+  box.setPen(kTableLines, PenStyle::Dotted);
+  for (int i = 2; i <= ValueTable::kRows; ++i) {
+    box.moveTo(5, 20 * i + 5);
+    box.lineTo(width - 5, 20 * i + 5);
+  }
+  // The values: x at the left, y beside it, v on the right.
+  for (int i = 1; i <= ValueTable::kRows; ++i) {
+    const ValueTable::Row& row = table.rows[i];
+    const int top = 20 * i + 7;
+    text.textOut(box, 5, top, row.x, kTableFont, kBlack);
+    text.textOut(box, 135, top, row.y, kTableFont, kBlack);
+    if (table.parametric()) text.textOut(box, 265, top, row.v, kTableFont, kBlack);
+  }
+  return box;
+}
+
+}  // namespace quorvel
