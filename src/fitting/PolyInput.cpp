@@ -223,22 +223,22 @@ void PolyInput::SubstPolyConstants(int slot) {
   }
 }
 
-void PolyInput::FitPolynomial(const Points& points, int slot) {
+void PolyInput::FitPolynomial(const Points& points, int slot, LeastSquares& lsq) {
   const int count = points.pointCount;
   if (count == 0) {
     msgText_ = kNoPoints;
     return;
   }
   if (count - 1 < polyDegree) SetPolyDegree(count - 1);
-  lsq_.lsqN = count;
-  lsq_.lsqM = polyDegree + 1;
+  lsq.lsqN = count;
+  lsq.lsqM = polyDegree + 1;
   for (int i = 0; i < count; ++i) {
-    lsq_.lsqX[i] = points.points[i + 1].x;
-    lsq_.lsqY[i] = points.points[i + 1].y;
+    lsq.lsqX[i] = points.points[i + 1].x;
+    lsq.lsqY[i] = points.points[i + 1].y;
   }
-  lsq_.SolveLeastSquares();
-  for (int k = 0; k < lsq_.lsqM; ++k) {
-    if (!std::isfinite(lsq_.lsqCoef[k])) {
+  lsq.SolveLeastSquares();
+  for (int k = 0; k < lsq.lsqM; ++k) {
+    if (!std::isfinite(lsq.lsqCoef[k])) {
       msgText_ = kNoPolynomialPossible;  // the slot stays as it was
       return;
     }
@@ -246,8 +246,8 @@ void PolyInput::FitPolynomial(const Points& points, int slot) {
   TPolynoom& p = polySlots[slot];
   p = TPolynoom{};
   p.degree = static_cast<uint8_t>(polyDegree);
-  for (int k = 0; k < lsq_.lsqM; ++k)
-    p.coef[k] = lsq_.lsqCoef[k];
+  for (int k = 0; k < lsq.lsqM; ++k)
+    p.coef[k] = lsq.lsqCoef[k];
   LoadPolyToGrid(slot);
   msgText_ = kPolynomialFitted;
   plotSlot(slot);

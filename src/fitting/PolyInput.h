@@ -71,7 +71,7 @@ class PolyInput {
   void SubstPolyConstants(int slot);
   // The least-squares polynomial of degree polyDegree (lower with few points) through the
   // points, into `slot`.
-  void FitPolynomial(const Points& points, int slot);
+  void FitPolynomial(const Points& points, int slot, LeastSquares& lsq);
 
   // Evaluation of a slot, with a, b, c at their present values: PreparePolyEval once, then
   // EvalPoly for any number of x.
@@ -98,7 +98,6 @@ class PolyInput {
   const Constants& constants_;
   std::string& msgText_;
   PolyWork polyWork_{};
-  LeastSquares lsq_;
 };
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 // the menu.
 
 #include "common/SafeFile.h"
+#include "fitting/CurveFits.h"
 #include "plot/BitmapFile.h"
 #include "shell/Controller.h"
 
@@ -36,7 +37,7 @@ void Controller::executeCommand(int n) {
       if (shell) shell->showPointsTable();
       break;
     case 8:  // "polynoom": the least-squares fit
-      ws_.poly.FitPolynomial(ws_.points, selectedSlot());
+      ws_.poly.FitPolynomial(ws_.points, selectedSlot(), ws_.leastSquares);
       break;
     case 9:  // "wissen" (punten)
       ws_.points.deleteAll();
@@ -77,6 +78,19 @@ void Controller::executeCommand(int n) {
     case 31:  // "oppervlakte"
       if (shell) shell->showAreaWindow();
       break;
+    case 33:  // "cirkel"
+      showFit(MakeCircle(ws_.points, ws_.graph.scale));
+      break;
+    case 36:  // "lijn"
+      showFit(MakeLine(ws_.points));
+      break;
+    case 41:  // "ab^x+c", "ae^(bx)+c", "e^(ax^2+bx+c)", "ab^x", "ae^(bx)"
+    case 42:
+    case 43:
+    case 44:
+    case 45:
+      showFit(FitExponential(n - 40, ws_.points, ws_.graph.scale, ws_.leastSquares));
+      break;
     case 99:  // "sluiten"
       if (shell) shell->closeProgram();
       break;
@@ -103,6 +117,18 @@ void Controller::restartAll() {
 
 void Controller::openGraphFile(const std::string& path) {
   ws_.LoadGraphFile(path);
+}
+
+// A fitted curve is shown and plotted as if the user had typed it.
+void Controller::showFit(const FitOutcome& fit) {
+  if (!fit.formula) {
+    ws_.MsgText = fit.message;
+    if (fit.clearEditBox) ws_.editor.fedClear();
+    return;
+  }
+  ws_.editor.fedSetText(*fit.formula);
+  selectFormulaInput();
+  PlotBtnClick();
 }
 
 void Controller::savePicture() {

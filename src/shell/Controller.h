@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "fitting/CurveFits.h"
 #include "plot/DomainInput.h"
 #include "plot/ScaleButtons.h"
 #include "shell/Menu.h"
@@ -170,6 +171,7 @@ class Controller {
   void lookUpAltKey(int key);
   void substituteSelected();
   void savePicture();
+  void showFit(const FitOutcome& fit);
   void showValueTable();
 
   Workspace& ws_;

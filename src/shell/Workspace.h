@@ -45,6 +45,7 @@ class Workspace {
   PolyInput poly{formulas, graph, constants, MsgText};  // polynomials and the coefficient grid
   Points points{graph, MsgText};
   PointsTable pointsTable{points};
+  LeastSquares leastSquares;  // the solver of every fit
   ValueTable valueTable{formulas, poly, graph.scale};
   AreaCalculation area{formulas, poly, graph};
 

@@ -21,7 +21,7 @@ class PolynomialFit : public testing::PlotTest {
   }
   void fit(int slot, int degree) {
     ws.poly.polyDegree = degree;
-    ws.poly.FitPolynomial(ws.points, slot);
+    ws.poly.FitPolynomial(ws.points, slot, ws.leastSquares);
   }
   const TPolynoom& slot(int s) const { return ws.poly.polySlots[s]; }
 };
