@@ -24,6 +24,7 @@ struct Font {
   std::string_view name = "arial";
   int height = 16;  // pixel height of a text line
   bool bold = false;
+  bool italic = false;
 };
 
 class Picture {

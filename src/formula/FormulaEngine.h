@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "common/Settings.h"
+#include "formula/DebugView.h"
 #include "formula/FormulaSlots.h"
 
 namespace quorvel {
@@ -84,6 +85,9 @@ class FormulaEngine {
   const std::string& workingText() const;
   std::span<const PostfixEntry> postfixEntries() const;  // entries 1..count
 
+  // Told what each translation made while debug mode is on (the debug view); may be null.
+  DebugListener* debugListener = nullptr;
+
   // ---- Evaluation.
   int evalSlot = 1;        // slot whose program runProgram runs
   int evalStep = 0;        // step being executed (1-based)
@@ -110,6 +114,7 @@ class FormulaEngine {
   void generateSteps();
   void showTranslatorMessage(TranslatorError error, std::string_view extra);
   void commitTranslation();
+  void reportScan();
   void runChunk(int slot, uint8_t inputCode, const double* inputs, int count,
                 const BatchOutputs& outputs, int offset);
 

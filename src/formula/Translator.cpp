@@ -81,7 +81,15 @@ TranslationOutcome FormulaEngine::translateFormula(int slot, std::string_view te
     return outcome;
   }
   outcome.scanned = true;
+  const bool showDebug = settings_.debugMode && debugListener != nullptr;
+  if (showDebug) reportScan();
   generateSteps();
+  if (showDebug) {
+    for (int i = 0; i < t.stepCount; ++i) {
+      const Step& step = t.steps[i];
+      debugListener->stepRow(step.opcode, step.dest, step.src1, step.src2);
+    }
+  }
   if (t.error) {
     slotKind[slot] = kSlotEmpty;
     outcome.message = t.message;
@@ -129,6 +137,23 @@ std::string FormulaEngine::retranslateAll(const std::function<void(int slot)>& p
     plotSlot(slot);
   }
   return firstFailure;
+}
+
+// The scanned postfix table and the formula's numbers, for the debug view.
+void FormulaEngine::reportScan() {
+  const Translation& t = *t_;
+  debugListener->translationScanned(t.text);
+  for (int i = 1; i <= t.entryCount; ++i) {
+    const PostfixEntry& entry = t.postfixtable[i];
+    debugListener->postfixRow(entry.reg, entry.oper, entry.prior);
+  }
+  for (int i = 1; i <= t.entryCount; ++i) {
+    const uint8_t reg = t.postfixtable[i].reg;
+    const int number = reg - kFirstConstant * t.slot;
+    if (reg >= 1 && reg < kRegX && number >= 0 && number < t.constantCount) {
+      debugListener->constantRow(reg, t.constants[number]);
+    }
+  }
 }
 
 FormulaEngine::SlotState FormulaEngine::saveSlot(int slot) const {

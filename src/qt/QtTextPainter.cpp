@@ -22,6 +22,7 @@ QString toQString(std::string_view text) {
 QFont programFont(const Font& font) {
   QFont qfont(familyOf(font.name));
   qfont.setBold(font.bold);
+  qfont.setItalic(font.italic);
   qfont.setStyleStrategy(QFont::NoAntialias);
   // A font's height here is the height of its text line (ascent plus descent), so the em
   // is chosen a little smaller than the height.
@@ -34,7 +35,7 @@ QFont programFont(const Font& font) {
 }
 
 const QFont& QtTextPainter::qtFont(const Font& font) {
-  const auto key = std::make_tuple(std::string(font.name), font.height, font.bold);
+  const auto key = std::make_tuple(std::string(font.name), font.height, font.bold, font.italic);
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
   return fonts_.emplace(key, programFont(font)).first->second;

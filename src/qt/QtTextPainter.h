@@ -27,7 +27,7 @@ class QtTextPainter : public TextPainter {
   const QFont& qtFont(const Font& font);
 
  private:
-  std::map<std::tuple<std::string, int, bool>, QFont> fonts_;
+  std::map<std::tuple<std::string, int, bool, bool>, QFont> fonts_;
 };
 
 }  // namespace quorvel

@@ -57,6 +57,9 @@ void Controller::executeCommand(int n) {
     case kPolyMirrorOrigin:
       if (ws_.poly.PolyCommand(n, selectedSlot())) selectPolynomialInput();
       break;
+    case 20:  // "kleuren"
+      if (shell) shell->showColourWindow();
+      break;
     case 24:  // "bewaar"
       if (!shell) break;
       if (const auto path = shell->askGraphFileName(true)) ws_.SaveGraphFile(*path);
@@ -68,6 +71,14 @@ void Controller::executeCommand(int n) {
     case 26:  // "--> klembord"
       if (shell) shell->copyPictureToClipboard();
       ws_.MsgText = kToClipboard;
+      break;
+    case 27:  // "over ..."
+    case 34:  // "status"
+    case 35:  // "condities"
+      if (shell) shell->showInfo(n == 27 ? 1 : n == 34 ? 2 : 3);
+      break;
+    case 28:  // "help"
+      if (shell) shell->showHelp();
       break;
     case 29:  // "--> disk"
       savePicture();
@@ -129,6 +140,14 @@ void Controller::showFit(const FitOutcome& fit) {
   ws_.editor.fedSetText(*fit.formula);
   selectFormulaInput();
   PlotBtnClick();
+}
+
+void Controller::applyColours(const SlotColours& colours, const std::string& personalText) {
+  ws_.slotColours = colours;
+  ws_.selection.hoverSlot = selectedSlot();
+  ws_.selection.selectHoveredSlot();
+  ws_.personalText = personalText;
+  ws_.graph.RedrawAll();
 }
 
 void Controller::savePicture() {

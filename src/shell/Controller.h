@@ -59,6 +59,10 @@ class ShellActions {
   virtual void showPointsTable() = 0;
   virtual void showValueTable() = 0;
   virtual void showAreaWindow() = 0;
+  // The colour window, the help window, and info page 1..3.
+  virtual void showColourWindow() = 0;
+  virtual void showHelp() = 0;
+  virtual void showInfo(int page) = 0;
 };
 
 // The Alt-letter command in progress.
@@ -93,6 +97,8 @@ class Controller {
   void restartAll();
   // A graph file opened (the "open" command, or the file named at start).
   void openGraphFile(const std::string& path);
+  // The colour window's "toepassen": new slot colours and personal text, everything redrawn.
+  void applyColours(const SlotColours& colours, const std::string& personalText);
 
   // ---- Keys, as the window sees them first. Key codes are the program's (common/Keys.h).
   int altCommand = kAltNone;

@@ -188,15 +188,21 @@ void TcontrolForm::buildLayout() {
 
   klok = new QTimer(this);
   puntenForm = new TpuntenForm(ws_.pointsTable, this);
+  debugForm = new TdebugForm(this);
+  VdomainForm = new TVdomainForm(this);
+  kleurenForm = new TkleurenForm(ws_.text, this);
+  infoForm = new TinfoForm(ws_.text, this);
   tabelForm = new TtabelForm(ws_.valueTable, ws_.text, this);
   AreaForm = new TAreaForm(ws_.area, this);
-  VdomainForm = new TVdomainForm(this);
   XdomainForm = new TXdomainForm(this);
+  helpform6 = new Thelpform6(ws_.text, this);
+  helpform6->loadText();
   menuBar = std::make_unique<MenuWidget>(controller_.menu, this);
 }
 
 TcontrolForm::~TcontrolForm() {
   qApp->removeEventFilter(this);
+  ws_.formulas.debugListener = nullptr;
   controller_.shell = nullptr;
 }
 
@@ -229,6 +235,11 @@ void TcontrolForm::connectEvents() {
     return check;
   };
   XdomainForm->repaintGraph = [this] { GrafiekBox->update(); };
+  ws_.formulas.debugListener = debugForm;
+  kleurenForm->applied = [this](const SlotColours& colours, const std::string& personalText) {
+    controller_.applyColours(colours, personalText);
+    refresh();
+  };
   AreaForm->closed = [this](const std::string& result) {
     ws_.MsgText = result;
     refresh();
@@ -554,6 +565,21 @@ void TcontrolForm::showValueTable() {
 void TcontrolForm::showAreaWindow() {
   refresh();
   AreaForm->FormShow(ws_.selection.selectedSlot);
+}
+
+void TcontrolForm::showColourWindow() {
+  refresh();
+  kleurenForm->showColours(ws_.slotColours, ws_.selection.selectedSlot, ws_.personalText);
+}
+
+void TcontrolForm::showHelp() {
+  refresh();
+  helpform6->showHelp();
+}
+
+void TcontrolForm::showInfo(int page) {
+  refresh();
+  infoForm->showPage(page);
 }
 
 void TcontrolForm::showPointsTable() {

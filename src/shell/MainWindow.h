@@ -16,10 +16,14 @@
 #include "editor/FormulaEditBox.h"
 #include "fitting/PointsTableWindow.h"
 #include "formula/ColorBox.h"
+#include "formula/DebugWindow.h"
 #include "plot/DomainDialog.h"
 #include "plot/GrafiekBox.h"
 #include "plot/ScaleBox.h"
+#include "shell/ColourWindow.h"
 #include "shell/Controller.h"
+#include "shell/HelpWindow.h"
+#include "shell/InfoWindow.h"
 #include "shell/MenuWidget.h"
 #include "shell/WindowControls.h"
 #include "shell/Workspace.h"
@@ -67,11 +71,16 @@ class TcontrolForm : public QWidget, public ShellActions {
   FieldLabel* polyDegreeText;
   QTableWidget* PolyGrid;
   QTimer* klok;
+  // The other windows, in the order they are made.
   TpuntenForm* puntenForm;
+  TdebugForm* debugForm;
+  TVdomainForm* VdomainForm;
+  TkleurenForm* kleurenForm;
+  TinfoForm* infoForm;
   TtabelForm* tabelForm;
   TAreaForm* AreaForm;
-  TVdomainForm* VdomainForm;
   TXdomainForm* XdomainForm;
+  Thelpform6* helpform6;
   std::unique_ptr<MenuWidget> menuBar;
 
   // What commands ask of the window.
@@ -86,6 +95,9 @@ class TcontrolForm : public QWidget, public ShellActions {
   void showPointsTable() override;
   void showValueTable() override;
   void showAreaWindow() override;
+  void showColourWindow() override;
+  void showHelp() override;
+  void showInfo(int page) override;
 
   void PlotBtnClick();
   void GetBtnClick();

@@ -36,6 +36,9 @@ class RecordingShell : public ShellActions {
   void showPointsTable() override { calls.push_back("points table"); }
   void showValueTable() override { calls.push_back("value table"); }
   void showAreaWindow() override { calls.push_back("area"); }
+  void showColourWindow() override { calls.push_back("colours"); }
+  void showHelp() override { calls.push_back("help"); }
+  void showInfo(int page) override { calls.push_back("info " + std::to_string(page)); }
 };
 
 class ControllerTest : public PlotTest {

@@ -1,0 +1,68 @@
+#pragma once
+// The help page without its window: the help text in its mark-up of backslash codes (fonts,
+// colours, tabs, raised digits, button frames, links and anchors), drawn line by line into
+// an 800 x 800 picture, the list of links with their anchors, and where a click takes the
+// reader.
+
+#include <string>
+#include <vector>
+
+#include "common/Picture.h"
+
+namespace quorvel {
+
+class HelpPage {
+ public:
+  static constexpr int kWidth = 800;
+  static constexpr int kHeight = 800;
+  static constexpr int kLineHeight = 25;
+  static constexpr int kVisibleLines = 31;
+  static constexpr int kMaxLinks = 50;
+  static constexpr int kMarkerWidth = 20;
+
+  struct LinkEntry {
+    std::string name;
+    int linkX = 0;
+    int anchorX = 0;
+    int linkLine = 0;
+    int anchorLine = 0;  // 0: no anchor found
+  };
+
+  explicit HelpPage(TextPainter& text);
+
+  // The help text, one item per line; the link list is built from it.
+  void setText(std::vector<std::string> lines);
+  const std::vector<std::string>& lines() const { return lines_; }
+  const std::vector<LinkEntry>& links() const { return links_; }
+
+  int topLine = 0;
+  // The highest first line the scroll bar allows.
+  int scrollMaximum() const;
+  // The page as it shows from topLine on.
+  void render(Picture& page);
+  // Where a click at (x, y) of the page goes: the anchor's line for a link marker, 1 for an
+  // anchor marker (back to the contents), 0 for nothing.
+  int targetAt(int x, int y) const;
+
+  // The two marker pictures, 20 x 25, white transparent.
+  static const Picture& linkMarker();
+  static const Picture& anchorMarker();
+
+ private:
+  enum class MarkerKind { Link, Anchor };
+  struct Marker {
+    MarkerKind kind;
+    std::string name;
+    int x;  // left edge of the marker
+  };
+  // Lays out line `index` at pixel row y: draws it into `page` when given, and returns where
+  // its markers are.
+  std::vector<Marker> layOut(int index, int y, Picture* page);
+  void buildLinks();
+
+  TextPainter& text_;
+  std::vector<std::string> lines_;
+  std::vector<LinkEntry> links_;
+};
+
+}  // namespace quorvel

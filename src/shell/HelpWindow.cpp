@@ -1,0 +1,111 @@
+#include "shell/HelpWindow.h"
+
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextStream>
+
+#include "qt/PictureImage.h"
+
+namespace quorvel {
+namespace {
+
+// The page: the help text as the page model draws it; the mouse over its markers.
+class HelpPageBox : public QWidget {
+ public:
+  HelpPageBox(HelpPage& page, QScrollBar* scrollBar, QWidget* parent)
+      : QWidget(parent), page_(page), scrollBar_(scrollBar) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+  }
+  int hoverTarget = 0;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    page_.render(picture_);
+    QPainter(this).drawImage(0, 0, imageOf(picture_));
+  }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    const int target = page_.targetAt(static_cast<int>(event->position().x()),
+                                      static_cast<int>(event->position().y()));
+    if (target == hoverTarget) return;
+    hoverTarget = target;
+    setCursor(target != 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  }
+  void mousePressEvent(QMouseEvent*) override {
+    if (hoverTarget <= 0) return;
+    scrollBar_->setValue(hoverTarget);  // the scroll bar keeps it within its range
+    hoverTarget = 0;
+    setCursor(Qt::ArrowCursor);
+  }
+
+ private:
+  HelpPage& page_;
+  QScrollBar* scrollBar_;
+  Picture picture_{HelpPage::kWidth, HelpPage::kHeight};
+};
+
+}  // namespace
+
+std::vector<std::string> helpTextLines() {
+  std::vector<std::string> lines;
+  QFile file(":/help/help.txt");
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return lines;
+  QTextStream in(&file);
+  in.setEncoding(QStringConverter::Utf8);
+  while (!in.atEnd()) {
+    QString line = in.readLine();
+    line.replace("%VERSION%", QUORVEL_VERSION);
+    lines.push_back(line.toStdString());
+  }
+  return lines;
+}
+
+Thelpform6::Thelpform6(TextPainter& text, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint),
+      page(text),
+      mainWindow_(mainWindow) {
+  setWindowTitle("help");
+  setFixedSize(869, 830);
+  ScrollBar1 = new QScrollBar(Qt::Vertical, this);
+  ScrollBar1->setGeometry(832, 16, 17, 801);
+  ScrollBar1->setPageStep(10);
+  ScrollBar1->setFocusPolicy(Qt::NoFocus);
+  PaintBox1 = new HelpPageBox(page, ScrollBar1, this);
+  PaintBox1->setGeometry(16, 16, HelpPage::kWidth, HelpPage::kHeight);
+  connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int position) {
+    page.topLine = position;
+    PaintBox1->update();
+  });
+}
+
+void Thelpform6::loadText() {
+  page.setText(helpTextLines());
+  ScrollBar1->setRange(0, page.scrollMaximum());
+}
+
+void Thelpform6::showHelp() {
+  move(mainWindow_->x() + 10, mainWindow_->y() + 10);
+  ScrollBar1->setValue(0);
+  page.topLine = 0;
+  PaintBox1->update();
+  exec();
+}
+
+void Thelpform6::paintEvent(QPaintEvent*) {
+  // Two rings two pixels outside the page.
+  QPainter painter(this);
+  const QRect box = PaintBox1->geometry();
+  const int l = box.left(), t = box.top(), r = box.right(), b = box.bottom();
+  for (int d = 1; d <= 2; ++d) {
+    painter.setPen(QColor::fromRgb(fromBgr(0x808000)));
+    painter.drawLine(r + d, t - d, l - d, t - d);
+    painter.drawLine(l - d, t - d, l - d, b + d);
+    painter.setPen(QColor::fromRgb(fromBgr(0xA0A000)));
+    painter.drawLine(l - d, b + d, r + d, b + d);
+    painter.drawLine(r + d, b + d, r + d, t - d);
+  }
+}
+
+}  // namespace quorvel
