@@ -10,39 +10,45 @@ constexpr Colour grey(int level) {
   return rgb(level, level, level);
 }
 
-// The three pages. Their mark-up: "`l" large, "`f" bold, "`n" normal, "`t" tab, "`v" the
-// version, "/" a new line.
+// The three pages, each line short enough for the panel. Their mark-up: "`l" large, "`f"
+// bold, "`n" normal, "`t" tab, "`v" the version, "/" a new line (so a web address is written
+// without "https://").
 constexpr std::string_view kPages[] = {
     "`l`fQuorvel`n//"
-    "Een veelzijdig programma voor het onderzoeken van/"
+    "Een veelzijdig programma voor/"
+    "het onderzoeken van/"
     "`t`fgrafieken/"
     "`t`fvergelijkingen/"
     "`t`ffuncties/"
     "/"
-    "Quorvel tekent functies, inverse functies, parameter-/"
-    "krommen en impliciete vergelijkingen, met polynomen,/"
-    "punten, passende krommen, een tabel en oppervlakten./"
+    "Functies, parameterkrommen,/"
+    "impliciete vergelijkingen,/"
+    "polynomen, punten en meer./"
     "/"
     "Het Quorvel-project/"
     "e-mail:`tinfo@quorvel.org/"
-    "web:`thttps://quorvel.org",
+    "web:`tquorvel.org",
 
     "`l`fQuorvel`n//"
     "`fdesktop-editie`n/"
     "/"
-    "version`t`f`v`n`t`tdecember 2026/"
+    "version`t`f`v`n/"
+    "`tdecember 2026/"
+    "/"
     "status:`t`fvrij te gebruiken`n",
 
     "`l`fcondities`n//"
-    "Het gebruik van dit programma is geheel voor/"
-    "eigen risico./"
+    "Het gebruik van dit programma/"
+    "is geheel voor eigen risico./"
     "/"
-    "De makers aanvaarden geen aansprakelijkheid voor/"
-    "schade door verkeerd gebruik of door verborgen/"
-    "gebreken./"
+    "De makers aanvaarden geen/"
+    "aansprakelijkheid voor schade/"
+    "door verkeerd gebruik of door/"
+    "verborgen gebreken./"
     "/"
-    "Veel plezier met Quorvel! Opmerkingen en/"
-    "suggesties zijn welkom op https://quorvel.org",
+    "Veel plezier met Quorvel!/"
+    "Opmerkingen en suggesties zijn/"
+    "welkom via quorvel.org",
 };
 
 constexpr std::string_view kCaptions[] = {"over...", "status", "condities"};

@@ -67,5 +67,20 @@ TEST(InfoPageText, BackquoteCodes) {
   EXPECT_EQ(InfoPage::caption(3), "condities");
 }
 
+TEST(InfoPageText, EveryPageStaysOnThePanel) {
+  testing::RecordingTextPainter text;
+  text.characterWidth = 9;  // about the widest average of the page's font
+  for (int page = 1; page <= 3; ++page) {
+    text.calls.clear();
+    Picture box(500, 500);
+    InfoPage::writeText(box, InfoPage::text(page), text, "10.10.10");
+    for (const auto& call : text.calls) {
+      EXPECT_LE(call.x + text.textWidth(call.text, {}), 392)
+          << "page " << page << ": " << call.text;
+      EXPECT_LE(call.y + call.height, 392) << "page " << page;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quorvel
