@@ -3,17 +3,20 @@
 #   make run     build a release and start the program (arrives with the main window)
 #   make bench   build the benchmarks (release) and run them
 #   make fuzz    build the fuzz targets with clang and run each for a while
+#   make package build a release and the .deb to install it with
 
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev fonts-liberation
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
+                  libxml2-utils
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev libmuparser-dev
 FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev
+PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
 
 MAKEFLAGS += --no-print-directory
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: test run bench fuzz clean
+.PHONY: test run bench fuzz package clean
 
 test:
 	@scripts/ensure-packages $(TEST_PACKAGES)
@@ -42,6 +45,13 @@ fuzz:
 	  build/fuzz/corpus/formula fuzz/seeds/formula
 	@build/fuzz/fuzz/fuzz_graphfile -max_total_time=$(FUZZ_SECONDS) -max_len=5100 \
 	  -artifact_prefix=build/fuzz/graphfile- build/fuzz/corpus/graphfile fuzz/seeds/graphfile
+
+package:
+	@scripts/ensure-packages $(PACKAGE_PACKAGES)
+	@cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+	@cmake --build build/package -j$(JOBS) --target quorvel
+	@cd build/package && cpack >/dev/null
+	@ls build/package/quorvel_*.deb
 
 clean:
 	rm -rf build

@@ -1,19 +1,9 @@
 #include "shell/CommandLine.h"
 
-#include <algorithm>
+#include "common/PathText.h"
 
 namespace quorvel {
 namespace {
-
-std::string lowerExtension(const std::string& path) {
-  const size_t dot = path.rfind('.');
-  const size_t slash = path.rfind('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
-  std::string extension = path.substr(dot + 1);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension;
-}
 
 CommandLine usageError(std::string error) {
   CommandLine line;

@@ -12,6 +12,18 @@ inline constexpr const char* kUsage =
     "       quorvel --export OUT.png|OUT.bmp FILE.qvl\n"
     "       quorvel --help | --version\n";
 
+inline constexpr const char* kHelp =
+    "Quorvel plots mathematical formulas, polynomials and fitted curves.\n"
+    "\n"
+    "  quorvel [FILE.qvl]              open the main window, with a graph file\n"
+    "  quorvel --export OUT FILE.qvl   write the picture of a graph file to OUT as PNG or\n"
+    "                                  BMP (by OUT's extension), without a window\n"
+    "  quorvel --help                  this text\n"
+    "  quorvel --version               the version\n"
+    "\n"
+    "Exit status: 0 done, 1 the file did not load or the picture was not written,\n"
+    "2 a usage error. More in the program's help (Alt+H) and in man quorvel.\n";
+
 struct CommandLine {
   enum class Mode { Window, Help, Version, Export, UsageError };
   Mode mode = Mode::Window;

@@ -2,6 +2,7 @@
 // Commands of parts that are not built yet do nothing but empty the message line and close
 // the menu.
 
+#include "common/PathText.h"
 #include "common/SafeFile.h"
 #include "fitting/CurveFits.h"
 #include "plot/BitmapFile.h"
@@ -150,10 +151,20 @@ void Controller::applyColours(const SlotColours& colours, const std::string& per
   ws_.graph.RedrawAll();
 }
 
+bool Controller::savesAsPng(const ShellActions::PictureFile& file) {
+  const std::string extension = lowerExtension(file.path);
+  if (extension == "png" || extension == "bmp") return extension == "png";
+  return file.pngChosen;
+}
+
 void Controller::savePicture() {
   if (!shell) return;
-  const std::optional<std::string> path = shell->askBitmapFileName();
-  if (path && !writeBitmapFile(ws_.graph.picture, *path)) ws_.MsgText = kWriteError;
+  const std::optional<ShellActions::PictureFile> file = shell->askPictureFileName();
+  if (!file) return;
+  const Picture& picture = ws_.graph.picture;
+  const bool saved = savesAsPng(*file) ? writeFileSafely(file->path, shell->pngBytes(picture))
+                                       : writeBitmapFile(picture, file->path);
+  if (!saved) ws_.MsgText = kWriteError;
 }
 
 void Controller::showValueTable() {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fitting/CurveFits.h"
 #include "plot/DomainInput.h"
@@ -46,8 +47,15 @@ class ShellActions {
  public:
   virtual ~ShellActions() = default;
   virtual void copyPictureToClipboard() = 0;
-  // The file to save the picture in, or nothing when the user cancelled.
-  virtual std::optional<std::string> askBitmapFileName() = 0;
+  // The file to save the picture in, and whether the PNG filter was chosen in the dialog;
+  // nothing when the user cancelled.
+  struct PictureFile {
+    std::string path;
+    bool pngChosen = false;
+  };
+  virtual std::optional<PictureFile> askPictureFileName() = 0;
+  // The picture as PNG bytes (the encoder is the toolkit's).
+  virtual std::vector<uint8_t> pngBytes(const Picture& picture) = 0;
   // The graph file to save (`save`) or to open, or nothing when the user cancelled.
   virtual std::optional<std::string> askGraphFileName(bool save) = 0;
   virtual void closeProgram() = 0;
@@ -97,6 +105,9 @@ class Controller {
   void restartAll();
   // A graph file opened (the "open" command, or the file named at start).
   void openGraphFile(const std::string& path);
+  // "--> disk" writes PNG when the name ends in .png, BMP when it ends in .bmp, and otherwise
+  // what the dialog's filter says.
+  static bool savesAsPng(const ShellActions::PictureFile& file);
   // The colour window's "toepassen": new slot colours and personal text, everything redrawn.
   void applyColours(const SlotColours& colours, const std::string& personalText);
 

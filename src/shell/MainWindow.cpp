@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,6 +14,7 @@
 #include <cmath>
 
 #include "common/Keys.h"
+#include "common/PathText.h"
 #include "qt/PictureImage.h"
 #include "qt/QtTextPainter.h"
 
@@ -78,6 +80,7 @@ TcontrolForm::TcontrolForm(Workspace& workspace, Controller& controller)
       controller_(controller) {
   setWindowTitle("Quorvel");
   setFixedSize(1030, 948);
+  setAcceptDrops(true);
   move(100, 5);
   buildLayout();
   connectEvents();
@@ -591,15 +594,38 @@ void TcontrolForm::copyPictureToClipboard() {
   QApplication::clipboard()->setImage(imageOf(ws_.graph.picture).copy());
 }
 
-std::optional<std::string> TcontrolForm::askBitmapFileName() {
+std::optional<ShellActions::PictureFile> TcontrolForm::askPictureFileName() {
   refresh();  // the menu is closed before the dialog comes
+  static const QString kBitmap = "bitmap (*.bmp)";
+  static const QString kPng = "PNG (*.png)";
   QFileDialog dialog(this);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilter("bitmap (*.bmp)");
-  dialog.setDefaultSuffix("bmp");
+  dialog.setNameFilters({kBitmap, kPng});
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().front().toStdString();
+  const bool png = dialog.selectedNameFilter() == kPng;
+  std::string path = dialog.selectedFiles().front().toStdString();
+  if (lowerExtension(path).empty()) path += png ? ".png" : ".bmp";  // the chosen filter's
+  return PictureFile{path, png};
+}
+
+std::vector<uint8_t> TcontrolForm::pngBytes(const Picture& picture) {
+  return quorvel::pngBytes(picture);
+}
+
+void TcontrolForm::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() == 1 && urls.front().isLocalFile() &&
+      urls.front().toLocalFile().endsWith(".qvl", Qt::CaseInsensitive)) {
+    event->acceptProposedAction();
+  }
+}
+
+void TcontrolForm::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return;
+  event->acceptProposedAction();
+  openGraphFile(urls.front().toLocalFile().toStdString());
 }
 
 std::optional<std::string> TcontrolForm::askGraphFileName(bool save) {

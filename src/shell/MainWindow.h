@@ -85,7 +85,8 @@ class TcontrolForm : public QWidget, public ShellActions {
 
   // What commands ask of the window.
   void copyPictureToClipboard() override;
-  std::optional<std::string> askBitmapFileName() override;
+  std::optional<PictureFile> askPictureFileName() override;
+  std::vector<uint8_t> pngBytes(const Picture& picture) override;
   std::optional<std::string> askGraphFileName(bool save) override;
   // The graph file named on the command line.
   void openGraphFile(const std::string& path);
@@ -109,6 +110,9 @@ class TcontrolForm : public QWidget, public ShellActions {
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A graph file dropped onto the window opens as "open" opens it.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildLayout();

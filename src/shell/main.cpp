@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
       quorvel::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   switch (line.mode) {
     case quorvel::CommandLine::Mode::Help:
-      std::cout << quorvel::kUsage;
+      std::cout << quorvel::kHelp;
       return 0;
     case quorvel::CommandLine::Mode::Version:
       std::cout << "quorvel " << QUORVEL_VERSION << '\n';

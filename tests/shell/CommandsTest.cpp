@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "ControllerTestSupport.h"
 
@@ -95,14 +96,31 @@ TEST_F(Commands, ExportsAndClosing) {
 
 TEST_F(Commands, APictureExportThatFailsSaysSo) {
   const std::string folder = ::testing::TempDir();
-  shell.bitmapFileName = folder + "/exported-picture.bmp";
+  shell.pictureFile = {folder + "/exported-picture.bmp", false};
   controller.executeCommand(29);
   EXPECT_EQ(ws.MsgText, "");
-  EXPECT_TRUE(std::filesystem::exists(*shell.bitmapFileName));
-  std::filesystem::remove(*shell.bitmapFileName);
-  shell.bitmapFileName = folder + "/no-such-folder/picture.bmp";
+  EXPECT_TRUE(std::filesystem::exists(shell.pictureFile->path));
+  std::filesystem::remove(shell.pictureFile->path);
+  shell.pictureFile = {folder + "/no-such-folder/picture.bmp", false};
   controller.executeCommand(29);
   EXPECT_EQ(ws.MsgText, "schrijffout");
+}
+
+TEST_F(Commands, PictureFormatByExtensionOrFilter) {
+  using File = ShellActions::PictureFile;
+  EXPECT_TRUE(Controller::savesAsPng(File{"a/plaatje.png", false}));
+  EXPECT_TRUE(Controller::savesAsPng(File{"a/plaatje.PNG", false}));
+  EXPECT_FALSE(Controller::savesAsPng(File{"a/plaatje.bmp", true}));
+  EXPECT_TRUE(Controller::savesAsPng(File{"a/plaatje", true}));
+  EXPECT_FALSE(Controller::savesAsPng(File{"a.b/plaatje", false}));
+  EXPECT_TRUE(Controller::savesAsPng(File{"a/plaatje.jpg", true}));  // the filter decides
+  // Written as the format says.
+  const std::string folder = ::testing::TempDir();
+  shell.pictureFile = {folder + "/exported-picture.png", false};
+  controller.executeCommand(29);
+  std::ifstream in(shell.pictureFile->path, std::ios::binary);
+  EXPECT_EQ(in.get(), 0x89);
+  std::filesystem::remove(shell.pictureFile->path);
 }
 
 TEST_F(Commands, ValueTableNeedsAFunction) {

@@ -18,13 +18,14 @@ class RecordingShell : public ShellActions {
  public:
   std::vector<std::string> calls;
   void copyPictureToClipboard() override { calls.push_back("clipboard"); }
-  std::optional<std::string> bitmapFileName;  // what the user chooses; nothing: cancelled
-  std::function<void()> onAsk;                // while the dialog would be open
-  std::optional<std::string> askBitmapFileName() override {
+  std::optional<PictureFile> pictureFile;  // what the user chooses; nothing: cancelled
+  std::function<void()> onAsk;             // while the dialog would be open
+  std::optional<PictureFile> askPictureFileName() override {
     calls.push_back("bitmap");
     if (onAsk) onAsk();
-    return bitmapFileName;
+    return pictureFile;
   }
+  std::vector<uint8_t> pngBytes(const Picture&) override { return {0x89, 'P', 'N', 'G'}; }
   void closeProgram() override { calls.push_back("close"); }
   std::optional<std::string> graphFileName;  // what the user chooses; nothing: cancelled
   std::optional<std::string> askGraphFileName(bool save) override {

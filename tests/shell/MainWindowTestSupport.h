@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
+#include <functional>
+#include <optional>
 
 #include "qt/QtTextPainter.h"
 #include "shell/MainWindow.h"
@@ -84,6 +88,26 @@ class MainWindowTest : public ::testing::Test {
     }
     send(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
   }
+  // What the user does in the next file dialog: `choose` gets it, and gives a file name to
+  // accept, or nothing to cancel.
+  void inTheDialog(std::function<std::optional<std::string>(QFileDialog&)> choose) {
+    choose_ = std::move(choose);
+    QTimer::singleShot(0, [this] { answerDialog(); });
+  }
+  void answerDialog() {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) {
+      QTimer::singleShot(10, [this] { answerDialog(); });
+      return;
+    }
+    if (const std::optional<std::string> name = choose_(*dialog)) {
+      dialog->selectFile(QString::fromStdString(*name));
+      static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+    } else {
+      dialog->reject();
+    }
+  }
+  std::function<std::optional<std::string>(QFileDialog&)> choose_;
   void selectSlot(int slot) { key(Qt::Key(Qt::Key_F1 + slot - 1)); }
   QString message() const { return window.MsgText->text(); }
   bool graphAt(double x, double y, int slot) const {

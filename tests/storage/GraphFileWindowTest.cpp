@@ -1,7 +1,5 @@
 // Saving and opening graph files through the real dialogs of the main window.
 
-#include <QFileDialog>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -30,26 +28,6 @@ class GraphFileWindow : public testing::MainWindowTest {
     fs::remove_all(folder);
   }
 
-  // What the user does in the next file dialog: `choose` gets it, and gives a file name to
-  // accept, or nothing to cancel.
-  void inTheDialog(std::function<std::optional<std::string>(QFileDialog&)> choose) {
-    choose_ = std::move(choose);
-    QTimer::singleShot(0, [this] { answerDialog(); });
-  }
-  void answerDialog() {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog) {
-      QTimer::singleShot(10, [this] { answerDialog(); });
-      return;
-    }
-    if (const std::optional<std::string> name = choose_(*dialog)) {
-      dialog->selectFile(QString::fromStdString(*name));
-      static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
-    } else {
-      dialog->reject();
-    }
-  }
-  std::function<std::optional<std::string>(QFileDialog&)> choose_;
   // "algemeen" > "bewaar" by the keys.
   void saveByMenu() {
     for (Qt::Key k : {Qt::Key_F10, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
