@@ -152,17 +152,10 @@ bool needsCheckedOperand(uint8_t opcode, bool second, bool wholePowerRule) {
 void FormulaEngine::runBatch(int slot, uint8_t inputCode, std::span<const double> inputs,
                              const BatchOutputs& outputs) {
   assert(slot >= 1 && slot <= kSlotCount);
-  assert(outputs.valid.size() >= inputs.size());
-  assert(outputs.firstCode == kRegNone || outputs.first.size() >= inputs.size());
-  assert(outputs.secondCode == kRegNone || outputs.second.size() >= inputs.size());
-  assert(outputs.firstCode != inputCode && outputs.secondCode != inputCode);
-  clearUpperVectorState();
-  const int total = static_cast<int>(inputs.size());
-  for (int offset = 0; offset < total; offset += BatchLanes::kLanes) {
-    const int count = std::min(BatchLanes::kLanes, total - offset);
-    runChunk(slot, inputCode, inputs.data() + offset, count, outputs, offset);
-  }
+  runBatchOn(stepTable[slot], settings_.degreesMode, registers, *lanes_, inputCode, inputs,
+             outputs);
   evalSlot = slot;
+  const int total = static_cast<int>(inputs.size());
   if (total == 0) return;
   registers[inputCode] = inputs[total - 1];
   // Like a run point by point, the outputs keep the values of the last valid point.
@@ -175,10 +168,11 @@ void FormulaEngine::runBatch(int slot, uint8_t inputCode, std::span<const double
   evalValid = outputs.valid[total - 1] != 0;
 }
 
-void FormulaEngine::runChunk(int slot, uint8_t inputCode, const double* inputs, int n,
-                             const BatchOutputs& outputs, int offset) {
-  BatchLanes& L = *lanes_;
-  const bool degrees = settings_.degreesMode;
+namespace {
+
+void runChunk(const StepList& program, bool degrees, RegisterFile& registers, BatchLanes& L,
+              uint8_t inputCode, const double* inputs, int n, const BatchOutputs& outputs,
+              int offset) {
   // The poison row is cleared when first needed: many programs never need it.
   bool poisonStarted = false;
   auto poison = [&]() {
@@ -208,7 +202,7 @@ void FormulaEngine::runChunk(int slot, uint8_t inputCode, const double* inputs, 
     }
   };
 
-  for (const Step& step : stepTable[slot]) {
+  for (const Step& step : program) {
     const uint8_t op = step.opcode;
     if (op == kOpEnd) break;
     if (!k::writesResult(op)) continue;
@@ -387,6 +381,39 @@ void FormulaEngine::runChunk(int slot, uint8_t inputCode, const double* inputs, 
     L.dirty[code] = false;
   }
   L.touchedCount = 0;
+}
+
+}  // namespace
+
+void runBatchOn(const StepList& program, bool degrees, RegisterFile& registers, BatchLanes& lanes,
+                uint8_t inputCode, std::span<const double> inputs, const BatchOutputs& outputs) {
+  assert(outputs.valid.size() >= inputs.size());
+  assert(outputs.firstCode == kRegNone || outputs.first.size() >= inputs.size());
+  assert(outputs.secondCode == kRegNone || outputs.second.size() >= inputs.size());
+  assert(outputs.firstCode != inputCode && outputs.secondCode != inputCode);
+  clearUpperVectorState();
+  const int total = static_cast<int>(inputs.size());
+  for (int offset = 0; offset < total; offset += BatchLanes::kLanes) {
+    const int count = std::min(BatchLanes::kLanes, total - offset);
+    runChunk(program, degrees, registers, lanes, inputCode, inputs.data() + offset, count, outputs,
+             offset);
+  }
+}
+
+BatchWorker::BatchWorker(const FormulaEngine& engine)
+    : engine_(engine), lanes_(std::make_unique<BatchLanes>()) {}
+
+BatchWorker::~BatchWorker() = default;
+
+void BatchWorker::start() {
+  registers = engine_.registers;
+}
+
+void BatchWorker::runBatch(int slot, uint8_t inputCode, std::span<const double> inputs,
+                           const BatchOutputs& outputs) {
+  assert(slot >= 1 && slot <= kSlotCount);
+  runBatchOn(engine_.stepTable[slot], engine_.settings_.degreesMode, registers, *lanes_, inputCode,
+             inputs, outputs);
 }
 
 }  // namespace quorvel

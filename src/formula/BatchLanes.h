@@ -1,15 +1,15 @@
 #pragma once
-// Lane buffers of the batch evaluator, private to the formula engine. Allocated once with
-// the engine, so a batch run allocates nothing.
+// Lane buffers of the batch evaluator, private to the formula engine and its workers.
+// Allocated once with their owner, so a batch run allocates nothing.
 
 #include <array>
 #include <cstdint>
 
-#include "formula/FormulaEngine.h"
+#include "formula/FormulaSlots.h"
 
 namespace quorvel {
 
-struct FormulaEngine::BatchLanes {
+struct BatchLanes {
   static constexpr int kLanes = 1024;
   // A step whose result varies from lane to lane writes into a buffer of its destination;
   // each step takes at most one new buffer, so one per step is always enough.

@@ -18,6 +18,8 @@
 
 namespace quorvel {
 
+struct BatchLanes;  // lane buffers of the batch evaluator
+
 // What the caller does after a successful translation.
 enum class AfterTranslation {
   Nothing,             // the translation failed; the message says why
@@ -48,6 +50,8 @@ class FormulaEngine {
   ~FormulaEngine();
   FormulaEngine(const FormulaEngine&) = delete;
   FormulaEngine& operator=(const FormulaEngine&) = delete;
+
+  friend class BatchWorker;
 
   // ---- Shared data. Slots are numbered 1..9; index 0 of the slot arrays is unused.
   RegisterFile registers{};
@@ -104,7 +108,6 @@ class FormulaEngine {
 
  private:
   struct Translation;  // scanner and generator state of one translation
-  struct BatchLanes;   // lane buffers of the batch evaluator
 
   // Translator steps; each does nothing once an error is set.
   void prepareText();
@@ -115,8 +118,6 @@ class FormulaEngine {
   void showTranslatorMessage(TranslatorError error, std::string_view extra);
   void commitTranslation();
   void reportScan();
-  void runChunk(int slot, uint8_t inputCode, const double* inputs, int count,
-                const BatchOutputs& outputs, int offset);
 
   // Scanner handlers.
   void scanNumber();
@@ -136,6 +137,32 @@ class FormulaEngine {
 
   const Settings& settings_;
   std::unique_ptr<Translation> t_;
+  std::unique_ptr<BatchLanes> lanes_;
+};
+
+// The batch evaluator on a register file and lane buffers of the caller's.
+void runBatchOn(const StepList& program, bool degrees, RegisterFile& registers, BatchLanes& lanes,
+                uint8_t inputCode, std::span<const double> inputs, const BatchOutputs& outputs);
+
+// The batch evaluator for one thread of a parallel scan: a copy of the engine's register
+// file and lane buffers of its own; the engine's programs and settings are only read, so
+// workers of one engine run at the same time as long as nobody changes the engine.
+class BatchWorker {
+ public:
+  explicit BatchWorker(const FormulaEngine& engine);
+  ~BatchWorker();
+  BatchWorker(const BatchWorker&) = delete;
+  BatchWorker& operator=(const BatchWorker&) = delete;
+
+  RegisterFile registers{};
+  // Takes the engine's registers (a, b, c, the formulas' numbers) before a scan.
+  void start();
+  // As FormulaEngine::runBatch, on this worker's registers; the engine is not touched.
+  void runBatch(int slot, uint8_t inputCode, std::span<const double> inputs,
+                const BatchOutputs& outputs);
+
+ private:
+  const FormulaEngine& engine_;
   std::unique_ptr<BatchLanes> lanes_;
 };
 

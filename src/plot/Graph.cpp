@@ -7,7 +7,7 @@ namespace quorvel {
 
 Graph::Graph(FormulaEngine& formulas, const Settings& settings, const Constants& constants,
              const SlotColours& slotColours, const std::string& personalText, std::string& msgText,
-             TextPainter& text, RepeatRate& repeat)
+             TextPainter& text, RepeatRate& repeat, WorkerPool& pool)
     : formulas_(formulas),
       settings_(settings),
       constants_(constants),
@@ -15,7 +15,8 @@ Graph::Graph(FormulaEngine& formulas, const Settings& settings, const Constants&
       personalText_(personalText),
       msgText_(msgText),
       text_(text),
-      repeat_(repeat) {}
+      repeat_(repeat),
+      pool_(pool) {}
 
 void Graph::PlotSlot(int slot) {
   clearUpperVectorState();

@@ -6,10 +6,14 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "common/Picture.h"
 #include "common/Settings.h"
+#include "common/WorkerPool.h"
 #include "formula/FormulaEngine.h"
 #include "formula/SlotColours.h"
 #include "plot/Constants.h"
@@ -42,7 +46,7 @@ class Graph {
 
   Graph(FormulaEngine& formulas, const Settings& settings, const Constants& constants,
         const SlotColours& slotColours, const std::string& personalText, std::string& msgText,
-        TextPainter& text, RepeatRate& repeat);
+        TextPainter& text, RepeatRate& repeat, WorkerPool& pool);
 
   ScaleState scale;
   Picture picture;
@@ -103,8 +107,11 @@ class Graph {
   // Runs evalSlot's program for a row of samples into valid_, outputs_ (and secondOutputs_).
   void sampleRow(uint8_t inputCode, std::span<const double> inputs, uint8_t firstCode,
                  uint8_t secondCode = kRegNone);
+  // The implicit scan in two passes over bands of rows, each band on a thread of the pool:
+  // the status of every grid point, then the marks.
   template <class Mark>
   void scanImplicit(int step, Mark mark);
+  void implicitStatuses(int step, int count, std::span<const double> xs);
 
   FormulaEngine& formulas_;
   const Settings& settings_;
@@ -127,7 +134,17 @@ class Graph {
   std::array<double, kChunk> outputs_{};
   std::array<double, kChunk> secondOutputs_{};
   std::array<uint8_t, kChunk> valid_{};
-  std::array<uint8_t, kPictureSize> statusRow_{};  // implicit plots: statuses of the last row
+  // Implicit plots: the status of every grid point, row by row after a row 0 of "invalid",
+  // and per thread of the pool a batch evaluator with a row of results.
+  std::vector<uint8_t> statuses_;
+  struct ImplicitThread {
+    explicit ImplicitThread(const FormulaEngine& engine) : worker(engine) {}
+    BatchWorker worker;
+    std::array<double, kPictureSize> values{};
+    std::array<uint8_t, kPictureSize> valid{};
+  };
+  std::vector<std::unique_ptr<ImplicitThread>> implicitThreads_;
+  WorkerPool& pool_;
 };
 
 }  // namespace quorvel

@@ -2,9 +2,10 @@
 
 namespace quorvel {
 
-Workspace::Workspace(TextPainter& text)
+Workspace::Workspace(TextPainter& text, int threads)
     : text(text),
-      graph(formulas, settings, constants, slotColours, personalText, MsgText, text, klok),
+      pool(threads),
+      graph(formulas, settings, constants, slotColours, personalText, MsgText, text, klok, pool),
       constantsPanel(constants, formulas, graph, settings, klok) {
   graph.hooks.PlotPolySlot = [this](int slot) { poly.PlotPolySlot(slot); };
   graph.hooks.drawPoints = [this] { points.DrawPoints(); };

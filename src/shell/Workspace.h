@@ -26,11 +26,13 @@ namespace quorvel {
 
 class Workspace {
  public:
-  explicit Workspace(TextPainter& text);
+  // `threads` for the implicit plots: 0 takes the machine's hardware threads.
+  explicit Workspace(TextPainter& text, int threads = 0);
   Workspace(const Workspace&) = delete;
   Workspace& operator=(const Workspace&) = delete;
 
   TextPainter& text;  // writes text on pictures
+  WorkerPool pool;    // the threads of the implicit plots
   Settings settings;
   FormulaEngine formulas{settings};
   Constants constants;
