@@ -4,6 +4,7 @@
 #   make bench   build the benchmarks (release) and run them
 #   make fuzz    build the fuzz targets with clang and run each for a while
 #   make package build a release and the .deb to install it with
+#   make tsan    the plotting tests (implicit plots on many threads) under ThreadSanitizer
 
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev fonts-liberation
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
@@ -16,7 +17,7 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: test run bench fuzz package clean
+.PHONY: test run bench fuzz package tsan clean
 
 test:
 	@scripts/ensure-packages $(TEST_PACKAGES)
@@ -45,6 +46,12 @@ fuzz:
 	  build/fuzz/corpus/formula fuzz/seeds/formula
 	@build/fuzz/fuzz/fuzz_graphfile -max_total_time=$(FUZZ_SECONDS) -max_len=5100 \
 	  -artifact_prefix=build/fuzz/graphfile- build/fuzz/corpus/graphfile fuzz/seeds/graphfile
+
+tsan:
+	@scripts/ensure-packages $(TEST_PACKAGES)
+	@cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_TSAN=ON >/dev/null
+	@cmake --build build/tsan -j$(JOBS) --target plot_tests
+	@TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/plot_tests
 
 package:
 	@scripts/ensure-packages $(PACKAGE_PACKAGES)

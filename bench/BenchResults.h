@@ -13,4 +13,9 @@ std::map<std::string, double>& results();
 // Adds summary lines that are printed after all benchmarks ran, in the order of `rank`.
 void addSummary(int rank, void (*printer)());
 
+// The seven formulas of the evaluator benchmarks, as the user types them (all implicit
+// equations), and the name of their hand-written single-threaded grid loop's result.
+extern const char* const kGridFormulas[7];
+std::string nativeGridName(const char* formula);
+
 }  // namespace quorvel::bench

@@ -202,4 +202,13 @@ void printTable() {
 }();
 
 }  // namespace
+
+const char* const kGridFormulas[7] = {kFormulas[0].name, kFormulas[1].name, kFormulas[2].name,
+                                      kFormulas[3].name, kFormulas[4].name, kFormulas[5].name,
+                                      kFormulas[6].name};
+
+std::string nativeGridName(const char* formula) {
+  return std::string("grid/native/") + formula;
+}
+
 }  // namespace quorvel::bench

@@ -3,8 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "BenchResults.h"
@@ -37,16 +39,26 @@ void nativeCircleGrid(benchmark::State& state) {
   }
 }
 
-void implicitPrecise(benchmark::State& state) {
+// An implicit equation plotted precisely (or coarsely) over the whole picture at the start
+// scale, by the workspace's pool of `threads` (0: every hardware thread).
+void implicitPlot(benchmark::State& state, const char* formula, bool precise, int threads) {
   QtTextPainter text;
-  Workspace ws(text);
-  ws.formulas.translateFormula(1, "x^2+y^2=25");
+  Workspace ws(text, threads);
+  ws.formulas.translateFormula(1, formula);
   ws.formulas.slotKind[1] = kSlotImplicit;
   ws.formulas.evalSlot = 1;
   for (auto _ : state) {
-    ws.graph.PlotImplicitPrecise();
+    if (precise) {
+      ws.graph.PlotImplicitPrecise();
+    } else {
+      ws.graph.PlotImplicitCoarse();
+    }
     benchmark::DoNotOptimize(ws.graph.picture.data());
   }
+}
+
+std::string implicitName(const char* kind, const char* formula) {
+  return std::string("implicit/") + kind + "/" + formula;
 }
 
 // The nine slots of the redraw benchmark.
@@ -148,20 +160,48 @@ void polynomialPlot(benchmark::State& state) {
 }
 
 void printPlotSummary() {
-  const double implicit = results().at("plot/implicit-precise");
+  const double implicit = results().at(implicitName("single", "x^2+y^2=25"));
   const double native = results().at("plot/native-circle-grid");
   const double redraw = results().at("plot/redraw-nine-slots");
   const double nativeNine = results().at("plot/native-nine-slots");
   std::printf("\nredraw nine slots / native evaluation of their points: %.2f\n",
               redraw / nativeNine);
-  std::printf("implicit precise / native: %.2f\n", implicit / native);
+  std::printf("implicit precise single / native: %.2f\n", implicit / native);
+  double logSum = 0;
+  double worst = 0;
+  double coarseLogSum = 0;
+  std::printf("\nms per implicit plot at the start scale\n");
+  std::printf("%-38s %9s %9s %9s %9s\n", "formula", "single", "parallel", "coarse", "native");
+  for (const char* formula : kGridFormulas) {
+    const double single = results().at(implicitName("single", formula));
+    const double parallel = results().at(implicitName("parallel", formula));
+    const double coarse = results().at(implicitName("coarse", formula));
+    const double nativeGrid = results().at(nativeGridName(formula));
+    std::printf("%-38s %9.3f %9.3f %9.3f %9.3f\n", formula, single / 1e6, parallel / 1e6,
+                coarse / 1e6, nativeGrid / 1e6);
+    logSum += std::log(parallel / nativeGrid);
+    coarseLogSum += std::log(coarse / parallel);
+    worst = std::max(worst, parallel);
+  }
+  std::printf("implicit precise parallel / native single: %.2f\n", std::exp(logSum / 7));
+  std::printf("implicit precise worst: %.1f ms\n", worst / 1e6);
+  std::printf("implicit coarse / precise parallel: %.2f\n", std::exp(coarseLogSum / 7));
   std::printf("redraw nine slots: %.2f ms\n", redraw / 1e6);
   std::printf("polynomial plot: %.1f us\n", results().at("plot/polynomial") / 1e3);
 }
 
 [[maybe_unused]] const bool registered = [] {
-  benchmark::RegisterBenchmark("plot/implicit-precise", implicitPrecise)
-      ->Unit(benchmark::kMillisecond);
+  for (const char* formula : kGridFormulas) {
+    benchmark::RegisterBenchmark(implicitName("single", formula).c_str(), implicitPlot, formula,
+                                 true, 1)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(implicitName("parallel", formula).c_str(), implicitPlot, formula,
+                                 true, 0)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(implicitName("coarse", formula).c_str(), implicitPlot, formula,
+                                 false, 0)
+        ->Unit(benchmark::kMillisecond);
+  }
   benchmark::RegisterBenchmark("plot/native-circle-grid", nativeCircleGrid)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("plot/redraw-nine-slots", redrawNineSlots)

@@ -1,8 +1,25 @@
 #include "common/WorkerPool.h"
 
 #include <algorithm>
+#include <chrono>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace quorvel {
+namespace {
+
+constexpr auto kSpinBeforeSleep = std::chrono::microseconds(300);
+
+void pause() {
+#if defined(__SSE2__)
+  _mm_pause();
+#else
+  std::this_thread::yield();
+#endif
+}
+
+}  // namespace
 
 WorkerPool::WorkerPool(int threads)
     : threads_(threads > 0 ? threads
@@ -14,7 +31,7 @@ WorkerPool::WorkerPool(int threads)
 WorkerPool::~WorkerPool() {
   {
     std::lock_guard lock(mutex_);
-    stopping_ = true;
+    stopping_.store(true);
   }
   wake_.notify_all();
   for (std::thread& worker : workers_)
@@ -28,47 +45,46 @@ void WorkerPool::run(int bands, const std::function<void(int band, int thread)>&
       work(band, 0);
     return;
   }
+  work_.store(&work);
+  bands_.store(bands);
+  unfinished_.store(bands);
+  nextBand_.store(0);  // from here on a worker may take a band of this job
+  generation_.fetch_add(1);
   {
     std::lock_guard lock(mutex_);
-    work_ = &work;
-    bands_ = bands;
-    nextBand_ = 0;
-    unfinished_ = bands;
-    ++generation_;
+    if (sleeping_ > 0) wake_.notify_all();
   }
-  wake_.notify_all();
   takeBands(0);
-  std::unique_lock lock(mutex_);
-  finished_.wait(lock, [this] { return unfinished_ == 0; });
-  work_ = nullptr;
+  while (unfinished_.load() != 0)
+    pause();
 }
 
-// Takes bands until none is left.
 void WorkerPool::takeBands(int thread) {
   for (;;) {
-    int band = 0;
-    const std::function<void(int, int)>* work = nullptr;
-    {
-      std::lock_guard lock(mutex_);
-      if (work_ == nullptr || nextBand_ >= bands_) return;
-      band = nextBand_++;
-      work = work_;
-    }
-    (*work)(band, thread);
-    std::lock_guard lock(mutex_);
-    if (--unfinished_ == 0) finished_.notify_one();
+    const int band = nextBand_.fetch_add(1);
+    if (band >= bands_.load()) return;
+    (*work_.load())(band, thread);
+    unfinished_.fetch_sub(1);
   }
 }
 
 void WorkerPool::serve(int thread) {
   unsigned seen = 0;
   for (;;) {
-    {
-      std::unique_lock lock(mutex_);
-      wake_.wait(lock, [&] { return stopping_ || generation_ != seen; });
-      if (stopping_) return;
-      seen = generation_;
+    // Look for the next job a little while, then sleep until one comes.
+    const auto until = std::chrono::steady_clock::now() + kSpinBeforeSleep;
+    for (int i = 0; generation_.load() == seen && !stopping_.load(); ++i) {
+      if (i % 64 == 63 && std::chrono::steady_clock::now() > until) {
+        std::unique_lock lock(mutex_);
+        ++sleeping_;
+        wake_.wait(lock, [&] { return stopping_.load() || generation_.load() != seen; });
+        --sleeping_;
+        break;
+      }
+      pause();
     }
+    if (stopping_.load()) return;
+    seen = generation_.load();
     takeBands(thread);
   }
 }

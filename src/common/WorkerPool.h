@@ -2,7 +2,12 @@
 // A small pool of threads, started once, that runs the bands of one job at a time: the
 // calling thread takes bands too and returns when every band is done. With one thread the
 // caller runs every band itself and no thread is ever started.
+//
+// Jobs come in bursts (a redraw plots every implicit slot in two passes, and dragging redraws
+// many times a second), so a worker keeps looking for the next job for a fraction of a
+// millisecond before it sleeps: waking a sleeping thread can cost more than a pass.
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -31,15 +36,16 @@ class WorkerPool {
 
   int threads_;
   std::vector<std::thread> workers_;
-  std::mutex mutex_;
+  // The job: set before nextBand_ is reset, read after a band was taken.
+  std::atomic<const std::function<void(int, int)>*> work_{nullptr};
+  std::atomic<int> bands_{0};
+  std::atomic<int> nextBand_{0};
+  std::atomic<int> unfinished_{0};
+  std::atomic<unsigned> generation_{0};
+  std::atomic<bool> stopping_{false};
+  std::mutex mutex_;  // for sleeping workers only
   std::condition_variable wake_;
-  std::condition_variable finished_;
-  const std::function<void(int, int)>* work_ = nullptr;
-  int bands_ = 0;
-  int nextBand_ = 0;
-  int unfinished_ = 0;
-  unsigned generation_ = 0;
-  bool stopping_ = false;
+  int sleeping_ = 0;
 };
 
 }  // namespace quorvel

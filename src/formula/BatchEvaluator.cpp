@@ -129,6 +129,68 @@ void writeValidity(const double* values, double scale, uint8_t* valid, int n) {
     valid[i] = values[i] * scale == 0.0;
 }
 
+void setBits(uint64_t* bits, int at, uint64_t value, int count) {
+  // `count` (at most 16) bits of value at bit position `at`, which is a multiple of count.
+  const uint64_t mask = count == 64 ? ~uint64_t{0} : ((uint64_t{1} << count) - 1);
+  uint64_t& word = bits[at / 64];
+  word = (word & ~(mask << (at % 64))) | ((value & mask) << (at % 64));
+}
+
+// The signs of n values at lanes offset.., valid where `isValid` says so.
+template <class IsValid>
+void writeSigns(const double* values, IsValid isValid, int n, int offset, const BatchOutputs& out) {
+  int i = 0;
+#if defined(__SSE2__)
+  if (offset % 16 == 0) {
+    const __m128d zero = _mm_setzero_pd();
+    for (; i + 16 <= n; i += 16) {
+      uint64_t valid = 0, positive = 0, negative = 0;
+      for (int k = 0; k < 16; k += 2) {
+        const __m128d v = _mm_loadu_pd(values + i + k);
+        valid |= static_cast<uint64_t>(isValid.pair(v, i + k)) << k;
+        positive |= static_cast<uint64_t>(_mm_movemask_pd(_mm_cmpgt_pd(v, zero))) << k;
+        negative |= static_cast<uint64_t>(_mm_movemask_pd(_mm_cmplt_pd(v, zero))) << k;
+      }
+      setBits(out.signValid, offset + i, valid, 16);
+      setBits(out.signPositive, offset + i, positive & valid, 16);
+      setBits(out.signNegative, offset + i, negative & valid, 16);
+    }
+  }
+#endif
+  for (; i < n; ++i) {
+    const bool valid = isValid.one(values[i], i);
+    setBits(out.signValid, offset + i, valid, 1);
+    setBits(out.signPositive, offset + i, valid && values[i] > 0, 1);
+    setBits(out.signNegative, offset + i, valid && values[i] < 0, 1);
+  }
+}
+
+// Validity that is the finiteness of the value itself (the common case: the result is the
+// only value a fault can still hide in).
+struct FiniteValues {
+#if defined(__SSE2__)
+  int pair(__m128d v, int) const {
+    return _mm_movemask_pd(_mm_cmpeq_pd(_mm_mul_pd(v, _mm_setzero_pd()), _mm_setzero_pd()));
+  }
+#endif
+  bool one(double v, int) const {
+    return v * 0.0 == 0.0;
+  }
+};
+
+// Validity as already written into the lanes' bytes.
+struct ValidBytes {
+  const uint8_t* valid;
+#if defined(__SSE2__)
+  int pair(__m128d, int i) const {
+    return (valid[i] ? 1 : 0) | (valid[i + 1] ? 2 : 0);
+  }
+#endif
+  bool one(double, int i) const {
+    return valid[i] != 0;
+  }
+};
+
 // Does a NaN or infinity in this operand of this operation need checking before the
 // operation runs? (Otherwise the operation keeps it NaN or infinite, or checks it itself.)
 bool needsCheckedOperand(uint8_t opcode, bool second, bool wholePowerRule) {
@@ -349,6 +411,10 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
   fill(outputs.firstCode, outputs.first);
   fill(outputs.secondCode, outputs.second);
 
+  bool signs = outputs.signValid != nullptr;
+  const double* firstValues =
+      outputs.firstCode == kRegNone ? nullptr : outputs.first.data() + offset;
+
   // Whatever is still unchecked: the results, and in odd formulas a value nobody used.
   uint8_t* valid = outputs.valid.data() + offset;
   const double* lastUnchecked = nullptr;
@@ -362,6 +428,11 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
   }
   if (allBad) {
     std::fill_n(valid, n, 0);
+  } else if (signs && !poisonStarted && unchecked == 1 &&
+             lastUnchecked == L.lane[outputs.firstCode]) {
+    // The common case of an implicit plot: signs and validity in one pass over the result.
+    writeSigns(firstValues, FiniteValues{}, n, offset, outputs);
+    signs = false;  // written
   } else if (!poisonStarted && unchecked == 1) {
     writeValidity(lastUnchecked, 0.0, valid, n);  // the common case: one pass, no poison row
   } else {
@@ -373,6 +444,8 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
       std::fill_n(valid, n, 1);
     }
   }
+
+  if (signs) writeSigns(firstValues, ValidBytes{valid}, n, offset, outputs);
 
   for (int t = 0; t < L.touchedCount; ++t) {
     const uint8_t code = L.touched[t];

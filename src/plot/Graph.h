@@ -93,6 +93,11 @@ class Graph {
   void PlotImplicitPrecise();
   void PlotImplicitCoarse();
   ImplicitCell EvaluateCell(int column, int row);
+  // One row of an implicit plot's grid points as bits: valid, F > 0, F < 0.
+  struct SignRow {
+    static constexpr int kWords = (kPictureSize + 63) / 64;
+    std::array<uint64_t, kWords> valid{}, positive{}, negative{};
+  };
 
  private:
   void drawSlot(int slot);
@@ -134,9 +139,9 @@ class Graph {
   std::array<double, kChunk> outputs_{};
   std::array<double, kChunk> secondOutputs_{};
   std::array<uint8_t, kChunk> valid_{};
-  // Implicit plots: the status of every grid point, row by row after a row 0 of "invalid",
+  // Implicit plots: the signs of every grid point, row by row after a row 0 of "invalid",
   // and per thread of the pool a batch evaluator with a row of results.
-  std::vector<uint8_t> statuses_;
+  std::vector<SignRow> signRows_;
   struct ImplicitThread {
     explicit ImplicitThread(const FormulaEngine& engine) : worker(engine) {}
     BatchWorker worker;

@@ -4,7 +4,7 @@
 // coarsely on every eighth while a button is held.
 
 #include <algorithm>
-#include <cstring>
+#include <bit>
 
 #include "plot/Graph.h"
 
@@ -40,23 +40,29 @@ int bandsFor(int rows, int threads) {
   return threads == 1 ? 1 : std::min(rows, 8 * threads);
 }
 
+// The bits of `count` points from a row of validity and values, for the point evaluator.
+void toSigns(const uint8_t* valid, const double* values, int count, Graph::SignRow& row) {
+  row = Graph::SignRow{};
+  for (int j = 0; j < count; ++j) {
+    if (!valid[j]) continue;
+    const uint64_t bit = uint64_t{1} << (j % 64);
+    row.valid[j / 64] |= bit;
+    if (values[j] > 0) row.positive[j / 64] |= bit;
+    if (values[j] < 0) row.negative[j / 64] |= bit;
+  }
+}
+
 }  // namespace
 
-// The status of the grid points in rows 1..count (pixel rows step, 2 step, ...) at the
-// columns `xs`, into statuses_ (row 0 stays "invalid": the row above the first).
+// The signs of the grid points in rows 1..count (pixel rows step, 2 step, ...) at the
+// columns `xs`, into signRows_; row 0 is all invalid, the row above the first.
 void Graph::implicitStatuses(int step, int count, std::span<const double> xs) {
-  const int stride = count;
-  statuses_.assign(static_cast<size_t>(count + 1) * stride, 8);
-  auto statusesOf = [&](int row, const uint8_t* valid, const double* values) {
-    uint8_t* status = statuses_.data() + static_cast<size_t>(row) * stride;
-    for (int j = 0; j < count; ++j)
-      status[j] = statusOf(valid[j] != 0, values[j]);
-  };
+  signRows_.assign(static_cast<size_t>(count) + 1, SignRow{});
   if (pointByPoint) {  // the point evaluator, on the engine itself
     for (int row = 1; row <= count; ++row) {
       formulas_.registers[kRegY] = scale.rowWorldY[step * row];
       sampleRow(kRegX, xs, kRegV);
-      statusesOf(row, valid_.data(), outputs_.data());
+      toSigns(valid_.data(), outputs_.data(), count, signRows_[row]);
     }
     return;
   }
@@ -70,17 +76,23 @@ void Graph::implicitStatuses(int step, int count, std::span<const double> xs) {
     ImplicitThread& thread = *implicitThreads_[threadIndex];
     for (int row = 1 + band * count / bands; row <= (band + 1) * count / bands; ++row) {
       thread.worker.registers[kRegY] = scale.rowWorldY[step * row];
+      SignRow& signs = signRows_[row];
       thread.worker.runBatch(slot, kRegX, xs,
                              {.valid = std::span(thread.valid).first(xs.size()),
                               .firstCode = kRegV,
-                              .first = std::span(thread.values).first(xs.size())});
-      statusesOf(row, thread.valid.data(), thread.values.data());
+                              .first = std::span(thread.values).first(xs.size()),
+                              .signValid = signs.valid.data(),
+                              .signPositive = signs.positive.data(),
+                              .signNegative = signs.negative.data()});
     }
   });
 }
 
 // Scans the grid points at multiples of `step` (1..800 for the precise plot, 8..792 for the
-// coarse one). Row 0 and column 0 are never evaluated, so they never get a mark.
+// coarse one). Row 0 and column 0 are never evaluated, so they never get a mark. A point is
+// marked where F is exactly 0; of two neighbours (up, left) of opposite sign, the one with
+// F > 0 is marked. Whole words of 64 points are tested at once; only their set bits are
+// looked at one by one.
 //
 // The marks of a grid point may fall on the point above it, which can belong to the band
 // above. So each band looks at its rows and the first row of the band below, but sets only
@@ -97,9 +109,8 @@ void Graph::scanImplicit(int step, Mark mark) {
   }
   implicitStatuses(step, count, xs);
 
-  // Two statuses of opposite sign: one is 5 (valid, F > 0), the other 6 (valid, F < 0).
-  auto opposite = [](uint8_t a, uint8_t b) { return ((a ^ b) & 3) == 3; };
   const int bands = bandsFor(count, pool_.size());
+  const int words = (count + 63) / 64;
   pool_.run(bands, [&](int band, int) {
     const int first = 1 + band * count / bands;
     const int last = (band + 1) * count / bands;
@@ -107,41 +118,30 @@ void Graph::scanImplicit(int step, Mark mark) {
       if (row / step >= first && row / step <= last) mark(column, row);
     };
     for (int r = first; r <= std::min(last + 1, count); ++r) {
-      const uint8_t* up = statuses_.data() + static_cast<size_t>(r - 1) * count;
-      const uint8_t* here = up + count;
+      const SignRow& here = signRows_[r];
+      const SignRow& up = signRows_[r - 1];
       const int row = step * r;
-      uint8_t left = 8;  // column 0
-      auto cell = [&](int j) {
-        const uint8_t c = here[j];
-        const uint8_t u = up[j];
-        if (c == 4 || opposite(c, u) || opposite(c, left)) {
-          const int column = step * (j + 1);
-          if (c == 4) {
+      for (int w = 0; w < words; ++w) {
+        const uint64_t pos = here.positive[w], neg = here.negative[w];
+        // The left neighbours: this word shifted by one, with the last point of the word
+        // before (column 0, left of the first point, has no sign).
+        const uint64_t leftPos = pos << 1 | (w > 0 ? here.positive[w - 1] >> 63 : 0);
+        const uint64_t leftNeg = neg << 1 | (w > 0 ? here.negative[w - 1] >> 63 : 0);
+        const uint64_t zero = here.valid[w] & ~pos & ~neg;
+        const uint64_t upward = (pos & up.negative[w]) | (neg & up.positive[w]);
+        const uint64_t leftward = (pos & leftNeg) | (neg & leftPos);
+        for (uint64_t any = zero | upward | leftward; any != 0; any &= any - 1) {
+          const int bit = std::countr_zero(any);
+          const uint64_t m = uint64_t{1} << bit;
+          const int column = step * (64 * w + bit + 1);
+          if (zero & m) {
             owned(column, row);  // exactly on the curve
-          } else if (opposite(c, u)) {
-            owned(column, c >= u ? row - step : row);  // the one of the pair with F > 0
+          } else if (upward & m) {
+            owned(column, pos & m ? row : row - step);  // the one of the pair with F > 0
           }
-          if (opposite(c, left)) owned(c >= left ? column - step : column, row);
+          if (leftward & m) owned(pos & m ? column : column - step, row);
         }
-        left = c;
-      };
-      // Nearly every point is like its neighbours: a block of eight points of one sign,
-      // under eight of the same sign and right of one, marks nothing.
-      int j = 0;
-      for (; j + 8 <= count; j += 8) {
-        uint64_t here8 = 0, up8 = 0;
-        std::memcpy(&here8, here + j, 8);
-        std::memcpy(&up8, up + j, 8);
-        const uint8_t sign = here[j];
-        if ((sign == 5 || sign == 6) && left == sign && here8 == sign * 0x0101010101010101u &&
-            up8 == here8) {
-          continue;
-        }
-        for (int k = 0; k < 8; ++k)
-          cell(j + k);
       }
-      for (; j < count; ++j)
-        cell(j);
     }
   });
 }
