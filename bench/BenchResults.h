@@ -7,7 +7,8 @@
 
 namespace quorvel::bench {
 
-// Adjusted real time per iteration, in nanoseconds, by benchmark name.
+// Adjusted real time per iteration, in nanoseconds, by benchmark name; of a repeated
+// benchmark the best repetition.
 std::map<std::string, double>& results();
 
 // Adds summary lines that are printed after all benchmarks ran, in the order of `rank`.

@@ -197,7 +197,9 @@ void printPlotSummary() {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(implicitName("parallel", formula).c_str(), implicitPlot, formula,
                                  true, 0)
-        ->Unit(benchmark::kMillisecond);
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(false);
     benchmark::RegisterBenchmark(implicitName("coarse", formula).c_str(), implicitPlot, formula,
                                  false, 0)
         ->Unit(benchmark::kMillisecond);
