@@ -36,8 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (outcome.next == AfterTranslation::Nothing) return 0;
 
   static const std::vector<double> inputs = {-1e300, -7, -1, -0.5, 0, 0.5, 1, 2, 3.5, 90, 1e19};
-  const std::string disagreement = testing::compareBatchWithPoints(
-      engine, slot, testing::registersOfType(engine.formulaType), inputs);
+  const testing::TypeRegisters registers = testing::registersOfType(engine.formulaType);
+  std::string disagreement = testing::compareBatchWithPoints(engine, slot, registers, inputs);
+  if (disagreement.empty()) {
+    // Rows that differ in y (implicit) or a (the rest) and share everything else.
+    static const std::vector<double> rows = {-3, 0, 2.5};
+    const uint8_t rowCode = engine.formulaType == kSlotImplicit ? kRegY : kRegA;
+    disagreement = testing::compareRowsWithPoints(engine, slot, registers, rowCode, rows, inputs);
+  }
   if (!disagreement.empty()) {
     std::fprintf(stderr, "%s\n", disagreement.c_str());
     std::abort();

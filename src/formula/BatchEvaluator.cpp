@@ -209,6 +209,103 @@ bool needsCheckedOperand(uint8_t opcode, bool second, bool wholePowerRule) {
   }
 }
 
+// Runs one step whose operands vary from lane to lane (a or b; the other may be the same for
+// all lanes, ua or ub) into `out`. Faults that the step's own checks find go to `poison()`.
+// Returns whether the result may hold a NaN or an infinity that nobody has noted.
+template <class Poison>
+bool runLaneStep(uint8_t op, const double* a, double ua, const double* b, double ub, double* out,
+                 int n, bool degrees, bool wholePowerRule, int whole, bool inputDirty,
+                 Poison poison) {
+  bool dirty = true;
+  switch (op) {
+    case kOpAdd:
+      map2([](double x, double y) { return x + y; }, a, ua, b, ub, out, n);
+      break;
+    case kOpSub:
+      map2([](double x, double y) { return x - y; }, a, ua, b, ub, out, n);
+      break;
+    case kOpMul:
+      map2([](double x, double y) { return x * y; }, a, ua, b, ub, out, n);
+      break;
+    case kOpDiv:
+      map2([](double x, double y) { return x / y; }, a, ua, b, ub, out, n);
+      break;
+    case kOpPow:
+      if (wholePowerRule && whole == 1) {
+        std::copy_n(a, n, out);
+        dirty = inputDirty;
+      } else if (wholePowerRule && whole == 2) {
+        map1([](double x) { return x * x; }, a, out, n);
+      } else if (wholePowerRule && whole == 3) {
+        map1([](double x) { return x * x * x; }, a, out, n);
+      } else if (wholePowerRule) {
+        kWholePowerLanes[whole](a, out, n);
+      } else {
+        checked2(k::power, a, ua, b, ub, out, poison(), n);
+        dirty = false;
+      }
+      break;
+    case kOpNeg:
+      map1([](double x) { return -x; }, b, out, n);
+      dirty = inputDirty;
+      break;
+    case kOpAssign:
+      std::copy_n(b, n, out);
+      dirty = inputDirty;
+      break;
+    case kOpAbs:
+      map1([](double x) { return std::fabs(x); }, b, out, n);
+      dirty = inputDirty;
+      break;
+    // A fault of these shows as NaN or -inf, and they keep NaN and infinities.
+    case kOpSqrt:
+      map1([](double x) { return std::sqrt(x); }, b, out, n);
+      break;
+    case kOpLn:
+      map1([](double x) { return std::log(x); }, b, out, n);
+      break;
+    case kOpLog:
+      map1([](double x) { return std::log10(x); }, b, out, n);
+      break;
+    case kOpExp:
+      map1([](double x) { return std::exp(x); }, b, out, n);
+      break;  // may overflow
+    // No faults of their own, on checked operands.
+    case kOpSin:
+    case kOpCos:
+    case kOpAtan: {
+      const auto kernel = op == kOpSin ? k::sine : op == kOpCos ? k::cosine : k::arctangent;
+      map1(
+          [kernel, degrees](double x) {
+            double r = 0;
+            kernel(x, degrees, r);
+            return r;
+          },
+          b, out, n);
+      dirty = false;
+      break;
+    }
+    // Their own checks also catch a NaN or infinite operand.
+    case kOpTan:
+    case kOpAsin:
+    case kOpAcos: {
+      const auto kernel = op == kOpTan ? k::tangent : op == kOpAsin ? k::arcsine : k::arccosine;
+      checked1([kernel, degrees](double x, double& r) { return kernel(x, degrees, r); }, b, out,
+               poison(), n);
+      dirty = false;
+      break;
+    }
+    case kOpInt:
+      checked1(k::wholeNumber, b, out, poison(), n);
+      dirty = false;
+      break;
+    default:
+      assert(false && "no such opcode");
+      break;
+  }
+  return dirty;
+}
+
 }  // namespace
 
 void FormulaEngine::runBatch(int slot, uint8_t inputCode, std::span<const double> inputs,
@@ -234,18 +331,31 @@ namespace {
 
 void runChunk(const StepList& program, bool degrees, RegisterFile& registers, BatchLanes& L,
               uint8_t inputCode, const double* inputs, int n, const BatchOutputs& outputs,
-              int offset) {
-  // The poison row is cleared when first needed: many programs never need it.
+              int offset, const BatchLanes::RowCache* cache = nullptr) {
+  // The poison row is cleared when first needed: many programs never need it. With the
+  // steps of a row cache, it starts from their faults.
   bool poisonStarted = false;
   auto poison = [&]() {
-    if (!poisonStarted) std::fill_n(L.poison, n, 0.0);
+    if (!poisonStarted) {
+      if (cache && cache->faults) {
+        std::copy_n(cache->poison, n, L.poison);
+      } else {
+        std::fill_n(L.poison, n, 0.0);
+      }
+    }
     poisonStarted = true;
     return L.poison;
   };
-  int nextBuffer = 0;
+  if (cache && cache->faults) poison();
+  // The cached results keep their buffers.
+  int nextBuffer = cache ? cache->buffersUsed : 0;
   bool allBad = false;
 
-  auto touch = [&L](uint8_t code) { L.touched[L.touchedCount++] = code; };
+  auto touch = [&L](uint8_t code) {
+    if (L.isTouched[code]) return;
+    L.isTouched[code] = true;
+    L.touched[L.touchedCount++] = code;
+  };
   L.lane[inputCode] = inputs;
   touch(inputCode);
   // Output registers are written straight into the caller's rows.
@@ -264,18 +374,27 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
     }
   };
 
-  for (const Step& step : program) {
+  for (int s = 0; s < kStepsPerSlot; ++s) {
+    const Step& step = program[s];
     const uint8_t op = step.opcode;
     if (op == kOpEnd) break;
     if (!k::writesResult(op)) continue;
     const bool unary = op >= kOpNeg;
+    // A value about to be overwritten without being read (odd formulas such as
+    // 'y=1/0=;x=v' assign y twice) must have its faults noted first.
+    if (step.dest != step.src2 && (unary || step.dest != step.src1)) check(step.dest);
+    if (const double* cached = cache ? cache->result[s] : nullptr) {
+      // Computed and checked once for all rows; the buffer is the cache's, so a later step
+      // writing this register takes a buffer of its own instead of writing in place.
+      touch(step.dest);
+      L.lane[step.dest] = cached;
+      L.dirty[step.dest] = false;
+      continue;
+    }
     const double* a = unary ? nullptr : L.lane[step.src1];
     const double* b = L.lane[step.src2];
     const double ua = registers[step.src1];
     const double ub = registers[step.src2];
-    // A value about to be overwritten without being read (odd formulas such as
-    // 'y=1/0=;x=v' assign y twice) must have its faults noted first.
-    if (step.dest != step.src2 && (unary || step.dest != step.src1)) check(step.dest);
 
     if (!a && !b) {  // the same for every lane: compute once
       double r = 0;
@@ -302,96 +421,11 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
     const bool keepOperand = wholePowerRule && whole >= 4 && out == a;
     if (!out || keepOperand) {
       assert(nextBuffer < BatchLanes::kBuffers);
-      if (!out) touch(step.dest);
+      touch(step.dest);
       out = L.buffer[nextBuffer++];
     }
-    bool dirty = true;  // the result may hold a NaN or infinity nobody has noted
-    switch (op) {
-      case kOpAdd:
-        map2([](double x, double y) { return x + y; }, a, ua, b, ub, out, n);
-        break;
-      case kOpSub:
-        map2([](double x, double y) { return x - y; }, a, ua, b, ub, out, n);
-        break;
-      case kOpMul:
-        map2([](double x, double y) { return x * y; }, a, ua, b, ub, out, n);
-        break;
-      case kOpDiv:
-        map2([](double x, double y) { return x / y; }, a, ua, b, ub, out, n);
-        break;
-      case kOpPow:
-        if (wholePowerRule && whole == 1) {
-          std::copy_n(a, n, out);
-          dirty = inputDirty;
-        } else if (wholePowerRule && whole == 2) {
-          map1([](double x) { return x * x; }, a, out, n);
-        } else if (wholePowerRule && whole == 3) {
-          map1([](double x) { return x * x * x; }, a, out, n);
-        } else if (wholePowerRule) {
-          kWholePowerLanes[whole](a, out, n);
-        } else {
-          checked2(k::power, a, ua, b, ub, out, poison(), n);
-          dirty = false;
-        }
-        break;
-      case kOpNeg:
-        map1([](double x) { return -x; }, b, out, n);
-        dirty = inputDirty;
-        break;
-      case kOpAssign:
-        std::copy_n(b, n, out);
-        dirty = inputDirty;
-        break;
-      case kOpAbs:
-        map1([](double x) { return std::fabs(x); }, b, out, n);
-        dirty = inputDirty;
-        break;
-      // A fault of these shows as NaN or -inf, and they keep NaN and infinities.
-      case kOpSqrt:
-        map1([](double x) { return std::sqrt(x); }, b, out, n);
-        break;
-      case kOpLn:
-        map1([](double x) { return std::log(x); }, b, out, n);
-        break;
-      case kOpLog:
-        map1([](double x) { return std::log10(x); }, b, out, n);
-        break;
-      case kOpExp:
-        map1([](double x) { return std::exp(x); }, b, out, n);
-        break;  // may overflow
-      // No faults of their own, on checked operands.
-      case kOpSin:
-      case kOpCos:
-      case kOpAtan: {
-        const auto kernel = op == kOpSin ? k::sine : op == kOpCos ? k::cosine : k::arctangent;
-        map1(
-            [kernel, degrees](double x) {
-              double r = 0;
-              kernel(x, degrees, r);
-              return r;
-            },
-            b, out, n);
-        dirty = false;
-        break;
-      }
-      // Their own checks also catch a NaN or infinite operand.
-      case kOpTan:
-      case kOpAsin:
-      case kOpAcos: {
-        const auto kernel = op == kOpTan ? k::tangent : op == kOpAsin ? k::arcsine : k::arccosine;
-        checked1([kernel, degrees](double x, double& r) { return kernel(x, degrees, r); }, b, out,
-                 poison(), n);
-        dirty = false;
-        break;
-      }
-      case kOpInt:
-        checked1(k::wholeNumber, b, out, poison(), n);
-        dirty = false;
-        break;
-      default:
-        assert(false && "no such opcode");
-        break;
-    }
+    const bool dirty =
+        runLaneStep(op, a, ua, b, ub, out, n, degrees, wholePowerRule, whole, inputDirty, poison);
     // A temporary is read once; whatever it held is now in the result or noted.
     if (a && isTemporary(step.src1)) L.dirty[step.src1] = false;
     if (b && isTemporary(step.src2)) L.dirty[step.src2] = false;
@@ -452,8 +486,82 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
     L.lane[code] = nullptr;
     L.owned[code] = nullptr;
     L.dirty[code] = false;
+    L.isTouched[code] = false;
   }
   L.touchedCount = 0;
+}
+
+// Fills `L.rows` for rows over `inputs` that differ only in register `rowCode`: runs the
+// lane steps whose operands do not depend on it, each into a buffer of its own, and checks
+// every value they made. A value a row's steps have not written yet may still hold the last
+// row's, so a register that any step writes counts as depending on the row until a step
+// that does not writes it. On a register file of its own: the rows compute the steps that
+// are the same for all lanes themselves, and see the registers as they stand.
+void prepareRowCache(const StepList& program, bool degrees, RegisterFile registers, BatchLanes& L,
+                     uint8_t inputCode, uint8_t rowCode, const double* inputs, int n) {
+  BatchLanes::RowCache& cache = L.rows;
+  cache.ready = false;
+  cache.buffersUsed = 0;
+  cache.faults = false;
+  cache.result.fill(nullptr);
+  if (n > BatchLanes::kLanes) return;  // longer rows run without a cache
+
+  std::array<bool, 256> rowFree;
+  rowFree.fill(true);
+  rowFree[rowCode] = false;
+  for (const Step& step : program) {
+    if (step.opcode == kOpEnd) break;
+    if (k::writesResult(step.opcode)) rowFree[step.dest] = false;
+  }
+
+  std::array<const double*, 256> lane{};
+  std::array<bool, 256> dirty{};
+  lane[inputCode] = inputs;
+  std::fill_n(cache.poison, n, 0.0);
+  auto poison = [&cache]() { return cache.poison; };
+  auto check = [&](uint8_t code) {
+    if (lane[code] && dirty[code]) notePoison(lane[code], cache.poison, n);
+    dirty[code] = false;
+  };
+
+  for (int s = 0; s < kStepsPerSlot; ++s) {
+    const Step& step = program[s];
+    const uint8_t op = step.opcode;
+    if (op == kOpEnd) break;
+    if (!k::writesResult(op)) continue;
+    const bool unary = op >= kOpNeg;
+    rowFree[step.dest] = (unary || rowFree[step.src1]) && rowFree[step.src2];
+    if (!rowFree[step.dest]) continue;
+    const double* a = unary ? nullptr : lane[step.src1];
+    const double* b = lane[step.src2];
+    const double ua = registers[step.src1];
+    const double ub = registers[step.src2];
+    if (!a && !b) {
+      double r = 0;
+      if (!k::evaluate(op, ua, ub, degrees, r)) return;  // every lane of every row faults
+      registers[step.dest] = r;
+      lane[step.dest] = nullptr;
+      continue;
+    }
+    int whole = 0;
+    const bool wholePowerRule =
+        op == kOpPow && a && !b && k::smallWholeExponent(ub, whole) && whole > 0;
+    if (a && needsCheckedOperand(op, false, wholePowerRule)) check(step.src1);
+    if (b && needsCheckedOperand(op, true, wholePowerRule)) check(step.src2);
+    const bool inputDirty = (a && dirty[step.src1]) || (b && dirty[step.src2]);
+    double* out = L.buffer[cache.buffersUsed++];
+    dirty[step.dest] =
+        runLaneStep(op, a, ua, b, ub, out, n, degrees, wholePowerRule, whole, inputDirty, poison);
+    lane[step.dest] = out;
+    cache.result[s] = out;
+  }
+  // Each cached value is the point evaluator's value of that step, so a NaN or an infinity
+  // in one means that the point faults there or before.
+  for (const double* values : cache.result) {
+    if (values) notePoison(values, cache.poison, n);
+  }
+  cache.faults = std::any_of(cache.poison, cache.poison + n, [](double p) { return p != 0.0; });
+  cache.ready = true;
 }
 
 }  // namespace
@@ -480,6 +588,33 @@ BatchWorker::~BatchWorker() = default;
 
 void BatchWorker::start() {
   registers = engine_.registers;
+  lanes_->rows.ready = false;
+}
+
+void BatchWorker::startRows(int slot, uint8_t inputCode, uint8_t rowCode,
+                            std::span<const double> inputs) {
+  assert(slot >= 1 && slot <= kSlotCount);
+  rowSlot_ = slot;
+  rowInputCode_ = inputCode;
+  rowInputs_ = inputs;
+  clearUpperVectorState();
+  prepareRowCache(engine_.stepTable[slot], engine_.settings_.degreesMode, registers, *lanes_,
+                  inputCode, rowCode, inputs.data(), static_cast<int>(inputs.size()));
+}
+
+void BatchWorker::runRow(const BatchOutputs& outputs) {
+  const StepList& program = engine_.stepTable[rowSlot_];
+  const bool degrees = engine_.settings_.degreesMode;
+  if (!lanes_->rows.ready) {
+    runBatchOn(program, degrees, registers, *lanes_, rowInputCode_, rowInputs_, outputs);
+    return;
+  }
+  assert(outputs.valid.size() >= rowInputs_.size());
+  assert(outputs.firstCode == kRegNone || outputs.first.size() >= rowInputs_.size());
+  assert(outputs.secondCode == kRegNone || outputs.second.size() >= rowInputs_.size());
+  clearUpperVectorState();
+  runChunk(program, degrees, registers, *lanes_, rowInputCode_, rowInputs_.data(),
+           static_cast<int>(rowInputs_.size()), outputs, 0, &lanes_->rows);
 }
 
 void BatchWorker::runBatch(int slot, uint8_t inputCode, std::span<const double> inputs,

@@ -27,8 +27,21 @@ struct BatchLanes {
   std::array<double*, 256> owned{};
   std::array<bool, 256> dirty{};
   // The codes whose entries above are set, to reset them after the chunk.
-  std::array<uint8_t, 2 * kStepsPerSlot + 4> touched{};
+  std::array<uint8_t, 256> touched{};
+  std::array<bool, 256> isTouched{};
   int touchedCount = 0;
+
+  // For a series of rows that differ only in one register (the y of an implicit plot's
+  // rows), the lane steps that do not depend on it, run once over the row's inputs. All
+  // their values are checked, with the faults in `poison`; each keeps its own buffer (the
+  // first `buffersUsed`), which the rows only read.
+  struct RowCache {
+    bool ready = false;
+    int buffersUsed = 0;
+    bool faults = false;                                // some lane of `poison` is noted
+    std::array<const double*, kStepsPerSlot> result{};  // per step; nullptr: not cached
+    alignas(64) double poison[kLanes];
+  } rows;
 };
 
 }  // namespace quorvel

@@ -167,8 +167,19 @@ class BatchWorker {
   void runBatch(int slot, uint8_t inputCode, std::span<const double> inputs,
                 const BatchOutputs& outputs);
 
+  // Rows over the same inputs that differ only in register `rowCode` (an implicit plot's
+  // rows over x, one per y): startRows runs the steps that do not depend on `rowCode` once,
+  // and each runRow gives what runBatch(slot, inputCode, inputs, outputs) gives for the
+  // registers as they stand, computing only the rest. `inputs` must outlive the rows; a
+  // change of the other registers or of the engine needs a new startRows.
+  void startRows(int slot, uint8_t inputCode, uint8_t rowCode, std::span<const double> inputs);
+  void runRow(const BatchOutputs& outputs);
+
  private:
   const FormulaEngine& engine_;
+  int rowSlot_ = 1;
+  uint8_t rowInputCode_ = kRegX;
+  std::span<const double> rowInputs_{};
   std::unique_ptr<BatchLanes> lanes_;
 };
 

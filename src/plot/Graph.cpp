@@ -16,7 +16,9 @@ Graph::Graph(FormulaEngine& formulas, const Settings& settings, const Constants&
       msgText_(msgText),
       text_(text),
       repeat_(repeat),
-      pool_(pool) {}
+      pool_(pool) {
+  preciseTime_.fill(std::chrono::microseconds::max());
+}
 
 void Graph::PlotSlot(int slot) {
   clearUpperVectorState();

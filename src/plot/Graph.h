@@ -4,6 +4,7 @@
 // plotting all of them, and the full redraw after every change of scale.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -50,7 +51,13 @@ class Graph {
 
   ScaleState scale;
   Picture picture;
-  bool fastPlot = false;  // implicit slots with the coarse method while a button is held
+  bool fastPlot = false;  // a button is held: implicit slots may take the coarse method
+  // While a button is held, the implicit slots are still plotted precisely as long as their
+  // last precise plots took no longer than this together; otherwise coarsely. Zero (the
+  // default, which tests rely on): always coarsely. The program sets kDragFrameBudget.
+  std::chrono::microseconds dragPreciseBudget{0};
+  // Half a 60 Hz frame: the rest of the redraw and the copy to the screen fit in the other.
+  static constexpr std::chrono::microseconds kDragFrameBudget{8000};
   Hooks hooks;
   // Evaluate every sample with runProgram instead of the batch evaluator: the same picture,
   // slower; for comparison.
@@ -145,11 +152,15 @@ class Graph {
   struct ImplicitThread {
     explicit ImplicitThread(const FormulaEngine& engine) : worker(engine) {}
     BatchWorker worker;
+    bool rowsStarted = false;  // worker.startRows done for this scan
     std::array<double, kPictureSize> values{};
     std::array<uint8_t, kPictureSize> valid{};
   };
   std::vector<std::unique_ptr<ImplicitThread>> implicitThreads_;
   WorkerPool& pool_;
+  // How long each slot's last precise implicit plot took; max() until it has had one.
+  std::array<std::chrono::microseconds, kSlotCount + 1> preciseTime_;
+  bool preciseFitsWhileDragging() const;
 };
 
 }  // namespace quorvel

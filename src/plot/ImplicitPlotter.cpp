@@ -1,7 +1,7 @@
 // Implicit equations f(x, y) = g(x, y): the program leaves F = left side - right side in v,
 // and a pixel is marked where F changes sign between neighbouring grid points (always the
 // one of the pair where F > 0) or where F is exactly 0. Precisely on every pixel, or
-// coarsely on every eighth while a button is held.
+// coarsely on every eighth while a button is held and the precise plots would not keep up.
 
 #include <algorithm>
 #include <bit>
@@ -26,11 +26,24 @@ ImplicitCell Graph::EvaluateCell(int column, int row) {
 }
 
 void Graph::PlotImplicit() {
-  if (fastPlot) {
+  if (fastPlot && !preciseFitsWhileDragging()) {
     PlotImplicitCoarse();
   } else {
     PlotImplicitPrecise();
   }
+}
+
+// All implicit slots are plotted the same way, so that a drag never shows some coarse and
+// some precise; a slot never plotted precisely yet counts as too slow.
+bool Graph::preciseFitsWhileDragging() const {
+  if (dragPreciseBudget <= std::chrono::microseconds{0}) return false;
+  std::chrono::microseconds total{0};
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    if (formulas_.slotKind[slot] != kSlotImplicit) continue;
+    if (preciseTime_[slot] > dragPreciseBudget - total) return false;
+    total += preciseTime_[slot];
+  }
+  return true;
 }
 
 namespace {
@@ -68,22 +81,26 @@ void Graph::implicitStatuses(int step, int count, std::span<const double> xs) {
   }
   while (static_cast<int>(implicitThreads_.size()) < pool_.size())
     implicitThreads_.push_back(std::make_unique<ImplicitThread>(formulas_));
-  for (auto& thread : implicitThreads_)
+  for (auto& thread : implicitThreads_) {
     thread->worker.start();
+    thread->rowsStarted = false;
+  }
   const int bands = bandsFor(count, pool_.size());
   const int slot = formulas_.evalSlot;
   pool_.run(bands, [&](int band, int threadIndex) {
     ImplicitThread& thread = *implicitThreads_[threadIndex];
+    // What does not depend on y, once per thread and scan.
+    if (!thread.rowsStarted) thread.worker.startRows(slot, kRegX, kRegY, xs);
+    thread.rowsStarted = true;
     for (int row = 1 + band * count / bands; row <= (band + 1) * count / bands; ++row) {
       thread.worker.registers[kRegY] = scale.rowWorldY[step * row];
       SignRow& signs = signRows_[row];
-      thread.worker.runBatch(slot, kRegX, xs,
-                             {.valid = std::span(thread.valid).first(xs.size()),
-                              .firstCode = kRegV,
-                              .first = std::span(thread.values).first(xs.size()),
-                              .signValid = signs.valid.data(),
-                              .signPositive = signs.positive.data(),
-                              .signNegative = signs.negative.data()});
+      thread.worker.runRow({.valid = std::span(thread.valid).first(xs.size()),
+                            .firstCode = kRegV,
+                            .first = std::span(thread.values).first(xs.size()),
+                            .signValid = signs.valid.data(),
+                            .signPositive = signs.positive.data(),
+                            .signNegative = signs.negative.data()});
     }
   });
 }
@@ -147,12 +164,22 @@ void Graph::scanImplicit(int step, Mark mark) {
 }
 
 void Graph::PlotImplicitPrecise() {
-  msgText_ = kPleaseWait;
-  if (hooks.messageChanged) hooks.messageChanged();
-  const Colour colour = slotColours_[formulas_.evalSlot];
+  // While a button is held the plot is known to be quick: no message to flash.
+  const bool tellUser = !fastPlot;
+  if (tellUser) {
+    msgText_ = kPleaseWait;
+    if (hooks.messageChanged) hooks.messageChanged();
+  }
+  const int slot = formulas_.evalSlot;
+  const Colour colour = slotColours_[slot];
+  const auto start = std::chrono::steady_clock::now();
   scanImplicit(1, [&](int column, int row) { picture.setPixel(column, row, colour); });
-  msgText_.clear();
-  if (hooks.messageChanged) hooks.messageChanged();
+  preciseTime_[slot] = std::chrono::duration_cast<std::chrono::microseconds>(
+      std::chrono::steady_clock::now() - start);
+  if (tellUser) {
+    msgText_.clear();
+    if (hooks.messageChanged) hooks.messageChanged();
+  }
 }
 
 void Graph::PlotImplicitCoarse() {

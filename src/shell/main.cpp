@@ -56,6 +56,7 @@ int runWindow(int argc, char** argv, const std::string& file) {
 
   quorvel::QtTextPainter text;
   quorvel::Workspace workspace(text);
+  workspace.graph.dragPreciseBudget = quorvel::Graph::kDragFrameBudget;
   quorvel::Controller controller(workspace);
   quorvel::TcontrolForm window(workspace, controller);
   window.show();

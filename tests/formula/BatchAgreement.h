@@ -76,4 +76,47 @@ inline std::string compareBatchWithPoints(FormulaEngine& engine, int slot, TypeR
   return "";
 }
 
+// Empty when rows run through a BatchWorker (startRows once, then runRow for each value of
+// `rowCode`) agree with point-by-point runs as above; otherwise what disagreed first.
+inline std::string compareRowsWithPoints(FormulaEngine& engine, int slot, TypeRegisters r,
+                                         uint8_t rowCode, std::span<const double> rowValues,
+                                         std::span<const double> inputs) {
+  const size_t n = inputs.size();
+  BatchWorker worker(engine);
+  worker.start();
+  worker.startRows(slot, r.input, rowCode, inputs);
+  const RegisterFile before = engine.registers;
+  for (double rowValue : rowValues) {
+    std::vector<uint8_t> valid(n);
+    std::vector<double> first(n), second(n);
+    worker.registers[rowCode] = rowValue;
+    worker.runRow({valid, r.first, first, r.second, second});
+    engine.registers = before;
+    engine.registers[rowCode] = rowValue;
+    for (size_t i = 0; i < n; ++i) {
+      engine.registers[r.input] = inputs[i];
+      engine.evalSlot = slot;
+      engine.runProgram();
+      const bool same =
+          engine.evalValid == (valid[i] != 0) &&
+          (!engine.evalValid ||
+           (std::bit_cast<uint64_t>(first[i]) ==
+                std::bit_cast<uint64_t>(engine.registers[r.first]) &&
+            (r.second == kRegNone || std::bit_cast<uint64_t>(second[i]) ==
+                                         std::bit_cast<uint64_t>(engine.registers[r.second]))));
+      if (!same) {
+        char text[200];
+        std::snprintf(text, sizeof text,
+                      "row %.17g, lane %zu (input %.17g): batch %s %.17g, point %s %.17g", rowValue,
+                      i, inputs[i], valid[i] ? "valid" : "invalid", first[i],
+                      engine.evalValid ? "valid" : "invalid", engine.registers[r.first]);
+        engine.registers = before;
+        return text;
+      }
+    }
+  }
+  engine.registers = before;
+  return "";
+}
+
 }  // namespace quorvel::testing

@@ -128,6 +128,53 @@ TEST_F(BatchIdentity, RowsParametersAndImplicitRows) {
   }
 }
 
+// Rows that share their inputs and differ in one register reuse the steps that do not
+// depend on it; each row must still be exactly the point evaluator's.
+TEST_F(BatchIdentity, RowsReuseWhatDoesNotDependOnTheirRegister) {
+  std::vector<double> in = inputs();
+  in.resize(801);  // an implicit plot's row
+  const std::vector<double> ys = {0.0, -2.5, 1.0, 4.0, 1e300, -0.0};
+  const char* implicit[] = {
+      "x^2+y^2=25",
+      "y-(3x^2+2x-3)=0",
+      "y-exp(-x^2)*sin(5x)=0",
+      "sqrt(x^2+y^2)=5+0,5sin(6atan(y/x))",
+      "x^2+0y=4",             // nearly everything shared
+      "y-3=0x",               // almost nothing shared
+      "sqrt(x)+y=1",          // faults of the shared part: a NaN, carried along
+      "y*ln(x)=1",            // -inf at 0, NaN below
+      "y/(1/x)=1",            // a shared divisor
+      "y+tan(x)=0",           // faults noted by the step itself
+      "asin(x/3)=y",          //
+      "int(x*1e9)=y",         //
+      "x^0,5=y",              // a power that checks itself
+      "exp(x*100)=y",         // overflow
+      "y^2-x^3=0",            // whole powers
+      "y*x^9=1",              //
+      "sin(y)*(1/x)=cos(x)",  // a shared value checked before an angle function
+      "y-a*x=b",              // constants
+      "x*y+sqrt(c-1)=x",      // a shared step that faults in every lane
+  };
+  engine.registers[kRegA] = 2;
+  engine.registers[kRegB] = -1;
+  for (bool degrees : {false, true}) {
+    settings.degreesMode = degrees;
+    for (const char* formula : implicit) {
+      load(formula);
+      EXPECT_EQ(testing::compareRowsWithPoints(engine, 1, {kRegX, kRegV}, kRegY, ys, in), "")
+          << formula << (degrees ? " (degrees)" : "");
+    }
+  }
+  // Rows over a that x = f(y) and parametric formulas could share.
+  load("x=a*y^2+ln(y)");
+  EXPECT_EQ(testing::compareRowsWithPoints(engine, 1, {kRegY, kRegX}, kRegA, ys, in), "");
+  load("y=sin(v)*a;x=1/v");
+  EXPECT_EQ(testing::compareRowsWithPoints(engine, 1, {kRegV, kRegX, kRegY}, kRegA, ys, in), "");
+  // Longer than one run of lanes: rows run without reuse, and still agree.
+  load("x^2+y^2=25");
+  EXPECT_EQ(testing::compareRowsWithPoints(engine, 1, {kRegX, kRegV}, kRegY, ys, inputs()), "");
+}
+
 TEST_F(BatchIdentity, UniformFaultInvalidatesEveryLane) {
   expectIdentical("y=sqrt(0-1)*x", kRegX, kRegY);
   EXPECT_EQ(lastValidCount, 0);

@@ -51,6 +51,11 @@ TEST_F(RandomFormulas, TranslateOrAnswerAndEvaluateAlike) {
                                               testing::registersOfType(engine.formulaType), inputs),
               "")
         << text;
+    // Rows over y for implicit equations, over a for the other formulas.
+    static const std::vector<double> rows = {-2, 0, 0.5, 3};
+    const testing::TypeRegisters r = testing::registersOfType(engine.formulaType);
+    const uint8_t rowCode = engine.formulaType == kSlotImplicit ? kRegY : kRegA;
+    ASSERT_EQ(testing::compareRowsWithPoints(engine, slot, r, rowCode, rows, inputs), "") << text;
   }
   EXPECT_GT(translated, 5000);  // the generator does reach the evaluator
 }

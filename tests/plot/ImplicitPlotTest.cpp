@@ -66,6 +66,49 @@ TEST_F(ImplicitPlot, CoarseRingOfPlusMarks) {
   EXPECT_FALSE(marked(601, 400));
 }
 
+// With a budget for precise plots while a button is held, a drag looks like the release:
+// once every implicit slot has been plotted precisely and took no longer together.
+TEST_F(ImplicitPlot, DragsPreciselyWhenThePrecisePlotsKeepUp) {
+  auto picture = [&] {
+    return std::vector<uint32_t>(graph.picture.data(),
+                                 graph.picture.data() + Picture::kSize * Picture::kSize);
+  };
+  ws.formulas.translateFormula(1, "x^2 + y^2 = 25");
+  ws.formulas.slotKind[1] = kSlotImplicit;
+  graph.fastPlot = true;
+  graph.RedrawAll();
+  const auto coarse = picture();
+  graph.fastPlot = false;
+  graph.RedrawAll();
+  const auto precise = picture();
+  ASSERT_NE(coarse, precise);
+
+  std::vector<std::string> seen;
+  graph.hooks.messageChanged = [&] { seen.push_back(ws.MsgText); };
+  graph.fastPlot = true;
+  graph.dragPreciseBudget = std::chrono::hours(1);
+  graph.RedrawAll();
+  EXPECT_EQ(picture(), precise);
+  EXPECT_TRUE(seen.empty());  // nothing to wait for
+  graph.dragPreciseBudget = std::chrono::microseconds(1);
+  graph.RedrawAll();
+  EXPECT_EQ(picture(), coarse);
+
+  // A second implicit slot that has never been plotted precisely: all coarse again.
+  graph.dragPreciseBudget = std::chrono::hours(1);
+  ws.formulas.translateFormula(2, "x*y = 1");
+  ws.formulas.slotKind[2] = kSlotImplicit;
+  graph.RedrawAll();
+  const auto bothCoarse = picture();
+  graph.fastPlot = false;
+  graph.RedrawAll();
+  const auto bothPrecise = picture();
+  graph.fastPlot = true;
+  graph.RedrawAll();
+  EXPECT_NE(bothCoarse, bothPrecise);
+  EXPECT_EQ(picture(), bothPrecise);
+}
+
 TEST_F(ImplicitPlot, DiagonalAndNoSolutions) {
   plot("y - x = 0");
   for (int column = 1; column < 800; ++column)
