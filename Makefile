@@ -50,7 +50,8 @@ fuzz:
 tsan:
 	@scripts/ensure-packages $(TEST_PACKAGES)
 	@cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_TSAN=ON >/dev/null
-	@cmake --build build/tsan -j$(JOBS) --target plot_tests
+	@cmake --build build/tsan -j$(JOBS) --target common_tests plot_tests
+	@TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/common_tests --gtest_filter='WorkerPool.*'
 	@TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/plot_tests
 
 package:

@@ -46,9 +46,8 @@ void WorkerPool::run(int bands, const std::function<void(int band, int thread)>&
     return;
   }
   work_.store(&work);
-  bands_.store(bands);
   unfinished_.store(bands);
-  nextBand_.store(0);  // from here on a worker may take a band of this job
+  bands_.store(static_cast<uint64_t>(bands) << 32);  // from here on a band may be taken
   generation_.fetch_add(1);
   {
     std::lock_guard lock(mutex_);
@@ -60,11 +59,15 @@ void WorkerPool::run(int bands, const std::function<void(int band, int thread)>&
 }
 
 void WorkerPool::takeBands(int thread) {
+  uint64_t bands = bands_.load();
   for (;;) {
-    const int band = nextBand_.fetch_add(1);
-    if (band >= bands_.load()) return;
-    (*work_.load())(band, thread);
+    const auto next = static_cast<uint32_t>(bands);
+    if (next >= bands >> 32) return;
+    // Fails, reloading `bands`, when another thread took this band or a new job began.
+    if (!bands_.compare_exchange_weak(bands, bands + 1)) continue;
+    (*work_.load())(static_cast<int>(next), thread);
     unfinished_.fetch_sub(1);
+    bands = bands_.load();
   }
 }
 

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -36,10 +37,13 @@ class WorkerPool {
 
   int threads_;
   std::vector<std::thread> workers_;
-  // The job: set before nextBand_ is reset, read after a band was taken.
+  // The job: set before its bands are published, read only by a thread that has taken one
+  // of them (the job cannot end, and no other job start, before that band is done).
   std::atomic<const std::function<void(int, int)>*> work_{nullptr};
-  std::atomic<int> bands_{0};
-  std::atomic<int> nextBand_{0};
+  // The job's band count (high half) and its next band (low half) in one word, taken by
+  // compare-and-swap on the word as it stands: a thread left over from the previous job
+  // can never take a band number beyond the new job's count, nor one taken already.
+  std::atomic<uint64_t> bands_{0};
   std::atomic<int> unfinished_{0};
   std::atomic<unsigned> generation_{0};
   std::atomic<bool> stopping_{false};
