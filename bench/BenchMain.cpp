@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
-#include <cstdlib>
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <vector>
 

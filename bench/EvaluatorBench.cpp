@@ -192,10 +192,10 @@ void printTable() {
     using Runner = void (*)(benchmark::State&, const Formula&);
     const Runner runners[] = {pointEvaluator, batchEvaluator, nativeCode, muparserLibrary};
     for (int w = 0; w < 4; ++w) {
-      auto* run =
-          benchmark::RegisterBenchmark(benchmarkName(kWays[w], formula).c_str(), runners[w], formula)
-              ->Unit(benchmark::kMillisecond)
-              ->MinTime(0.3);
+      auto* run = benchmark::RegisterBenchmark(benchmarkName(kWays[w], formula).c_str(), runners[w],
+                                               formula)
+                      ->Unit(benchmark::kMillisecond)
+                      ->MinTime(0.3);
       // The reference of the implicit plots' figure: as steady as the plots themselves.
       if (std::string(kWays[w]) == "native") run->Repetitions(5);
     }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "BenchResults.h"
+#include "BenchSlots.h"
 #include "qt/QtTextPainter.h"
 #include "shell/Workspace.h"
 
@@ -63,12 +64,7 @@ std::string implicitName(const char* kind, const char* formula) {
 
 // The nine slots of the redraw benchmark.
 void fillNineSlots(Workspace& ws) {
-  struct Slot {
-    const char* formula;
-    double begin, end;
-    int steps;
-  };
-  const Slot kNine[] = {
+  const BenchSlot kNine[] = {
       {"y=sin(x)", 0, 0, 0},
       {"y=x^2-3", 0, 0, 0},
       {"y=1/x", 0, 0, 0},
@@ -79,14 +75,7 @@ void fillNineSlots(Workspace& ws) {
       {"x^2+y^2=25", 0, 0, 0},
       {"y=tan(x)", 0, 0, 0},
   };
-  for (int slot = 1; slot <= 9; ++slot) {
-    const Slot& s = kNine[slot - 1];
-    ws.formulas.translateFormula(slot, s.formula);
-    ws.formulas.slotKind[slot] = ws.formulas.formulaType;
-    ws.formulas.formulas[slot].domainBegin = s.begin;
-    ws.formulas.formulas[slot].domainEnd = s.end;
-    ws.formulas.formulas[slot].domainSteps = static_cast<uint16_t>(s.steps);
-  }
+  fillSlots(ws, kNine);
 }
 
 void redrawNineSlots(benchmark::State& state) {

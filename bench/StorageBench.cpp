@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "BenchResults.h"
+#include "BenchSlots.h"
 #include "qt/QtTextPainter.h"
 #include "shell/Workspace.h"
 
@@ -18,25 +19,13 @@ std::string writeNineSlotFile() {
   QtTextPainter text;
   Workspace ws(text);
   ws.startUp();
-  struct Slot {
-    const char* formula;
-    double begin, end;
-    int steps;
-  };
-  const Slot kEight[] = {
+  const BenchSlot kEight[] = {
       {"y=sin(x)", 0, 0, 0},    {"y=d:x^3", 0, 0, 0},
       {"x=y^2-5", 0, 0, 0},     {"y=sin(3v);x=cos(2v)", 0, 6.28, 1000},
       {"y=i:cos(x)", -5, 5, 0}, {"x^2+y^2=25", 0, 0, 0},
       {"y=a*x+b", 0, 0, 0},     {"y^2=x^3-x", 0, 0, 0},
   };
-  for (int slot = 1; slot <= 8; ++slot) {
-    const Slot& s = kEight[slot - 1];
-    ws.formulas.translateFormula(slot, s.formula);
-    ws.formulas.slotKind[slot] = ws.formulas.formulaType;
-    ws.formulas.formulas[slot].domainBegin = s.begin;
-    ws.formulas.formulas[slot].domainEnd = s.end;
-    ws.formulas.formulas[slot].domainSteps = static_cast<uint16_t>(s.steps);
-  }
+  fillSlots(ws, kEight);
   ws.poly.cells = {"", "1", "-0,5", "c", "0", "0,25"};
   ws.poly.StorePolyFromGrid(9);
   for (int i = 1; i <= 40; ++i)

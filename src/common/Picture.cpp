@@ -53,6 +53,16 @@ void Picture::plot(int x, int y) {
 }
 
 // Bresenham from the pen position towards (x, y), every pixel but the last.
+void Picture::bevel(int left, int top, int right, int bottom, Colour light, Colour dark) {
+  setPen(light);
+  moveTo(right, top);
+  lineTo(left, top);
+  lineTo(left, bottom);
+  setPen(dark);
+  lineTo(right, bottom);
+  lineTo(right, top);
+}
+
 void Picture::lineTo(int x, int y) {
   int x0 = penX_;
   int y0 = penY_;

@@ -48,6 +48,10 @@ class Picture {
   // A line from the pen position to (x, y); the end pixel is not drawn, so joined segments
   // set every pixel once. The pen moves to (x, y).
   void lineTo(int x, int y);
+  // The edge of the rectangle with corners (left, top) and (right, bottom), one solid pixel
+  // wide: top and left in `light`, bottom and right in `dark` (raised; swapped, sunken).
+  // The pen is left at `dark`.
+  void bevel(int left, int top, int right, int bottom, Colour light, Colour dark);
 
   // Copies `source` with its top-left corner at (x, y), leaving out its pixels of colour
   // `transparent`.

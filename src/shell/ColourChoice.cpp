@@ -11,15 +11,9 @@ constexpr Colour kKnobTransparent = kBlack;
 Picture makeKnob() {
   Picture knob(20, ColourChoice::kBarHeight);
   knob.fillRect(0, 0, 20, ColourChoice::kBarHeight, fromBgr(0x909090));
-  for (int i = 0; i < 2; ++i) {  // a raised frame
-    knob.setPen(fromBgr(0xF0F0F0));
-    knob.moveTo(19 - i, i);
-    knob.lineTo(i, i);
-    knob.lineTo(i, ColourChoice::kBarHeight - 1 - i);
-    knob.setPen(fromBgr(0x110000));
-    knob.lineTo(19 - i, ColourChoice::kBarHeight - 1 - i);
-    knob.lineTo(19 - i, i);
-  }
+  for (int i = 0; i < 2; ++i)  // a raised frame
+    knob.bevel(i, i, 19 - i, ColourChoice::kBarHeight - 1 - i, fromBgr(0xF0F0F0),
+               fromBgr(0x110000));
   // The slot in the middle, framed by lines that shade inwards; black shows the bar through.
   for (int i = 0; i < 3; ++i) {
     const int level = 0xC0 - 0x30 * i;
@@ -161,13 +155,7 @@ Picture ColourChoice::renderSelector(TextPainter& text) const {
     const auto& frame = kFrames[static_cast<int>(frameOf(cell))];
     for (int i = 0; i < 2; ++i) {
       const int left = x0 + i, top = i, right = x0 + kCell - 1 - i, bottom = kCell - 1 - i;
-      selector.setPen(frame[0]);
-      selector.moveTo(right, top);
-      selector.lineTo(left, top);
-      selector.lineTo(left, bottom);
-      selector.setPen(frame[1]);
-      selector.lineTo(right, bottom);
-      selector.lineTo(right, top);
+      selector.bevel(left, top, right, bottom, frame[0], frame[1]);
       selector.setPixel(right, top, frame[1]);
     }
   }
@@ -178,20 +166,8 @@ Picture ColourChoice::renderBar(int bar, Colour face) const {
   Picture picture(kBarWidth, kBarHeight);
   picture.fillRect(0, 0, kBarWidth, kBarHeight, face);
   // Raised along the edge, a groove inside.
-  picture.setPen(kWhite);
-  picture.moveTo(kBarWidth - 1, 0);
-  picture.lineTo(0, 0);
-  picture.lineTo(0, kBarHeight - 1);
-  picture.setPen(kBlack);
-  picture.lineTo(kBarWidth - 1, kBarHeight - 1);
-  picture.lineTo(kBarWidth - 1, 0);
-  picture.setPen(kBlack);
-  picture.moveTo(kBarWidth - 6, 7);
-  picture.lineTo(5, 7);
-  picture.lineTo(5, kBarHeight - 8);
-  picture.setPen(kWhite);
-  picture.lineTo(kBarWidth - 6, kBarHeight - 8);
-  picture.lineTo(kBarWidth - 6, 7);
+  picture.bevel(0, 0, kBarWidth - 1, kBarHeight - 1, kWhite, kBlack);
+  picture.bevel(5, 7, kBarWidth - 6, kBarHeight - 8, kBlack, kWhite);
   // The band of the component's values.
   for (int i = 0; i <= 167; ++i) {
     const int level = std::min(255, static_cast<int>(std::lround(1.4 * i + 30)));
@@ -210,15 +186,8 @@ Picture ColourChoice::renderPreview(TextPainter& text, const std::string& person
   const int size = kPreviewSize;
   Picture preview(size, size);
   preview.fillRect(0, 0, size, size, fromBgr(0xF0FFFE));
-  for (int i = 0; i < 2; ++i) {
-    preview.setPen(fromBgr(0xE0E0E0));
-    preview.moveTo(size - 1 - i, i);
-    preview.lineTo(i, i);
-    preview.lineTo(i, size - 1 - i);
-    preview.setPen(fromBgr(0x606060));
-    preview.lineTo(size - 1 - i, size - 1 - i);
-    preview.lineTo(size - 1 - i, i);
-  }
+  for (int i = 0; i < 2; ++i)
+    preview.bevel(i, i, size - 1 - i, size - 1 - i, fromBgr(0xE0E0E0), fromBgr(0x606060));
   text.textOut(preview, 20, 5, personalText, kTextFont, kBlack);
   for (int i = 0; i <= 10; ++i) {
     const int p = 15 * i + 2;

@@ -7,6 +7,7 @@
 #include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
 #include "plot/Graph.h"
+#include "tools/SlotValues.h"
 
 namespace quorvel {
 
@@ -43,20 +44,12 @@ std::optional<AreaCalculation::DomainFault> AreaCalculation::calculate(int slot,
 }
 
 bool AreaCalculation::valueAt(int slot, double x, double& y) {
-  if (formulas_.slotKind[slot] == kSlotPolynomial) {
-    y = poly_.EvalPoly(slot, x);
-    return std::isfinite(y);
-  }
-  formulas_.registers[kRegX] = x;
-  formulas_.runProgram();
-  y = formulas_.registers[kRegY];
-  return formulas_.evalValid;
+  return slotValueAt(formulas_, poly_, slot, formulas_.slotKind[slot], x, y);
 }
 
 void AreaCalculation::ComputeArea(int slot, double xl, double xr) {
   const ScaleState& scale = graph_.scale;
-  poly_.PreparePolyEval(slot);
-  formulas_.evalSlot = slot;
+  startSlotValues(formulas_, poly_, slot, formulas_.slotKind[slot]);
   const int axisRow = scale.WorldToRow(0);
   const int cl = scale.WorldToColumn(xl);
   const int cr = scale.WorldToColumn(xr);

@@ -7,6 +7,7 @@
 #include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
 #include "plot/ScaleState.h"
+#include "tools/SlotValues.h"
 
 namespace quorvel {
 namespace {
@@ -135,14 +136,7 @@ void ValueTable::changeStepIndex(int delta) {
 }
 
 bool ValueTable::valueAt(double x, double& y) {
-  if (kind == kSlotPolynomial) {
-    y = poly_.EvalPoly(slot, x);
-    return std::isfinite(y);
-  }
-  formulas_.registers[kRegX] = x;
-  formulas_.runProgram();
-  y = formulas_.registers[kRegY];
-  return formulas_.evalValid;
+  return slotValueAt(formulas_, poly_, slot, static_cast<uint8_t>(kind), x, y);
 }
 
 // Central differences of `order` around x with spacing h, both halves valid.
@@ -180,8 +174,7 @@ bool ValueTable::integralAt(double x, double& value) {
 
 void ValueTable::fillRows() {
   rows = {};
-  if (kind == kSlotPolynomial) poly_.PreparePolyEval(slot);
-  formulas_.evalSlot = slot;
+  startSlotValues(formulas_, poly_, slot, static_cast<uint8_t>(kind));
   const uint8_t marker = formulas_.formulas[slot].derivMarker;
   double input = start;
   for (int i = 1; i <= kRows; ++i, input += step) {
@@ -244,15 +237,8 @@ Picture renderValueTable(const ValueTable& table, TextPainter& text) {
   Picture box(width, kTableHeight);
   box.fillRect(0, 0, width, kTableHeight, kTableBackground);
   // A sunken frame of two pixels.
-  for (int i = 0; i < 2; ++i) {
-    box.setPen(kBlack);
-    box.moveTo(width - 1 - i, i);
-    box.lineTo(i, i);
-    box.lineTo(i, kTableHeight - 1 - i);
-    box.setPen(kWhite);
-    box.lineTo(width - 1 - i, kTableHeight - 1 - i);
-    box.lineTo(width - 1 - i, i);
-  }
+  for (int i = 0; i < 2; ++i)
+    box.bevel(i, i, width - 1 - i, kTableHeight - 1 - i, kBlack, kWhite);
   // The grid: a header line and the column lines two pixels wide, the rows dotted.
   box.fillRect(5, 24, width - 5, 26, kTableLines);
   box.fillRect(129, 5, 131, kTableHeight - 5, kTableLines);

@@ -96,5 +96,23 @@ TEST(Picture, TransparentBitmaps) {
   EXPECT_EQ(picture.pixel(800, 11), kBlack);
 }
 
+// A bevel sets exactly the edge of its rectangle: top and left light with the top-right
+// corner, bottom and right dark with the bottom-left one; nothing inside or outside.
+TEST(Picture, BevelSetsTheEdgeOnly) {
+  constexpr Colour kGround = rgb(0, 0, 255);
+  Picture picture(10, 8);
+  picture.fillRect(0, 0, 10, 8, kGround);
+  picture.bevel(1, 1, 6, 5, kWhite, kBlack);
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 10; ++x) {
+      const bool edge =
+          (x == 1 || x == 6 || y == 1 || y == 5) && x >= 1 && x <= 6 && y >= 1 && y <= 5;
+      const bool light = (y == 1 || x == 1) && !(x == 1 && y == 5);
+      const Colour expected = !edge ? kGround : light ? kWhite : kBlack;
+      EXPECT_EQ(picture.pixel(x, y), expected) << x << "," << y;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quorvel
