@@ -156,7 +156,7 @@ std::string formatGeneral(double value) {
   return out;
 }
 
-std::optional<double> parseCellNumber(std::string_view text) {
+std::optional<double> parseTypedNumber(std::string_view text) {
   std::string withComma(text);
   for (char& c : withComma) {
     if (c == '.') c = ',';

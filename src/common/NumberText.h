@@ -27,9 +27,10 @@ std::string formatGeneral(double value);
 // reads as zero.
 std::optional<double> parseFloat(std::string_view text);
 
-// A number typed into a table cell (coefficients, points): as parseFloat, and a full stop
-// counts as the decimal comma, since it is the key a keypad offers for it.
-std::optional<double> parseCellNumber(std::string_view text);
+// A number a user types into a field (coefficients, points, the value table's start and step,
+// the domains and the area's bounds): as parseFloat, and a full stop counts as the decimal
+// comma, since it is the key a keypad offers for it. Formulas keep their own rule.
+std::optional<double> parseTypedNumber(std::string_view text);
 
 // Reads a whole number (optional blanks around, optional sign, digits) that fits in 32 bits.
 std::optional<int> parseInt(std::string_view text);

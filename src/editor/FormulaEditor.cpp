@@ -21,10 +21,27 @@ void FormulaEditor::fedInit(int boxWidth, int characterWidth) {
 }
 
 void FormulaEditor::fedKeyPress(char ch) {
-  if (!isFormulaCharacter(ch) || count_ == kCapacity) return;
+  if (isFormulaCharacter(ch)) insert(ch, superscriptMode_);
+}
+
+void FormulaEditor::typeCharacter(char32_t c) {
+  if (c < 0x80) {
+    fedKeyPress(static_cast<char>(c));
+    return;
+  }
+  char digit = 0;
+  if (c == U'\u00B9') digit = '1';
+  if (c == U'\u00B2') digit = '2';
+  if (c == U'\u00B3') digit = '3';
+  // Raised as Up raises: not as the first character, which a formula cannot start with.
+  if (digit != 0) insert(digit, cursor_ > 1);
+}
+
+void FormulaEditor::insert(char ch, bool superscript) {
+  if (count_ == kCapacity) return;
   std::copy_backward(characters_.begin() + cursor_ - 1, characters_.begin() + count_,
                      characters_.begin() + count_ + 1);
-  characters_[cursor_ - 1] = {ch, superscriptMode_};
+  characters_[cursor_ - 1] = {ch, superscript};
   ++count_;
   ++cursor_;
   if (cursor_ - first_ > visible_) ++first_;

@@ -12,6 +12,11 @@ namespace quorvel {
 class FormulaEditor {
  public:
   static constexpr int kCapacity = 200;
+  // The longest formula text, in characters, that may be plotted: a graph file keeps a text
+  // of at most 255 bytes in its code page, one byte a character. Superscript runs add "^("
+  // and ")", so 200 characters in the box can make a longer text, which would plot but
+  // never save.
+  static constexpr size_t kMaxTextLength = 255;
 
   struct Character {
     char ch = 0;
@@ -23,6 +28,10 @@ class FormulaEditor {
 
   void fedKeyDown(int key);   // editing keys: Backspace, Delete, Home, End, arrows
   void fedKeyPress(char ch);  // a typed character; only formula characters are taken
+  // A character typed or pasted, as a code point: what fedKeyPress takes, and "¹", "²", "³"
+  // (keys many keyboards have) as the digit raised, as Up and the digit give it, the
+  // superscript mode left as it was. Everything else is ignored.
+  void typeCharacter(char32_t c);
   void fedClear();
   std::string fedGetText() const;
   // Loads a formula text. False, and the box unchanged, when it holds more characters than
@@ -44,6 +53,7 @@ class FormulaEditor {
     return position >= 1 && position <= count_ && at(position).superscript;
   }
   void add(char ch, bool superscript);
+  void insert(char ch, bool superscript);
 
   std::array<Character, kCapacity> characters_{};
   int count_ = 0;

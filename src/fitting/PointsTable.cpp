@@ -52,7 +52,7 @@ bool PointsTable::ValidateTable() {
   std::array<TPoint, kMaxPoints + 1> read{};
   for (int row = 1; row <= n; ++row) {
     for (int column = 0; column < 2; ++column) {
-      const std::optional<double> value = parseCellNumber(cells[row][column]);
+      const std::optional<double> value = parseTypedNumber(cells[row][column]);
       if (!value) {
         // The scan goes on: the last faulty cell stays current.
         pointsError = true;

@@ -55,7 +55,7 @@ void PolyInput::StorePolyFromGrid(int slot) {
   for (int i = 0; i < kCoefficients; ++i) {
     const std::string& cell = cells[i + 1];
     if (cell.empty() || constantOf(cell) != kNumber) continue;
-    const std::optional<double> value = parseCellNumber(cell);
+    const std::optional<double> value = parseTypedNumber(cell);
     if (!value) {
       msgText_ = std::string(kBadCoefficient) + " :" + cell;
       return;
@@ -107,7 +107,7 @@ bool PolyInput::ReadGridToWork() {
       return false;
     }
     if (cell.empty()) continue;
-    const std::optional<double> value = parseCellNumber(cell);
+    const std::optional<double> value = parseTypedNumber(cell);
     if (!value) {
       currentRow = i + 1;
       msgText_ = kBadCoefficient;

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "qt/Controls.h"
 #include "qt/QtTextPainter.h"
 
 namespace quorvel {
@@ -46,14 +47,8 @@ void ColorBox::paintEvent(QPaintEvent*) {
       second = Qt::white;
     }
     for (int inset = 0; inset < 2; ++inset) {
-      const int left = x + inset, top = y + inset;
-      const int right = x + cell - 1 - inset, bottom = y + cell - 1 - inset;
-      painter.setPen(first);
-      painter.drawLine(left, top, right, top);
-      painter.drawLine(left, top, left, bottom);
-      painter.setPen(second);
-      painter.drawLine(left, bottom, right, bottom);
-      painter.drawLine(right, top, right, bottom);
+      paintBevel(painter, {x + inset, y + inset}, {x + cell - 1 - inset, y + cell - 1 - inset},
+                 first, second);
     }
   }
 }

@@ -9,6 +9,7 @@
 #include <cassert>
 
 #include "common/NumberText.h"
+#include "common/Utf8.h"
 #include "formula/FormulaEngine.h"
 #include "formula/Translation.h"
 
@@ -26,13 +27,6 @@ bool isABC(char c) {
 }
 char toLowerAscii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Characters, not bytes: the text is UTF-8.
-int characterCount(std::string_view text) {
-  return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
 }
 
 // The whole UTF-8 character that starts at `index`, or U+FFFD where the bytes are not one.
@@ -201,7 +195,7 @@ void FormulaEngine::showTranslatorMessage(TranslatorError error, std::string_vie
 void FormulaEngine::prepareText() {
   Translation& t = *t_;
   if (t.error) return;
-  if (characterCount(t.text) < kMinFormulaLength) {
+  if (characterCount(t.text) < static_cast<size_t>(kMinFormulaLength)) {
     showTranslatorMessage(TranslatorError::Incomplete, "");
     return;
   }

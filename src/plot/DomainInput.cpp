@@ -9,12 +9,12 @@ namespace quorvel {
 ParameterDomainCheck checkParameterDomain(std::string_view beginText, std::string_view endText,
                                           std::string_view stepsText) {
   ParameterDomainCheck check;
-  const auto begin = parseFloat(beginText);
+  const auto begin = parseTypedNumber(beginText);
   if (!begin) {
     check.message = "start waarde fout";
     return check;
   }
-  const auto end = parseFloat(endText);
+  const auto end = parseTypedNumber(endText);
   if (!end) {
     check.message = "eind waarde fout";
     return check;
@@ -40,13 +40,13 @@ ParameterDomainCheck checkParameterDomain(std::string_view beginText, std::strin
 IntegralDomainCheck checkIntegralDomain(std::string_view leftText, std::string_view rightText,
                                         const ScaleState& scale) {
   IntegralDomainCheck check;
-  const auto left = parseFloat(leftText);
+  const auto left = parseTypedNumber(leftText);
   if (!left) {
     check.message = "fout in X-links";
     check.focus = IntegralDomainCheck::Left;
     return check;
   }
-  const auto right = parseFloat(rightText);
+  const auto right = parseTypedNumber(rightText);
   if (!right) {
     check.message = "fout in X-rechts";
     check.focus = IntegralDomainCheck::Right;

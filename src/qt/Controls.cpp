@@ -11,18 +11,21 @@ QPushButton* colouredButton(const QString& text, const char* colour, QWidget* pa
   return button;
 }
 
+void paintBevel(QPainter& painter, QPoint topLeft, QPoint bottomRight, const QColor& light,
+                const QColor& dark) {
+  const int l = topLeft.x(), t = topLeft.y(), r = bottomRight.x(), b = bottomRight.y();
+  painter.fillRect(l, t, r - l + 1, 1, light);
+  painter.fillRect(l, t, 1, b - t + 1, light);
+  painter.fillRect(l, b, r - l + 1, 1, dark);
+  painter.fillRect(r, t, 1, b - t + 1, dark);
+}
+
 void paintRaisedFrame(QWidget* widget) {
   QPainter painter(widget);
   const int w = widget->width();
   const int h = widget->height();
-  for (int i = 0; i < 2; ++i) {
-    painter.setPen(Qt::white);
-    painter.drawLine(i, i, w - 1 - i, i);
-    painter.drawLine(i, i, i, h - 1 - i);
-    painter.setPen(Qt::black);
-    painter.drawLine(i, h - 1 - i, w - 1 - i, h - 1 - i);
-    painter.drawLine(w - 1 - i, i, w - 1 - i, h - 1 - i);
-  }
+  for (int i = 0; i < 2; ++i)
+    paintBevel(painter, {i, i}, {w - 1 - i, h - 1 - i}, Qt::white, Qt::black);
 }
 
 }  // namespace quorvel

@@ -1,5 +1,7 @@
 #include "shell/Controller.h"
 
+#include "common/Utf8.h"
+
 namespace quorvel {
 
 Controller::Controller(Workspace& workspace) : ws_(workspace) {
@@ -12,7 +14,15 @@ int Controller::selectedSlot() {
   return ws_.selection.selectedSlot;
 }
 
+// The edit box shows its caret exactly when it takes the keys, so selecting it also ends a
+// keyboard control of the menu. That control is still on only when a click selects the box
+// (a command the menu runs closes the menu first), so no key is pending to be swallowed.
 void Controller::selectFormulaInput() {
+  if (menu.menuKeyboardActive) {
+    menu.closeMenu();
+    swallowKeyPress = false;
+    ws_.settings.keyboardMode = false;
+  }
   formulaInputActive = true;
   editorTakesKeys = true;
 }
@@ -23,11 +33,6 @@ void Controller::selectPolynomialInput() {
 }
 
 void Controller::fedBoxClick(int x) {
-  if (menu.menuKeyboardActive) {
-    menu.closeMenu();
-    swallowKeyPress = false;
-    ws_.settings.keyboardMode = false;
-  }
   selectFormulaInput();
   ws_.editor.placeCursor(x);
 }
@@ -42,8 +47,15 @@ AfterTranslation Controller::PlotBtnClick() {
     ws_.poly.StorePolyFromGrid(slot);
     return AfterTranslation::Nothing;
   }
+  const std::string text = ws_.editor.fedGetText();
+  // What is plotted must survive a save: a formula the file would cut is refused here, and
+  // the slot keeps what it holds.
+  if (characterCount(text) > FormulaEditor::kMaxTextLength) {
+    ws_.MsgText = std::to_string(slot) + " : " + kTooLongToSave;
+    return AfterTranslation::Nothing;
+  }
   FormulaEngine::SlotState before = ws_.formulas.saveSlot(slot);
-  const TranslationOutcome outcome = ws_.formulas.translateFormula(slot, ws_.editor.fedGetText());
+  const TranslationOutcome outcome = ws_.formulas.translateFormula(slot, text);
   ws_.MsgText = outcome.message;
   if (outcome.next == AfterTranslation::AskParameterDomain ||
       outcome.next == AfterTranslation::AskIntegralDomain) {
@@ -86,6 +98,7 @@ void Controller::GetBtnClick() {
 void Controller::clearBtnClick() {
   if (formulaInputActive) {
     ws_.editor.fedClear();
+    selectFormulaInput();  // the emptied box shows its caret and takes the keys
   } else {
     ws_.poly.ResetPolyGrid();
   }

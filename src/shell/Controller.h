@@ -41,6 +41,8 @@ inline constexpr const char* kAutoplot = "AUTOPLOT";
 
 // "laad" on a slot whose formula is longer than the edit box holds.
 inline constexpr const char* kTooLongToLoad = "formule te lang om te laden";
+// "plot" of a formula text longer than a graph file holds.
+inline constexpr const char* kTooLongToSave = "formule te lang om te bewaren";
 
 // What only the window can do for a command.
 class ShellActions {
@@ -120,17 +122,19 @@ class Controller {
   bool FormKeyDown(int key, KeyModifiers modifiers);
   // A typed character; returns whether it is consumed (otherwise it goes to the focused
   // control, the coefficient grid).
-  bool FormKeyPress(char ch);
+  bool FormKeyPress(char32_t ch);
+  // Text pasted (Ctrl+V): into the input that has the keys, character by character as typed.
+  void FormPaste(std::u32string_view text);
   void FormKeyUp(int key);
 
   // ---- Inputs
   bool formulaInputActive = true;  // the edit box (true) or the coefficient grid
   bool editorTakesKeys = true;
+  // Gives the keys to the edit box, also from the menu's keyboard control.
   void selectFormulaInput();
   void selectPolynomialInput();
 
-  // A click into the edit box at `x` pixels: the keys go back to the box, also from the
-  // menu's keyboard control.
+  // A click into the edit box at `x` pixels: the formula input, the cursor at the click.
   void fedBoxClick(int x);
 
   // A mouse press on the picture: a point added or removed.

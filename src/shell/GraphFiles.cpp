@@ -48,7 +48,8 @@ GraphFileContents Workspace::graphFileContents() const {
 }
 
 bool Workspace::SaveGraphFile(const std::string& path) {
-  const bool saved = writeFileSafely(path, writeGraphFile(graphFileContents()));
+  const std::optional<std::vector<uint8_t>> bytes = writeGraphFile(graphFileContents());
+  const bool saved = bytes && writeFileSafely(path, *bytes);
   MsgText = saved ? kGraphsSaved : kWriteError;
   return saved;
 }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTextStream>
 
+#include "qt/Controls.h"
 #include "qt/PictureImage.h"
 
 namespace quorvel {
@@ -99,12 +100,8 @@ void Thelpform6::paintEvent(QPaintEvent*) {
   const QRect box = PaintBox1->geometry();
   const int l = box.left(), t = box.top(), r = box.right(), b = box.bottom();
   for (int d = 1; d <= 2; ++d) {
-    painter.setPen(QColor::fromRgb(fromBgr(0x808000)));
-    painter.drawLine(r + d, t - d, l - d, t - d);
-    painter.drawLine(l - d, t - d, l - d, b + d);
-    painter.setPen(QColor::fromRgb(fromBgr(0xA0A000)));
-    painter.drawLine(l - d, b + d, r + d, b + d);
-    painter.drawLine(r + d, b + d, r + d, t - d);
+    paintBevel(painter, {l - d, t - d}, {r + d, b + d}, QColor::fromRgb(fromBgr(0x808000)),
+               QColor::fromRgb(fromBgr(0xA0A000)));
   }
 }
 

@@ -211,7 +211,7 @@ void Controller::FormKeyUp(int key) {
   finishAltCommand();
 }
 
-bool Controller::FormKeyPress(char ch) {
+bool Controller::FormKeyPress(char32_t ch) {
   if (swallowKeyPress) {
     if (!menu.menuKeyboardActive) swallowKeyPress = false;
     return true;
@@ -221,11 +221,22 @@ bool Controller::FormKeyPress(char ch) {
     if (ch == keys::kEnter) {
       PlotBtnClick();
     } else {
-      ws_.editor.fedKeyPress(ch);
+      ws_.editor.typeCharacter(ch);
     }
     return true;
   }
   return false;
+}
+
+void Controller::FormPaste(std::u32string_view text) {
+  if (menu.menuKeyboardActive) return;
+  for (char32_t ch : text) {
+    if (editorTakesKeys) {
+      ws_.editor.typeCharacter(ch);  // a line break plots nothing: it is no formula character
+    } else if (!formulaInputActive && ch >= 0x20 && ch < 0x7F) {
+      ws_.poly.PolyGridKeyPress(static_cast<char>(ch));
+    }
+  }
 }
 
 }  // namespace quorvel

@@ -15,6 +15,7 @@
 
 #include "common/Keys.h"
 #include "common/PathText.h"
+#include "qt/Controls.h"
 #include "qt/PictureImage.h"
 #include "qt/QtTextPainter.h"
 
@@ -533,14 +534,18 @@ bool TcontrolForm::keyDown(QKeyEvent* event) {
   const KeyModifiers modifiers{(qt & Qt::ShiftModifier) != 0, (qt & Qt::ControlModifier) != 0,
                                (qt & Qt::AltModifier) != 0 || event->key() == Qt::Key_Alt};
   bool consumed = controller_.FormKeyDown(programKey(event->key()), modifiers);
+  if (event->key() == Qt::Key_V && modifiers.ctrl && !modifiers.alt && !modifiers.shift) {
+    controller_.FormPaste(QApplication::clipboard()->text().toStdU32String());
+    consumed = true;
+  }
   // Characters typed with Alt or Ctrl are commands, not text.
   const QString text = event->text();
-  if (!modifiers.alt && !modifiers.ctrl && text.size() == 1 && text[0].unicode() < 128) {
-    const char ch = static_cast<char>(text[0].unicode());
+  if (!modifiers.alt && !modifiers.ctrl && text.size() == 1) {
+    const char32_t ch = text[0].unicode();
     if (controller_.FormKeyPress(ch)) {
       consumed = true;
-    } else if (!controller_.formulaInputActive) {
-      ws_.poly.PolyGridKeyPress(ch);
+    } else if (!controller_.formulaInputActive && ch < 128) {
+      ws_.poly.PolyGridKeyPress(static_cast<char>(ch));
       consumed = true;
     }
   }
@@ -719,15 +724,10 @@ void TcontrolForm::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // Nested rings around a control: light at the top left, dark at the bottom right.
   auto rings = [&painter](QRect box, int count, auto topLeft, auto bottomRight) {
-    const int l = box.left(), t = box.top(), r = box.right(), b = box.bottom();
     for (int i = 0; i < count; ++i) {
       const int d = count - i;
-      painter.setPen(topLeft(i));
-      painter.drawLine(r + d, t - d, l - d, t - d);
-      painter.drawLine(l - d, t - d, l - d, b + d);
-      painter.setPen(bottomRight(i));
-      painter.drawLine(l - d, b + d, r + d, b + d);
-      painter.drawLine(r + d, b + d, r + d, t - d);
+      paintBevel(painter, box.topLeft() - QPoint(d, d), box.bottomRight() + QPoint(d, d),
+                 topLeft(i), bottomRight(i));
     }
   };
   // Around the graph, a raised bevel of five rings; each channel stops at white.

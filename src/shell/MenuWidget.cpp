@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "qt/Controls.h"
+
 namespace quorvel {
 namespace {
 
@@ -40,14 +42,8 @@ void TsubMenu::paintEvent(QPaintEvent*) {
         first = Qt::black;
         second = QColor(0xF0, 0xF0, 0xF0);
       }
-      for (int i = 0; i < 2; ++i) {
-        painter.setPen(first);
-        painter.drawLine(right - i, i, left + i, i);
-        painter.drawLine(left + i, i, left + i, h - 1 - i);
-        painter.setPen(second);
-        painter.drawLine(left + i, h - 1 - i, right - i, h - 1 - i);
-        painter.drawLine(right - i, h - 1 - i, right - i, i);
-      }
+      for (int i = 0; i < 2; ++i)
+        paintBevel(painter, {left + i, i}, {right - i, h - 1 - i}, first, second);
       painter.fillRect(QRect(QPoint(left + 2, 2), QPoint(right - 2, h - 3)), face);
       const QFont font = menuFont(look != TitleLook::Normal);
       painter.setFont(font);

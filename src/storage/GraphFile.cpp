@@ -31,9 +31,13 @@ class Writer {
     dword(static_cast<uint32_t>(bits));
     dword(static_cast<uint32_t>(bits >> 32));
   }
+  bool failed = false;  // a text did not fit its length byte
   void string(const std::string& utf8) {
-    std::string text = utf8ToCp1252(utf8);
-    if (text.size() > 255) text.resize(255);  // the program never makes texts this long
+    const std::string text = utf8ToCp1252(utf8);
+    if (text.size() > kMaxStringBytes) {
+      failed = true;  // cut, it would be another text when read back
+      return;
+    }
     byte(static_cast<uint8_t>(text.size()));
     bytes.insert(bytes.end(), text.begin(), text.end());
   }
@@ -99,7 +103,7 @@ class Reader {
 
 }  // namespace
 
-std::vector<uint8_t> writeGraphFile(const GraphFileContents& contents) {
+std::optional<std::vector<uint8_t>> writeGraphFile(const GraphFileContents& contents) {
   Writer w;
   w.bytes.assign(std::begin(kSignature), std::end(kSignature));
   w.byte(kTagColours);
@@ -152,6 +156,7 @@ std::vector<uint8_t> writeGraphFile(const GraphFileContents& contents) {
     w.string(*contents.title);
   }
   w.byte(kTagEnd);
+  if (w.failed) return std::nullopt;
   return std::move(w.bytes);
 }
 

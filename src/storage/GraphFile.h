@@ -72,7 +72,12 @@ struct GraphFileContents {
   std::optional<std::string> title;                      // UTF-8
 };
 
-std::vector<uint8_t> writeGraphFile(const GraphFileContents& contents);
+// A text is at most this many bytes in the code page (one length byte).
+inline constexpr size_t kMaxStringBytes = 255;
+
+// The bytes of the file; nothing when a text is longer than the file can hold, since a file
+// that does not give back what was saved is no saved file.
+std::optional<std::vector<uint8_t>> writeGraphFile(const GraphFileContents& contents);
 
 enum class GraphFileStatus { Ok, WrongType, ReadError };
 // Reads the first kImageSize bytes of a file. On failure `contents` is unspecified.

@@ -30,9 +30,9 @@ std::optional<AreaCalculation::DomainFault> AreaCalculation::calculate(int slot,
                                                                        std::string_view left,
                                                                        std::string_view right) {
   result.clear();
-  const std::optional<double> xl = parseFloat(left);
+  const std::optional<double> xl = parseTypedNumber(left);
   if (!xl) return DomainFault{kBadLeft, false};
-  const std::optional<double> xr = parseFloat(right);
+  const std::optional<double> xr = parseTypedNumber(right);
   if (!xr) return DomainFault{kBadRight, true};
   if (*xl >= *xr) return DomainFault{kBadDomain, false};
   const ScaleState& scale = graph_.scale;

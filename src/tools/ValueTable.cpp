@@ -82,12 +82,12 @@ void ValueTable::writeEdits() {
 bool ValueTable::validate() {
   if (!edited) return true;
   title = slotTitle();
-  const std::optional<double> typedStart = parseFloat(beginText);
+  const std::optional<double> typedStart = parseTypedNumber(beginText);
   if (!typedStart) {
     title = kBadStart;
     return false;
   }
-  const std::optional<double> typedStep = parseFloat(stepText);
+  const std::optional<double> typedStep = parseTypedNumber(stepText);
   if (!typedStep) {
     title = kBadStep;
     return false;

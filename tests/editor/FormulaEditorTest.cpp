@@ -47,6 +47,34 @@ TEST_F(Editor, SuperscriptsBecomeBracketedPowers) {
   EXPECT_EQ(editor.fedGetText(), "y=e^(-x)/2");
 }
 
+// The keys "²" and "³" (and "¹") raise their digit as Up and the digit do; the mode stays.
+TEST_F(Editor, SuperscriptCharactersRaiseTheirDigit) {
+  for (char c : std::string_view("y=x"))
+    editor.typeCharacter(static_cast<unsigned char>(c));
+  editor.typeCharacter(U'²');
+  EXPECT_FALSE(editor.superscriptMode());
+  editor.typeCharacter(U'+');
+  editor.typeCharacter(U'x');
+  editor.typeCharacter(U'³');
+  editor.typeCharacter(U'¹');
+  EXPECT_EQ(editor.fedGetText(), "y=x^(2)+x^(31)");
+  EXPECT_EQ(flags(), "...^..^^");
+
+  // Typed while superscript: one more raised digit in the run.
+  editor.fedClear();
+  type("y=2\x01x");
+  editor.typeCharacter(U'²');
+  EXPECT_TRUE(editor.superscriptMode());
+  EXPECT_EQ(editor.fedGetText(), "y=2^(x2)");
+
+  // Not as the first character, as Up does not raise there; other characters stay ignored.
+  editor.fedClear();
+  editor.typeCharacter(U'²');
+  for (char32_t c : {U'π', U'ë', U'€', U'\u00B4', U'\u2074', U'\n'})
+    editor.typeCharacter(c);
+  EXPECT_EQ(editor.fedGetText(), "2");
+}
+
 TEST_F(Editor, OnlyFormulaCharactersAreTaken) {
   type("y = x<2>#$");
   EXPECT_EQ(editor.fedGetText(), "y=x2");

@@ -14,12 +14,18 @@ TEST(ParameterDomain, AcceptedDomains) {
   EXPECT_EQ(check.steps, 100);
   EXPECT_TRUE(checkParameterDomain("-1000", "1000", "1000").ok);  // bounds are accepted
   EXPECT_TRUE(checkParameterDomain("0", "1", "10").ok);
+  // A full stop is the decimal comma, as in every number field.
+  const auto stop = checkParameterDomain("-0.5", "6.28", "100");
+  ASSERT_TRUE(stop.ok);
+  EXPECT_EQ(stop.begin, -0.5);
+  EXPECT_EQ(stop.end, 6.28);
 }
 
 TEST(ParameterDomain, Messages) {
   const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
       {"x", "1", "10", "start waarde fout"},
-      {"0", "1.5", "10", "eind waarde fout"},
+      {"0", "1.5.2", "10", "eind waarde fout"},
+      {"0", "1,5.2", "10", "eind waarde fout"},
       {"0", "5", "70000", "stap waarde fout"},
       {"0", "5", "-5", "stap waarde fout"},
       {"0", "5", "1,5", "stap waarde fout"},
@@ -49,6 +55,10 @@ TEST(IntegralDomain, InsideTheVisibleRange) {
   EXPECT_EQ(outside.focus, IntegralDomainCheck::Left);
   EXPECT_EQ(checkIntegralDomain("3", "3", scale).message, "fout domein");
   EXPECT_EQ(checkIntegralDomain("a", "3", scale).message, "fout in X-links");
+  const auto stop = checkIntegralDomain("-2.5", "0.25", scale);
+  ASSERT_TRUE(stop.ok);
+  EXPECT_EQ(stop.left, -2.5);
+  EXPECT_EQ(stop.right, 0.25);
   const auto right = checkIntegralDomain("1", "", scale);
   EXPECT_EQ(right.message, "fout in X-rechts");
   EXPECT_EQ(right.focus, IntegralDomainCheck::Right);

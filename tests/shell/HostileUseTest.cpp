@@ -2,6 +2,7 @@
 // clicks that take the keys back from the menu, cancelled domain windows, labels at the
 // picture's edge, and dialogs opened from the menu.
 
+#include <QClipboard>
 #include <QPainter>
 #include <QTimer>
 
@@ -11,7 +12,17 @@
 namespace quorvel {
 namespace {
 
-class HostileUse : public testing::MainWindowTest {};
+class HostileUse : public testing::MainWindowTest {
+ protected:
+  // A command run from the menu by keys: "--> disk", with its dialog cancelled.
+  void runDiskExportFromTheMenu() {
+    inTheDialog([](QFileDialog&) { return std::nullopt; });
+    for (Qt::Key key : {Qt::Key_F10, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                        Qt::Key_Down, Qt::Key_Right, Qt::Key_Return}) {
+      QTest::keyClick(&window, key);
+    }
+  }
+};
 
 TEST_F(HostileUse, KeysWithoutACodeDoNothingInTheMenu) {
   QTest::keyClick(&window, Qt::Key_F10);
@@ -140,6 +151,102 @@ TEST_F(HostileUse, TheMenuIsGoneBeforeTheSaveDialogComes) {
   EXPECT_TRUE(dialogSeen);
   EXPECT_FALSE(listShown);
   EXPECT_EQ(message(), "");  // cancelled: no message, nothing written
+}
+
+TEST_F(HostileUse, WhereverTheCaretShowsTheEditBoxTakesTheKeys) {
+  type("y=x");
+  runDiskExportFromTheMenu();
+  ASSERT_FALSE(controller.menu.menuKeyboardActive);
+  ASSERT_EQ(controller.menu.menuCursorId, 141);
+  click(window.clearBtn);
+  EXPECT_TRUE(window.fedbox->caretVisible());
+  type("y=2x");
+  EXPECT_EQ(ws.editor.fedGetText(), "y=2x");
+
+  runDiskExportFromTheMenu();
+  withAlt({Qt::Key_R});
+  EXPECT_TRUE(window.fedbox->caretVisible());
+  type("y=3x");
+  EXPECT_EQ(ws.editor.fedGetText(), "y=3x");
+  // The menu still holding the keys gives them up to "R" as to a click into the box.
+  QTest::keyClick(&window, Qt::Key_F10);
+  click(window.clearBtn);
+  EXPECT_FALSE(controller.menu.menuKeyboardActive);
+  type("y=4x");
+  EXPECT_EQ(ws.editor.fedGetText(), "y=4x");
+  EXPECT_TRUE(window.fedbox->caretVisible());
+  // And to "laad", and to the arrow that switches to the formula input.
+  enter();
+  QTest::keyClick(&window, Qt::Key_F10);
+  click(window.GetBtn);
+  EXPECT_TRUE(window.fedbox->caretVisible());
+  key(Qt::Key_End);  // "laad" leaves the cursor at the start
+  type("+1");
+  EXPECT_EQ(ws.editor.fedGetText(), "y=4x+1");
+  click(window.formPolyArrow);  // to the grid
+  QTest::keyClick(&window, Qt::Key_F10);
+  click(window.formPolyArrow);  // back
+  EXPECT_FALSE(controller.menu.menuKeyboardActive);
+  type("+2");
+  EXPECT_EQ(ws.editor.fedGetText(), "y=4x+1+2");
+}
+
+TEST_F(HostileUse, SquaredAndCubedKeysPlotPowers) {
+  for (const char* typed : {"y=x²", "y=x³"}) {
+    click(window.clearBtn);
+    QTest::keyClicks(keyTarget(), QString::fromUtf8(typed));
+    enter();
+    EXPECT_EQ(message(), "1 : OK");
+  }
+  EXPECT_EQ(ws.formulas.formulas[1].text, "y=x^(3)");
+  EXPECT_TRUE(graphAt(2, 8, 1));
+  EXPECT_TRUE(graphAt(-1, -1, 1));
+  ASSERT_FALSE(graphAt(2, 2, 1));  // not y = x
+  // Pasted, with the line break of a copied line.
+  click(window.clearBtn);
+  QApplication::clipboard()->setText(QString::fromUtf8("y=2x²\n"));
+  QTest::keyClick(keyTarget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(ws.editor.fedGetText(), "y=2x^(2)");
+  EXPECT_EQ(message(), "1 : OK");  // the line break plotted nothing
+}
+
+// At a scale factor of 2 every pixel of a frame is four pixels of the screen: each of them
+// must show the frame's colour at scale 1, none what is drawn beneath.
+void expectFramesWholeAtScale2(QWidget* widget, const std::function<bool(int, int)>& onFrame) {
+  QImage single(widget->size(), QImage::Format_RGB32);
+  widget->render(&single);
+  QImage doubled(widget->size() * 2, QImage::Format_RGB32);
+  doubled.setDevicePixelRatio(2);
+  widget->render(&doubled);
+  int framePixels = 0, wrong = 0;
+  for (int y = 0; y < widget->height(); ++y) {
+    for (int x = 0; x < widget->width(); ++x) {
+      if (!onFrame(x, y)) continue;
+      ++framePixels;
+      const QRgb expected = single.pixel(x, y);
+      for (int d = 0; d < 4; ++d) {
+        if (doubled.pixel(2 * x + d % 2, 2 * y + d / 2) != expected) ++wrong;
+      }
+    }
+  }
+  EXPECT_GT(framePixels, 0);
+  EXPECT_EQ(wrong, 0) << "of " << 4 * framePixels << " screen pixels of the frames";
+}
+
+TEST_F(HostileUse, FramesShowNoFillAtScale2) {
+  selectSlot(5);
+  move(window.ColorBox, {75, 75});  // slot 9 raised, slot 5 sunken, the others flat
+  expectFramesWholeAtScale2(window.ColorBox, [](int x, int y) {
+    const int cx = x % 30, cy = y % 30;
+    return cx < 2 || cy < 2 || cx > 27 || cy > 27;
+  });
+  // The bevels the main window paints around the picture and the edit box.
+  const QRect graph = window.GrafiekBox->geometry(), box = window.fedbox->geometry();
+  expectFramesWholeAtScale2(&window, [&](int x, int y) {
+    const bool aroundGraph = graph.adjusted(-5, -5, 5, 5).contains(x, y) && !graph.contains(x, y);
+    const bool aroundBox = box.adjusted(-2, -2, 2, 2).contains(x, y) && !box.contains(x, y);
+    return aroundGraph || aroundBox;
+  });
 }
 
 }  // namespace

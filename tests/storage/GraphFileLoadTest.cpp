@@ -176,5 +176,17 @@ TEST_F(GraphFiles, ASaveThatFailsSaysSo) {
   EXPECT_EQ(ws.MsgText, "schrijffout");
 }
 
+// A text the file cannot hold is never cut: the save fails and the old file stays.
+TEST_F(GraphFiles, ATextTooLongForTheFileFailsTheSave) {
+  const std::string path = folder + "/werk.qvl";
+  ASSERT_TRUE(ws.SaveGraphFile(path));
+  const std::vector<uint8_t> before = contentsOf(path);
+  ws.formulas.slotKind[3] = kSlotFunction;
+  ws.formulas.formulas[3].text = "y=" + std::string(254, 'x');
+  EXPECT_FALSE(ws.SaveGraphFile(path));
+  EXPECT_EQ(ws.MsgText, "schrijffout");
+  EXPECT_EQ(contentsOf(path), before);
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -41,12 +41,12 @@ GraphFileStatus read(const std::vector<uint8_t>& bytes) {
 TEST(GraphFileWriter, WritesWhatTheFormatLaysOut) {
   GraphFileContents f = startState();
   EXPECT_EQ(writeGraphFile(f), HandWrittenFile().startRecords().end().bytes);
-  EXPECT_EQ(writeGraphFile(f).size(), 92u);
+  EXPECT_EQ(writeGraphFile(f)->size(), 92u);
 
   // A formula record: 27 bytes for "y = x".
   f.slotRecords[3].kind = kSlotFunction;
   f.slotRecords[3].text = "y = x";
-  EXPECT_EQ(writeGraphFile(f).size(), 92u + 27u);
+  EXPECT_EQ(writeGraphFile(f)->size(), 92u + 27u);
   // A polynomial record: 75 bytes; the records in the writer's order.
   f.slotRecords[1].kind = kSlotPolynomial;
   f.slotRecords[1].polynomial.coef[1] = 2;
@@ -72,6 +72,36 @@ TEST(GraphFileWriter, WritesWhatTheFormatLaysOut) {
                                             .bytes;
   EXPECT_EQ(writeGraphFile(f), expected);
   EXPECT_EQ(expected.size(), 92u + 2 * 18 + 27 + 17 + 22 + 75 + 15);
+}
+
+// A text is one length byte and its bytes in the code page: 255 bytes fit, more are refused
+// (the old writer cut them, and the file then read back another formula).
+TEST(GraphFileWriter, RefusesATextLongerThanTheFileHolds) {
+  GraphFileContents f = startState();
+  SlotRecord& s = f.slotRecords[1];
+  s.kind = kSlotFunction;
+  std::string e255;
+  for (int i = 0; i < 255; ++i)
+    e255 += "ë";  // two bytes here, one in the code page
+  s.text = e255;
+  const std::optional<std::vector<uint8_t>> bytes = writeGraphFile(f);
+  ASSERT_TRUE(bytes);
+  GraphFileContents back;
+  ASSERT_EQ(read(*bytes, back), GraphFileStatus::Ok);
+  EXPECT_EQ(back.slotRecords[1].text, e255);
+
+  s.text = "y=" + std::string(253, 'x');
+  EXPECT_TRUE(writeGraphFile(f));
+  s.text += "x";
+  EXPECT_FALSE(writeGraphFile(f));
+  s.text = e255 + "€";
+  EXPECT_FALSE(writeGraphFile(f));
+
+  s.text = "y=x";
+  f.title = std::string(256, 't');
+  EXPECT_FALSE(writeGraphFile(f));
+  f.title = e255;
+  EXPECT_TRUE(writeGraphFile(f));
 }
 
 TEST(GraphFileReader, ReadsAHandWrittenFile) {
@@ -288,7 +318,7 @@ TEST(GraphFileRoundTrip, RandomStatesSaveLoadSaveTheSameBytes) {
       }
     }
     f.title = text(upTo(50));
-    const std::vector<uint8_t> first = writeGraphFile(f);
+    const std::vector<uint8_t> first = writeGraphFile(f).value();
     GraphFileContents loaded;
     ASSERT_EQ(read(first, loaded), GraphFileStatus::Ok) << round;
     ASSERT_EQ(writeGraphFile(loaded), first) << round;

@@ -27,6 +27,7 @@ TEST_F(AreaTest, SignedAreas) {
   EXPECT_EQ(areaOf("y=-1", "0", "3", 3), "oppervlakte = -3,0");
   // Domain ends between pixel columns: the end pieces count.
   EXPECT_EQ(areaOf("y=2", "0,01", "1,005", 4), "oppervlakte = 1,99");
+  EXPECT_EQ(areaOf("y=2", "0.01", "1.005", 4), "oppervlakte = 1,99");  // a full stop too
   // A polynomial against its exact integral: x^3 - 2x + 1 over -1..2 is 3,75.
   ws.poly.cells = {"", "1", "-2", "", "1"};
   ws.poly.StorePolyFromGrid(5);
@@ -82,6 +83,7 @@ TEST_F(AreaTest, WhichSlotsAndDomains) {
   const Case faults[] = {
       {"a", "1", "fout in X-links", false},
       {"1", "b", "fout in X-rechts", true},
+      {"0.5.1", "1", "fout in X-links", false},
       {"2", "2", "fout domein", false},
       {"3", "1", "fout domein", false},
       {"-12", "3", "domein buiten bereik", false},

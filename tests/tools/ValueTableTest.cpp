@@ -126,6 +126,8 @@ TEST_F(ValueTableTest, WhatIsTypedIsChecked) {
   };
   const Case faults[] = {
       {"abc", "1", "fout in start"},
+      {"1.2.3", "1", "fout in start"},
+      {"1", "0.5.", "fout in stapgrootte"},
       {"1", "", "fout in stapgrootte"},
       {"1", "0,0009", "0.001 <= stap <= 50"},
       {"1", "60", "0.001 <= stap <= 50"},
@@ -148,6 +150,10 @@ TEST_F(ValueTableTest, WhatIsTypedIsChecked) {
   EXPECT_TRUE(typeAndMove("1,25", "0,5"));
   EXPECT_EQ(table.beginText, "1,0");  // 2,5 rounds to 2: halves to even
   EXPECT_TRUE(typeAndMove("-90000", "50"));
+  // A full stop is the decimal comma, as in the coefficient grid.
+  EXPECT_TRUE(typeAndMove("1.3", "0.5"));
+  EXPECT_EQ(table.beginText, "1,5");
+  EXPECT_EQ(table.stepText, "0,5");
 }
 
 TEST_F(ValueTableTest, MovesAndTheirLimits) {
