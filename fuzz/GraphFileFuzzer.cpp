@@ -1,11 +1,16 @@
 // Fuzzes the graph file reader. Whatever the bytes, it answers; what it accepts holds only
-// values a program state can hold, and writing it and reading it back changes nothing.
+// values a program state can hold, and writing it and reading it back changes nothing. Every
+// accepted file is then loaded into a workspace as the window loads it (translated and
+// plotted), and the value table is filled for every slot and moved up and down, so that no
+// value a file can carry drives the plotters or the table out of bounds or into a hang.
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
+#include <string_view>
 
+#include "shell/Workspace.h"
 #include "storage/GraphFile.h"
 
 using namespace quorvel;
@@ -38,6 +43,31 @@ void checkContents(const GraphFileContents& f) {
   }
 }
 
+// Text is measured, never drawn: the pictures' pixels are the plotters' own.
+class FixedWidthText : public TextPainter {
+ public:
+  void textOut(Picture&, int, int, std::string_view, const Font&, Colour) override {}
+  int textWidth(std::string_view text, const Font&) override {
+    return 9 * static_cast<int>(text.size());
+  }
+  int textHeight(std::string_view, const Font& font) override { return font.height; }
+};
+
+void loadAndTabulate(const GraphFileContents& contents) {
+  static FixedWidthText text;
+  static Workspace ws(text, 1);
+  ws.startUp();
+  ws.applyGraphFile(contents);
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    ws.valueTable.reset(slot);
+    check(ws.valueTable.evaluations <= ValueTable::kIntegralBudget + 3 * ValueTable::kRows);
+    ws.valueTable.press(true);
+    ws.valueTable.press(false);
+    ws.valueTable.changeStepIndex(7);
+    ws.valueTable.press(false);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -52,5 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   GraphFileContents again;
   check(readGraphFile(*written, again) == GraphFileStatus::Ok);
   check(writeGraphFile(again) == written);
+  loadAndTabulate(contents);
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 
 namespace quorvel {
@@ -35,6 +36,35 @@ bool writeAll(int fd, std::span<const uint8_t> bytes) {
 }
 
 }  // namespace
+
+std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path, size_t limit) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return std::nullopt;
+  struct stat info {};
+  std::optional<std::vector<uint8_t>> bytes;
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    std::vector<uint8_t> read(limit);
+    size_t done = 0;
+    bool failed = false;
+    while (done < limit) {
+      const ssize_t n = ::read(fd, read.data() + done, limit - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) failed = true;
+      if (n <= 0) break;
+      done += static_cast<size_t>(n);
+    }
+    if (!failed) {
+      read.resize(done);
+      bytes = std::move(read);
+    }
+  }
+  ::close(fd);
+  return bytes;
+}
+
+void failWritesBeyondTheSizeLimit() {
+  ::signal(SIGXFSZ, SIG_IGN);
+}
 
 bool writeFileSafely(const std::string& path, std::span<const uint8_t> bytes) {
   namespace fs = std::filesystem;

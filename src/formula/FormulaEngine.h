@@ -73,8 +73,9 @@ class FormulaEngine {
   TranslationOutcome translateFormula(int slot, std::string_view text);
   // After a graph file is loaded: translates every filled slot again from its stored text
   // and hands it to `plotSlot`, which sets the slot's kind from `formulaType`. A slot whose
-  // text fails is left empty. Returns the message of the first failure, or "".
-  std::string retranslateAll(const std::function<void(int slot)>& plotSlot);
+  // text fails is left empty. Returns the message of each slot that failed ("" for the others).
+  using SlotMessages = std::array<std::string, kSlotCount + 1>;
+  SlotMessages retranslateAll(const std::function<void(int slot)>& plotSlot);
   // Freezes the current a, b, c into the formula of `slot`: the stored text gets their value
   // texts and the program reads private copies, so the graph no longer follows a, b, c.
   // Returns the message line text when it fails, nothing otherwise.

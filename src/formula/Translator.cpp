@@ -103,8 +103,9 @@ TranslationOutcome FormulaEngine::translateFormula(int slot, std::string_view te
   return outcome;
 }
 
-std::string FormulaEngine::retranslateAll(const std::function<void(int slot)>& plotSlot) {
-  std::string firstFailure;
+FormulaEngine::SlotMessages FormulaEngine::retranslateAll(
+    const std::function<void(int slot)>& plotSlot) {
+  SlotMessages failures;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     if (slotKind[slot] == kSlotEmpty) continue;
     formulaType = slotKind[slot];
@@ -121,7 +122,7 @@ std::string FormulaEngine::retranslateAll(const std::function<void(int slot)>& p
       if (t.error) {
         // The slot stays empty and keeps its text; the other slots are still translated, so
         // none of them is left with the program of a formula it no longer holds.
-        if (firstFailure.empty()) firstFailure = t.message;
+        failures[slot] = t.message;
         continue;
       }
       commitTranslation();
@@ -130,7 +131,7 @@ std::string FormulaEngine::retranslateAll(const std::function<void(int slot)>& p
     }
     plotSlot(slot);
   }
-  return firstFailure;
+  return failures;
 }
 
 // The scanned postfix table and the formula's numbers, for the debug view.

@@ -62,13 +62,15 @@ bool Graph::evaluateAt(double x, double& y) {
 }
 
 // The running trapezoid integral from the left end of the domain, one value per column; its
-// sum is kept in single precision, and the curve ends at the first invalid value.
+// sum is kept in single precision, and the curve ends at the first invalid value. Only a
+// domain that lies between columns 5 and 795 is drawn, and only one from left to right: the
+// domain window makes no other, but a graph file can hold any.
 void Graph::plotIntegral(const TFormule& formula) {
   const double left = formula.domainBegin;
   const double right = formula.domainEnd;
   const int first = scale.WorldToColumn(left);
   const int last = scale.WorldToColumn(right);
-  if (first < 5 || first > 795 || last > 795) return;
+  if (first < 5 || first > 795 || last > 795 || last < first) return;
   double atLeft = 0;
   double previous = 0;
   if (!evaluateAt(left, atLeft) || !evaluateAt(scale.columnWorldX[first], previous)) return;

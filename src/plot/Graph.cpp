@@ -91,8 +91,10 @@ void Graph::DrawGrid() {
   quorvel::DrawGrid(picture, scale, text_);
 }
 
-void Graph::DrawTitle() {
-  if (!quorvel::DrawTitle(picture, text_, personalText_)) msgText_ = kTextTooLong;
+bool Graph::DrawTitle() {
+  if (quorvel::DrawTitle(picture, text_, personalText_)) return true;
+  msgText_ = kTextTooLong;
+  return false;
 }
 
 void Graph::ShowPicture() {

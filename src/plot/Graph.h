@@ -73,7 +73,8 @@ class Graph {
   // Grid, the nine slots in order, the title, the points; then onto the screen.
   void RedrawAll();
   void DrawGrid();
-  void DrawTitle();
+  // False, with "tekst te lang", when the personal text is too wide to be drawn.
+  bool DrawTitle();
   void ShowPicture();
 
   // ---- Scale commands; each ends in a redraw.

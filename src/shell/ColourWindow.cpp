@@ -8,6 +8,7 @@
 #include "qt/Controls.h"
 #include "qt/PictureImage.h"
 #include "qt/QtTextPainter.h"
+#include "storage/GraphFile.h"
 
 namespace quorvel {
 namespace {
@@ -105,7 +106,7 @@ TkleurenForm::TkleurenForm(TextPainter& text, QWidget* mainWindow)
   Edit1 = new QLineEdit(this);
   Edit1->setFont(arialPixels(18, false));
   Edit1->setGeometry(16, 364, 521, 29);
-  Edit1->setMaxLength(50);
+  Edit1->setMaxLength(static_cast<int>(kMaxTitle));
 
   connect(toepBtn, &QPushButton::clicked, this, [this] {
     const SlotColours colours = choice.editColours;

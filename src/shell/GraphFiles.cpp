@@ -1,6 +1,6 @@
 // The workspace to and from a graph file: what is saved, and how a loaded file is applied.
 
-#include <fstream>
+#include <limits>
 
 #include "common/SafeFile.h"
 #include "shell/Workspace.h"
@@ -55,16 +55,13 @@ bool Workspace::SaveGraphFile(const std::string& path) {
 }
 
 Workspace::LoadStatus Workspace::LoadGraphFile(const std::string& path) {
-  std::vector<uint8_t> image(kImageSize);
-  std::ifstream in(path, std::ios::binary);
-  if (in) in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(kImageSize));
-  if (!in && !in.eof()) {
+  const std::optional<std::vector<uint8_t>> image = readPlainFile(path, kImageSize);
+  if (!image) {
     MsgText = kReadError;
     return LoadStatus::ReadError;
   }
-  image.resize(static_cast<size_t>(in.gcount()));
   GraphFileContents contents;
-  switch (readGraphFile(image, contents)) {
+  switch (readGraphFile(*image, contents)) {
     case GraphFileStatus::WrongType:
       MsgText = kWrongFileType;
       return LoadStatus::WrongType;
@@ -74,7 +71,7 @@ Workspace::LoadStatus Workspace::LoadGraphFile(const std::string& path) {
     case GraphFileStatus::Ok:
       break;
   }
-  return applyGraphFile(contents) ? LoadStatus::Loaded : LoadStatus::TranslationFailed;
+  return applyGraphFile(contents) ? LoadStatus::Loaded : LoadStatus::LoadedWithFaults;
 }
 
 bool Workspace::applyGraphFile(const GraphFileContents& f) {
@@ -122,9 +119,23 @@ bool Workspace::applyGraphFile(const GraphFileContents& f) {
   if (f.title) personalText = *f.title;
 
   graph.fastPlot = false;
-  const bool translated = retranslateAll();
-  if (translated) MsgText = kGraphsLoaded;  // not the implicit plot's "even geduld"
-  graph.DrawTitle();
+  // Of several faults the message names the one that comes first in the file; with none it
+  // is "grafieken geladen" (not the implicit plot's "even geduld").
+  int firstFault = std::numeric_limits<int>::max();
+  std::string message = kGraphsLoaded;
+  auto fault = [&](int record, const std::string& text) {
+    if (record >= firstFault) return;
+    firstFault = record;
+    message = text;
+  };
+  const FormulaEngine::SlotMessages failures = retranslateAll();
+  constexpr int kKeptSlot = std::numeric_limits<int>::max() - 1;  // a slot the file left alone
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    const int record = f.slotRecords[slot].record;
+    if (!failures[slot].empty()) fault(record > 0 ? record : kKeptSlot, failures[slot]);
+  }
+  if (!graph.DrawTitle()) fault(f.titleRecord, kTextTooLong);
+  MsgText = message;
   points.DrawPoints();
   graph.ShowPicture();
 
@@ -134,7 +145,7 @@ bool Workspace::applyGraphFile(const GraphFileContents& f) {
   } else if (formulas.slotKind[1] == kSlotPolynomial) {
     poly.LoadPolyToGrid(1);
   }
-  return translated;
+  return firstFault == std::numeric_limits<int>::max();
 }
 
 }  // namespace quorvel

@@ -445,6 +445,9 @@ void TcontrolForm::showHighlight() {
 }
 
 bool TcontrolForm::eventFilter(QObject* watched, QEvent* event) {
+  // While another window disables this one, it takes nothing: Qt keeps input away from a
+  // disabled widget, but this filter sees the application's events before any widget does.
+  if (!isEnabled()) return false;
   if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt &&
       watched == this) {
     controller_.FormKeyUp(keys::kAlt);

@@ -23,10 +23,8 @@ void Workspace::startUp() {
   graph.ResetScale();
 }
 
-bool Workspace::retranslateAll() {
-  const std::string failure = formulas.retranslateAll([this](int slot) { graph.PlotSlot(slot); });
-  if (!failure.empty()) MsgText = failure;
-  return failure.empty();
+FormulaEngine::SlotMessages Workspace::retranslateAll() {
+  return formulas.retranslateAll([this](int slot) { graph.PlotSlot(slot); });
 }
 
 }  // namespace quorvel

@@ -55,19 +55,21 @@ class Workspace {
   // empty slots and no points, the default scale with the empty grid.
   void startUp();
 
-  // After a graph file is loaded: every filled slot translated again and plotted. False when a
-  // text failed (the message line says why; the others are plotted all the same).
-  bool retranslateAll();
+  // After a graph file is loaded: every filled slot translated again and plotted; the
+  // message of each slot whose text failed (the others are plotted all the same).
+  FormulaEngine::SlotMessages retranslateAll();
 
   // ---- Graph files. The message line says how it went.
-  enum class LoadStatus { Loaded, WrongType, ReadError, TranslationFailed };
+  enum class LoadStatus { Loaded, WrongType, ReadError, LoadedWithFaults };
   // Loads a file: checked whole first, then merged into the slots (the points and the title
   // replaced), replotted; slot 1 becomes the selected slot and shows in its input. A file that
-  // fails changes nothing.
+  // fails changes nothing. LoadedWithFaults: applied, but a formula did not translate or the
+  // title does not fit the picture; the message line names the fault that comes first in the
+  // file.
   LoadStatus LoadGraphFile(const std::string& path);
   bool SaveGraphFile(const std::string& path);
   GraphFileContents graphFileContents() const;
-  // False when a formula of the file no longer translates.
+  // False when it was applied with faults.
   bool applyGraphFile(const GraphFileContents& contents);
 };
 

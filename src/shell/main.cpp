@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <iostream>
 
+#include "common/SafeFile.h"
 #include "common/VectorState.h"
 #include "qt/QtTextPainter.h"
 #include "shell/CommandLine.h"
@@ -80,6 +81,7 @@ int runExport(int argc, char** argv, const quorvel::CommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  quorvel::failWritesBeyondTheSizeLimit();
   const quorvel::CommandLine line =
       quorvel::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   switch (line.mode) {

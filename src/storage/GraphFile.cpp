@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/Utf8.h"
 #include "storage/Cp1252.h"
 
 namespace quorvel {
@@ -168,7 +169,7 @@ GraphFileStatus readGraphFile(std::span<const uint8_t> bytes, GraphFileContents&
     if ((i < bytes.size() ? bytes[i] : 0) != kSignature[i]) return GraphFileStatus::WrongType;
   }
   Reader r(bytes.subspan(std::size(kSignature)));
-  for (;;) {
+  for (int record = 1;; ++record) {
     const uint8_t tag = r.byte();
     if (r.failed) return GraphFileStatus::ReadError;
     switch (tag) {
@@ -212,6 +213,7 @@ GraphFileStatus readGraphFile(std::span<const uint8_t> bytes, GraphFileContents&
         SlotRecord& s = contents.slotRecords[r.slot()];
         s.kind = r.byte();
         if (!isFormulaKind(s.kind)) return GraphFileStatus::ReadError;
+        s.record = record;
         s.hasFormula = true;
         s.text = r.string();
         s.begin = r.real();
@@ -223,6 +225,7 @@ GraphFileStatus readGraphFile(std::span<const uint8_t> bytes, GraphFileContents&
         SlotRecord& s = contents.slotRecords[r.slot()];
         s.kind = kSlotPolynomial;
         s.hasPolynomial = true;
+        s.record = record;
         TPolynoom& p = s.polynomial;
         for (double& c : p.coef)
           c = r.real();
@@ -238,6 +241,8 @@ GraphFileStatus readGraphFile(std::span<const uint8_t> bytes, GraphFileContents&
       }
       case kTagTitle:
         contents.title = r.string();
+        if (characterCount(*contents.title) > kMaxTitle) return GraphFileStatus::ReadError;
+        contents.titleRecord = record;
         break;
       case kTagEnd:
         return GraphFileStatus::Ok;

@@ -50,6 +50,7 @@ struct SlotRecord {
   uint16_t steps = 0;
   bool hasPolynomial = false;
   TPolynoom polynomial;
+  int record = 0;  // where the slot's last record stands in the file (1, 2, ...), 0: none
 };
 
 // Everything a graph file holds. A record the file lacks leaves its `has` flag false.
@@ -69,11 +70,15 @@ struct GraphFileContents {
   int pointCount = 0;
   std::array<TPoint, kMaxPoints + 1> points{};           // 1..pointCount
   std::array<SlotRecord, kSlotCount + 1> slotRecords{};  // 1..9
-  std::optional<std::string> title;                      // UTF-8
+  std::optional<std::string> title;                      // UTF-8, at most kMaxTitle characters
+  int titleRecord = 0;                                   // where the title's record stands
 };
 
 // A text is at most this many bytes in the code page (one length byte).
 inline constexpr size_t kMaxStringBytes = 255;
+// The personal text the colour window takes, in characters; a longer title is no file of the
+// program's.
+inline constexpr size_t kMaxTitle = 50;
 
 // The bytes of the file; nothing when a text is longer than the file can hold, since a file
 // that does not give back what was saved is no saved file.

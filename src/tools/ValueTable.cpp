@@ -7,6 +7,7 @@
 #include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
 #include "plot/ScaleState.h"
+#include "tools/Quadrature.h"
 #include "tools/SlotValues.h"
 
 namespace quorvel {
@@ -136,6 +137,7 @@ void ValueTable::changeStepIndex(int delta) {
 }
 
 bool ValueTable::valueAt(double x, double& y) {
+  ++evaluations;
   return slotValueAt(formulas_, poly_, slot, static_cast<uint8_t>(kind), x, y);
 }
 
@@ -150,30 +152,31 @@ bool ValueTable::derivativeAt(int order, double x, double h, double& value) {
   return std::isfinite(value);
 }
 
-// As the plot draws it: the trapezoids of one pixel column each from the domain's begin.
-// Outside the domain the plot draws nothing, and the table shows no value.
+// The integral of f from the domain's begin to x, for rows in increasing x: each row adds
+// the integral from the row before, so the work does not grow with the distance from the
+// begin, and the whole table spends at most kIntegralBudget evaluations. Outside the domain,
+// as where the plot draws nothing, there is no value; past a piece that could not be
+// integrated honestly there is none either.
 bool ValueTable::integralAt(double x, double& value) {
   const TFormule& formula = formulas_.formulas[slot];
-  const double begin = formula.domainBegin;
-  if (x < begin || x > formula.domainEnd) return false;
-  const double width = scale_.unitsPerPixelX;
-  const long pieces = std::lround(std::ceil((x - begin) / width));
-  double sum = 0;
-  double previous = 0;
-  if (!valueAt(begin, previous)) return false;
-  for (long i = 1; i <= pieces; ++i) {
-    const double at = i == pieces ? x : begin + i * width;
-    double next = 0;
-    if (!valueAt(at, next)) return false;
-    sum += (at - (begin + (i - 1) * width)) * (previous + next) * 0.5;
-    previous = next;
+  if (x < formula.domainBegin || x > formula.domainEnd || !integral_.known) return false;
+  const Integral piece = integrate([this](double at, double& y) { return valueAt(at, y); },
+                                   integral_.upTo, x, integral_.budget);
+  if (!piece.valid) {
+    integral_.known = false;
+    return false;
   }
-  value = sum;
-  return std::isfinite(value);
+  integral_.sum += piece.value;
+  if (std::isnan(integral_.sum)) integral_.sum = INFINITY;  // overflowed both ways
+  integral_.upTo = x;
+  value = integral_.sum;  // an infinite sum shows as out of range
+  return true;
 }
 
 void ValueTable::fillRows() {
   rows = {};
+  evaluations = 0;
+  integral_ = {formulas_.formulas[slot].domainBegin, 0, true, kIntegralBudget};
   startSlotValues(formulas_, poly_, slot, static_cast<uint8_t>(kind));
   const uint8_t marker = formulas_.formulas[slot].derivMarker;
   double input = start;

@@ -1,7 +1,8 @@
 #pragma once
 // The value table without its window: twenty values of the selected slot's graph from a start
-// value in steps, for every kind of slot (derivatives by central differences, integrals as
-// plotted), the start and step the user types or moves, and the checks of what is typed.
+// value in steps, for every kind of slot (derivatives by central differences, integrals from
+// the domain's begin), the start and step the user types or moves, and the checks of what is
+// typed.
 
 #include <array>
 #include <string>
@@ -45,7 +46,12 @@ class ValueTable {
   double start = 0;
   double step = 0;
   int stepIndex = 7;
-  bool edited = false;  // typed into an edit, or the step changed by key, since the last move
+  bool edited = false;   // typed into an edit, or the step changed by key, since the last move
+  long evaluations = 0;  // of the slot's formula, by the last filling of the rows
+
+  // What the rows of an integral may spend together, whatever the domain: well within one
+  // frame of the window.
+  static constexpr long kIntegralBudget = 20000;
 
   // The table opens for `slot`, or "R": start and step from the scale or the parametric
   // domain, the rows computed.
@@ -80,6 +86,12 @@ class ValueTable {
   PolyInput& poly_;
   const ScaleState& scale_;
   bool up_ = true;
+  struct RunningIntegral {
+    double upTo = 0;  // the integral is known from the domain's begin up to here
+    double sum = 0;
+    bool known = true;
+    long budget = 0;  // evaluations left
+  } integral_;
 };
 
 // The table box, 265 (parametric 395) x 410 pixels, as the window shows it.

@@ -88,11 +88,12 @@ TEST_F(Slots, RetranslateAllAfterLoading) {
   }
   engine.slotKind[5] = kSlotPolynomial;
   std::vector<int> plotted;
-  const std::string message = engine.retranslateAll([&](int slot) {
+  const FormulaEngine::SlotMessages messages = engine.retranslateAll([&](int slot) {
     plotted.push_back(slot);
     engine.slotKind[slot] = engine.formulaType;
   });
-  EXPECT_EQ(message, "3 : fout getal  0.5");
+  EXPECT_EQ(messages[3], "3 : fout getal  0.5");
+  EXPECT_EQ(messages[1], "");
   // The failing slot is emptied and keeps its text; the slots after it still get their own
   // programs, so none of them would redraw another formula's graph.
   EXPECT_EQ(plotted, (std::vector<int>{1, 2, 4, 5, 9}));

@@ -104,6 +104,18 @@ TEST_F(FunctionPlot, IntegralNeedsRoomAtTheEdges) {
   EXPECT_GT(count(colourOf(3)), 0);
 }
 
+// A graph file can hold a domain the window would refuse: from right to left, or ending far
+// left of the picture. Nothing is drawn, and nothing outside the tables is read.
+TEST_F(FunctionPlot, IntegralDomainsFromRightToLeftDrawNothing) {
+  plot("y = i:x", 1, 0, -1e6);
+  plot("y = i:x", 2, 5, -5);
+  plot("y = i:x", 3, 2, 1.99);
+  graph.RedrawAll();
+  EXPECT_EQ(count(colourOf(1)), 0);
+  EXPECT_EQ(count(colourOf(2)), 0);
+  EXPECT_EQ(count(colourOf(3)), 0);
+}
+
 TEST_F(FunctionPlot, IntegralEndsAtTheFirstInvalidValue) {
   plot("y = i:1/x", 1, -5, 5);
   EXPECT_FALSE(rowsIn(scale.WorldToColumn(-1)).empty());

@@ -90,11 +90,11 @@ TEST_F(GraphCommands, RetranslateAllPlotsTheLoadedSlots) {
   ws.formulas.slotKind[4] = kSlotImplicit;
   ws.formulas.formulas[5].text = "y=0.5";
   ws.formulas.slotKind[5] = kSlotFunction;
-  ws.retranslateAll();
+  const FormulaEngine::SlotMessages messages = ws.retranslateAll();
   EXPECT_TRUE(marked(100, scale.WorldToRow(2), 2));
   EXPECT_TRUE(marked(480, 400, 4) || marked(481, 400, 4));  // the ring of radius 2
   EXPECT_EQ(ws.formulas.slotKind[5], kSlotEmpty);
-  EXPECT_EQ(ws.MsgText, "5 : fout getal  0.5");
+  EXPECT_EQ(messages[5], "5 : fout getal  0.5");
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 // byte by byte, without a display; the pictures checked pixel by pixel.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <QImage>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -39,13 +41,19 @@ class ExportCommand : public ::testing::Test {
                static_cast<std::streamsize>(bytes.size()));
     return path;
   }
-  // Exit status of the program with `arguments`, run without a display.
-  int run(const std::string& arguments, const std::string& errors = "/dev/null") {
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+  // Exit status of the program with `arguments`, run without a display; `before` is shell
+  // text in front of it (a limit, a time-out).
+  int run(const std::string& arguments, const std::string& errors = "/dev/null",
+          const std::string& before = "") {
+    const std::string command = before + "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
                                 std::string(QUORVEL_BINARY) + "' " + arguments + " 2>" + errors +
                                 " >/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  static std::string contentsOf(const fs::path& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
   }
   QColor at(const QImage& image, double x, double y, int dy = 0) const {
     return image.pixelColor(scale.WorldToColumn(x), scale.WorldToRow(y) + dy);
@@ -104,9 +112,13 @@ TEST_F(ExportCommand, FailuresWriteNothing) {
   const fs::path foreign = write({'G', 'I', 'F', '8'}, "foreign.qvl");
   EXPECT_EQ(run("--export '" + out.string() + "' '" + foreign.string() + "'", errors.string()), 1);
   EXPECT_EQ(message(), foreign.string() + ": fout type bestand\n");
-  const fs::path untranslatable =
-      write(testing::HandWrittenFile().formula(1, 1, "y=sin(").end().bytes, "formula.qvl");
-  EXPECT_EQ(run("--export '" + out.string() + "' '" + untranslatable.string() + "'"), 1);
+  // The first fault of the file is named, as in the window's message line.
+  const fs::path untranslatable = write(
+      testing::HandWrittenFile().formula(1, 1, "y=sin(").title(std::string(50, 'W')).end().bytes,
+      "formula.qvl");
+  EXPECT_EQ(
+      run("--export '" + out.string() + "' '" + untranslatable.string() + "'", errors.string()), 1);
+  EXPECT_EQ(message(), untranslatable.string() + ": 1 :  (..) ongelijk\n");
   EXPECT_EQ(run("--export '" + out.string() + "' '" + (folder / "missing.qvl").string() + "'"), 1);
   EXPECT_FALSE(fs::exists(out));
   // Usage errors.
@@ -114,6 +126,34 @@ TEST_F(ExportCommand, FailuresWriteNothing) {
   EXPECT_EQ(run("--export"), 2);
   EXPECT_EQ(run("--version"), 0);
   EXPECT_EQ(run("--help"), 0);
+}
+
+// A named pipe as the graph file: refused at once, never waited on.
+TEST_F(ExportCommand, APipeIsNoGraphFile) {
+  const fs::path pipe = folder / "pipe.qvl";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const fs::path errors = folder / "errors.txt";
+  EXPECT_EQ(run("--export '" + (folder / "out.png").string() + "' '" + pipe.string() + "'",
+                errors.string(), "timeout 20 "),
+            1);
+  EXPECT_EQ(contentsOf(errors), pipe.string() + ": leesfout\n");
+}
+
+// A file size limit fails the write as a full disk does: no signal ends the program, the
+// message says so, and nothing is left behind.
+TEST_F(ExportCommand, AFileSizeLimitFailsTheWrite) {
+  const fs::path file = write(testing::HandWrittenFile().formula(1, 1, "y=x").end().bytes, "g.qvl");
+  const fs::path out = folder / "out.png";
+  const fs::path errors = folder / "errors.txt";
+  EXPECT_EQ(run("--export '" + out.string() + "' '" + file.string() + "'", errors.string(),
+                "ulimit -f 1; "),
+            1);
+  EXPECT_EQ(contentsOf(errors), out.string() + ": schrijffout\n");
+  std::vector<std::string> left;
+  for (const auto& entry : fs::directory_iterator(folder))
+    left.push_back(entry.path().filename().string());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"errors.txt", "g.qvl"}));
 }
 
 }  // namespace

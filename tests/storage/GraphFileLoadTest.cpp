@@ -3,9 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "../plot/PlotTestSupport.h"
 #include "HandWrittenFile.h"
@@ -162,13 +169,64 @@ TEST_F(GraphFiles, AFileThatFailsChangesNothing) {
   EXPECT_EQ(ws.LoadGraphFile(folder), Workspace::LoadStatus::ReadError);  // a folder
 }
 
+// A named pipe is refused before it is opened for reading, so no load waits for a writer.
+// Should one wait all the same, a writer that comes and goes lets it go on (and read an
+// empty file) rather than hang the test.
+TEST_F(GraphFiles, APipeIsRefusedWithoutWaiting) {
+  const std::string pipe = folder + "/pipe.qvl";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::atomic<bool> done = false;
+  std::thread rescue([&] {
+    for (int i = 0; i < 500 && !done; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) {
+        ::close(fd);
+        return;
+      }
+    }
+  });
+  EXPECT_EQ(ws.LoadGraphFile(pipe), Workspace::LoadStatus::ReadError);
+  done = true;
+  rescue.join();
+  EXPECT_EQ(ws.MsgText, "leesfout");
+}
+
 TEST_F(GraphFiles, AFormulaThatNoLongerTranslates) {
   const std::string path =
       file(HandWrittenFile().formula(2, 1, "y=sin(").formula(4, 1, "y=x").end().bytes);
-  EXPECT_EQ(ws.LoadGraphFile(path), Workspace::LoadStatus::TranslationFailed);
+  EXPECT_EQ(ws.LoadGraphFile(path), Workspace::LoadStatus::LoadedWithFaults);
   EXPECT_EQ(ws.MsgText.substr(0, 4), "2 : ");
   EXPECT_EQ(ws.formulas.slotKind[2], kSlotEmpty);
   EXPECT_TRUE(onCurve(1, 1, 4));  // the others are still plotted
+}
+
+// Of several faults the message names the first of the file, in the order of its records.
+TEST_F(GraphFiles, TheFirstFaultOfTheFileIsNamed) {
+  text.characterWidth = 20;  // 50 characters are too wide for the picture
+  const std::string wide(50, 'W');
+  const std::string path =
+      file(HandWrittenFile().formula(2, 1, "y=(x").formula(3, 1, "y=x)").title(wide).end().bytes);
+  EXPECT_EQ(ws.LoadGraphFile(path), Workspace::LoadStatus::LoadedWithFaults);
+  EXPECT_EQ(ws.MsgText, "2 :  (..) ongelijk");
+  EXPECT_EQ(ws.personalText, wide);
+  const std::string titleFirst =
+      file(HandWrittenFile().title(wide).formula(2, 1, "y=(x").end().bytes, "title.qvl");
+  EXPECT_EQ(ws.LoadGraphFile(titleFirst), Workspace::LoadStatus::LoadedWithFaults);
+  EXPECT_EQ(ws.MsgText, "tekst te lang");
+  const std::string laterSlotFirst =
+      file(HandWrittenFile().formula(5, 1, "y=sin(").formula(2, 1, "y=(x").end().bytes, "5.qvl");
+  EXPECT_EQ(ws.LoadGraphFile(laterSlotFirst), Workspace::LoadStatus::LoadedWithFaults);
+  EXPECT_EQ(ws.MsgText.substr(0, 4), "5 : ");
+  // A title the program would not keep is no file of the program's: nothing is applied.
+  const std::string clean = file(HandWrittenFile().formula(1, 1, "y=x").end().bytes, "ok.qvl");
+  ASSERT_EQ(ws.LoadGraphFile(clean), Workspace::LoadStatus::Loaded);
+  EXPECT_EQ(ws.MsgText, "grafieken geladen");
+  const std::string longTitle = file(
+      HandWrittenFile().formula(1, 1, "y=(x").title(std::string(60, 't')).end().bytes, "60.qvl");
+  EXPECT_EQ(ws.LoadGraphFile(longTitle), Workspace::LoadStatus::ReadError);
+  EXPECT_EQ(ws.MsgText, "leesfout");
+  EXPECT_EQ(ws.formulas.formulas[1].text, "y=x");
 }
 
 TEST_F(GraphFiles, ASaveThatFailsSaysSo) {

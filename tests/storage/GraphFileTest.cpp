@@ -229,6 +229,7 @@ TEST(GraphFileReader, RefusesWhatNoProgramWrites) {
       {"coefficient infinite", start().polynomial(1, {0, inf}, 1).end().bytes},
       {"no end tag", start().bytes},
       {"a string beyond the end", HandWrittenFile().byte(7).byte(20).byte('x').bytes},
+      {"title of 51 characters", HandWrittenFile().title(std::string(51, 't')).end().bytes},
   };
   for (const auto& [what, bytes] : damaged)
     EXPECT_EQ(read(bytes), GraphFileStatus::ReadError) << what;

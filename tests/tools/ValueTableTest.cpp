@@ -102,7 +102,7 @@ TEST_F(ValueTableTest, DerivativesByCentralDifferences) {
   EXPECT_NEAR(y(2), 0.5, 1e-6);
 }
 
-TEST_F(ValueTableTest, IntegralsAsPlotted) {
+TEST_F(ValueTableTest, IntegralsFromTheDomainsBegin) {
   open("y=i:2x", 1, -2, 3);  // x^2 - 4 from -2
   ASSERT_TRUE(typeAndMove("-3", "1"));
   EXPECT_EQ(table.rows[1].y, "x-x-x-x");  // left of the domain
@@ -114,7 +114,50 @@ TEST_F(ValueTableTest, IntegralsAsPlotted) {
   open("y=i:cos(x)", 2, 0, 3);
   ASSERT_TRUE(typeAndMove("0", "0,5"));
   for (int row = 1; row <= 7; ++row)
-    EXPECT_NEAR(y(row), std::sin((row - 1) * 0.5), 2e-4) << row;  // trapezoids of one pixel
+    EXPECT_EQ(table.rows[row].y, FormatFloat("#####0.0#####", std::sin((row - 1) * 0.5))) << row;
+  // Where the integrand has no value on the way, nor has any row after it.
+  open("y=i:1/x", 3, -1, 1);
+  ASSERT_TRUE(typeAndMove("-1", "0,5"));
+  EXPECT_EQ(table.rows[1].y, "0,0");
+  EXPECT_EQ(table.rows[2].y, FormatFloat("#####0.0#####", std::log(0.5)));
+  EXPECT_EQ(table.rows[3].y, "x-x-x-x");  // across the pole at 0
+  EXPECT_EQ(table.rows[4].y, "x-x-x-x");
+}
+
+// Whatever domain a slot holds, filling the rows spends a bounded number of evaluations:
+// far from the begin the integral is taken in pieces as large as its accuracy allows.
+TEST_F(ValueTableTest, IntegralsOfAnyDomainWithinBoundedWork) {
+  // Zoomed in fifteen steps after plotting over -1000..1000: millions of pixel columns away.
+  open("y=i:x", 1, -1000, 1000);
+  for (int i = 0; i < 15; ++i)
+    graph.ScrollZoom(kZoomInX);
+  table.reset(1);
+  EXPECT_LE(table.evaluations, ValueTable::kIntegralBudget);
+  for (int row = 1; row <= 20; ++row) {
+    const double x = *parseFloat(table.rows[row].x);
+    EXPECT_EQ(table.rows[row].y, FormatFloat("#####0.0#####", x * x / 2 - 500000)) << row;
+  }
+  struct Case {
+    const char* formula;
+    double begin, end;
+    const char* first;  // the row at 0
+    const char* last;   // the row at 19
+  };
+  const Case cases[] = {
+      {"y=i:x", -1e12, 1, "buiten bereik", "x-x-x-x"},             // -5e23; beyond the end
+      {"y=i:x", -1e300, 1e300, "buiten bereik", "buiten bereik"},  // beyond a double
+      {"y=i:1", -2e12, 1e12, "buiten bereik", "buiten bereik"},
+      {"y=i:1", -1e6, 1e12, "1000000,0", "1000019,0"},
+      {"y=i:sin(x)", -1e12, 1, "x-x-x-x", "x-x-x-x"},  // cannot be told in double precision
+      {"y=i:sqrt(x)", -1e12, 1, "x-x-x-x", "x-x-x-x"},
+  };
+  for (const Case& c : cases) {
+    open(c.formula, 2, c.begin, c.end);
+    ASSERT_TRUE(typeAndMove("0", "1")) << c.formula;
+    EXPECT_LE(table.evaluations, ValueTable::kIntegralBudget) << c.formula << " " << c.begin;
+    EXPECT_EQ(table.rows[1].y, c.first) << c.formula << " " << c.begin;
+    EXPECT_EQ(table.rows[20].y, c.last) << c.formula << " " << c.begin;
+  }
 }
 
 TEST_F(ValueTableTest, WhatIsTypedIsChecked) {
