@@ -20,7 +20,7 @@ void Controller::executeCommand(int n) {
   menu.closeMenu();
   switch (n) {
     case 2:
-      restartAll();
+      if (mayDiscardDocument()) restartAll();
       break;
     case 4:  // "verwijderen"
       ws_.formulas.slotKind[selectedSlot()] = kSlotEmpty;
@@ -61,13 +61,12 @@ void Controller::executeCommand(int n) {
     case 20:  // "kleuren"
       if (shell) shell->showColourWindow();
       break;
-    case 24:  // "bewaar"
-      if (!shell) break;
-      if (const auto path = shell->askGraphFileName(true)) ws_.SaveGraphFile(*path);
+    case 24:  // "bewaar", proposing the document's own file
+      saveDocument(true);
       break;
     case 25:  // "open"
-      if (!shell) break;
-      if (const auto path = shell->askGraphFileName(false)) openGraphFile(*path);
+      if (!shell || !mayDiscardDocument()) break;
+      if (const auto path = shell->askGraphFileName(false, ws_.documentPath)) openGraphFile(*path);
       break;
     case 26:  // "--> klembord"
       if (shell) shell->copyPictureToClipboard();
@@ -96,6 +95,12 @@ void Controller::executeCommand(int n) {
     case 36:  // "lijn"
       showFit(MakeLine(ws_.points));
       break;
+    case 37:  // "ongedaan maken"
+      undo();
+      break;
+    case 38:  // "opnieuw"
+      redo();
+      break;
     case 41:  // "ab^x+c", "ae^(bx)+c", "e^(ax^2+bx+c)", "ab^x", "ae^(bx)"
     case 42:
     case 43:
@@ -103,10 +108,13 @@ void Controller::executeCommand(int n) {
     case 45:
       showFit(FitExponential(n - 40, ws_.points, ws_.graph.scale, ws_.leastSquares));
       break;
-    case 99:  // "sluiten"
+    case 99:  // "sluiten": the window asks first, as for its close button
       if (shell) shell->closeProgram();
       break;
     default:
+      if (n >= kFirstRecentCommand && n < kFirstRecentCommand + int(RecentFiles::kMax)) {
+        openRecentFile(n - kFirstRecentCommand);
+      }
       break;
   }
   menu.closeMenu();
@@ -125,10 +133,16 @@ void Controller::restartAll() {
   ws_.poly.ResetPolyGrid();
   ws_.editor.fedClear();
   selectFormulaInput();
+  ws_.startDocument("");  // a new document, of no file yet
 }
 
 void Controller::openGraphFile(const std::string& path) {
-  ws_.LoadGraphFile(path);
+  const Workspace::LoadStatus status = ws_.LoadGraphFile(path);
+  if (status == Workspace::LoadStatus::Loaded ||
+      status == Workspace::LoadStatus::LoadedWithFaults) {
+    recentFiles.add(path);
+    recentFilesChanged = true;
+  }
 }
 
 // A fitted curve is shown and plotted as if the user had typed it.

@@ -4,6 +4,7 @@
 // the constants fields and the repeat timer. The window turns events into these calls and
 // then shows what the workspace holds.
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +14,9 @@
 #include "plot/DomainInput.h"
 #include "plot/ScaleButtons.h"
 #include "shell/Menu.h"
+#include "shell/RecentFiles.h"
 #include "shell/Workspace.h"
+#include "storage/Recovery.h"
 
 namespace quorvel {
 
@@ -43,6 +46,14 @@ inline constexpr const char* kAutoplot = "AUTOPLOT";
 inline constexpr const char* kTooLongToLoad = "formule te lang om te laden";
 // "plot" of a formula text longer than a graph file holds.
 inline constexpr const char* kTooLongToSave = "formule te lang om te bewaren";
+// Undo and redo, the recovery files, the recent files.
+inline constexpr const char* kUndone = "ongedaan gemaakt";
+inline constexpr const char* kRedone = "opnieuw";
+inline constexpr const char* kNothingToUndo = "niets ongedaan te maken";
+inline constexpr const char* kNothingToRedo = "niets opnieuw te doen";
+inline constexpr const char* kRecoveryOff = "herstel uit: map niet schrijfbaar";
+inline constexpr const char* kRecovered = "werk hersteld";
+inline constexpr const char* kRecentMissing = "bestand niet gevonden: uit de lijst";
 
 // What only the window can do for a command.
 class ShellActions {
@@ -58,8 +69,17 @@ class ShellActions {
   virtual std::optional<PictureFile> askPictureFileName() = 0;
   // The picture as PNG bytes (the encoder is the toolkit's).
   virtual std::vector<uint8_t> pngBytes(const Picture& picture) = 0;
-  // The graph file to save (`save`) or to open, or nothing when the user cancelled.
-  virtual std::optional<std::string> askGraphFileName(bool save) = 0;
+  // The graph file to save (`save`, proposing `current` when there is one) or to open, or
+  // nothing when the user cancelled.
+  virtual std::optional<std::string> askGraphFileName(bool save, const std::string& current) = 0;
+  // Unsaved changes are about to be discarded: save them first, discard them, or cancel.
+  enum class SaveChoice { Save, Discard, Cancel };
+  virtual SaveChoice askSaveChanges() = 0;
+  // A run that crashed left its work: restore it, discard it, or keep it for a later start.
+  enum class RecoveryChoice { Restore, Discard, Later };
+  virtual RecoveryChoice askRestoreRecovery() = 0;
+  // The recovery file left behind cannot be read; it is removed after this.
+  virtual void tellRecoveryDamaged() = 0;
   virtual void closeProgram() = 0;
   // The domain windows, which plot the slot when their values are accepted.
   virtual void askParameterDomain() = 0;
@@ -112,6 +132,34 @@ class Controller {
   static bool savesAsPng(const ShellActions::PictureFile& file);
   // The colour window's "toepassen": new slot colours and personal text, everything redrawn.
   void applyColours(const SlotColours& colours, const std::string& personalText);
+
+  // ---- The document: undo and redo, saving, the guard, recovery, the recent files.
+  using Clock = std::chrono::steady_clock;
+  // The end of every action of the user: a change of the document since the last step
+  // becomes one undo step; while a button or key repeats, or an Alt command is in progress,
+  // the step waits for its end. Then the recovery file follows.
+  void commitStep(Clock::time_point now = Clock::now());
+  void undo();
+  void redo();
+  // Saves in place (Ctrl+S), or with the dialog when the document has no file yet or `ask`
+  // ("bewaar"). False when it was not saved.
+  bool saveDocument(bool ask);
+  // Before the document is discarded (ending, "herstart", opening another file): true when
+  // it may go, because nothing is unsaved or the user saved or discarded it.
+  bool mayDiscardDocument();
+  // A graph file opened over the document, after the guard (a file dropped, a recent file).
+  void openGraphFileAfterGuard(const std::string& path);
+  // Where the document goes after a crash; none in tests and headless work.
+  RecoveryFiles* recovery = nullptr;
+  // Written when the document has unsaved changes that it does not hold yet, at most once a
+  // second; removed when the document is saved or unchanged.
+  void recoveryTick(Clock::time_point now = Clock::now());
+  // At start-up: the work a crashed run left behind is offered (never loaded unasked).
+  void offerRecovery();
+  // The title of the window: the file's name, a mark while there are unsaved changes.
+  std::string windowTitle() const;
+  RecentFiles recentFiles;
+  bool recentFilesChanged = false;  // the window stores them again
 
   // ---- Keys, as the window sees them first. Key codes are the program's (common/Keys.h).
   int altCommand = kAltNone;
@@ -190,10 +238,16 @@ class Controller {
   void finishAltCommand();
   void altKey(int key);
   void lookUpAltKey(int key);
+  bool controlKey(int key, bool shift);
   void substituteSelected();
   void savePicture();
   void showFit(const FitOutcome& fit);
   void showValueTable();
+  void restore(const DocumentBytes& from, const DocumentBytes& document);
+  void openRecentFile(int index);
+  Clock::time_point lastRecoveryWrite_{};
+  DocumentBytes recoveryWritten_;  // what the recovery file holds; empty: no file
+  bool recoveryOffShown_ = false;
 
   Workspace& ws_;
   // The slot as it was before a formula that waits for its domain was translated into it.

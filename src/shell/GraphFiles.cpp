@@ -47,10 +47,29 @@ GraphFileContents Workspace::graphFileContents() const {
   return f;
 }
 
+DocumentBytes Workspace::documentBytes() const {
+  // Empty only for a text longer than a file holds, which no command lets in; such a
+  // document differs from every saved one and fails its save.
+  return writeGraphFile(graphFileContents()).value_or(DocumentBytes{});
+}
+
+bool Workspace::modified() const {
+  return documentBytes() != savedDocument;
+}
+
+void Workspace::startDocument(std::string path) {
+  documentPath = std::move(path);
+  savedDocument = documentBytes();
+}
+
 bool Workspace::SaveGraphFile(const std::string& path) {
-  const std::optional<std::vector<uint8_t>> bytes = writeGraphFile(graphFileContents());
-  const bool saved = bytes && writeFileSafely(path, *bytes);
+  const DocumentBytes bytes = documentBytes();
+  const bool saved = !bytes.empty() && writeFileSafely(path, bytes);
   MsgText = saved ? kGraphsSaved : kWriteError;
+  if (saved) {
+    documentPath = path;
+    savedDocument = bytes;
+  }
   return saved;
 }
 
@@ -71,13 +90,30 @@ Workspace::LoadStatus Workspace::LoadGraphFile(const std::string& path) {
     case GraphFileStatus::Ok:
       break;
   }
-  return applyGraphFile(contents) ? LoadStatus::Loaded : LoadStatus::LoadedWithFaults;
+  const bool clean = applyGraphFile(contents);
+  startDocument(path);
+  return clean ? LoadStatus::Loaded : LoadStatus::LoadedWithFaults;
 }
 
 bool Workspace::applyGraphFile(const GraphFileContents& f) {
+  editor.fedClear();
+  const bool clean = applyDocument(f, false);
+  selection.selectedSlot = selection.hoverSlot = 1;
+  if (isFormulaKind(formulas.slotKind[1])) {
+    editor.fedSetText(formulas.formulas[1].text);
+  } else if (formulas.slotKind[1] == kSlotPolynomial) {
+    poly.LoadPolyToGrid(1);
+  }
+  return clean;
+}
+
+void Workspace::restoreDocument(const GraphFileContents& f) {
+  applyDocument(f, true);
+}
+
+bool Workspace::applyDocument(const GraphFileContents& f, bool replaceSlots) {
   personalText.clear();
   points.deleteAll();
-  editor.fedClear();
   if (f.hasColours) {
     for (int slot = 1; slot <= kSlotCount; ++slot)
       slotColours[slot] = fromBgr(f.colours[slot] & 0xFFFFFF);
@@ -105,7 +141,8 @@ bool Workspace::applyGraphFile(const GraphFileContents& f) {
   points.pointCount = f.pointCount;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     const SlotRecord& s = f.slotRecords[slot];
-    if (s.kind == kSlotEmpty) continue;  // slots the file does not name keep what they hold
+    // A loaded file leaves the slots it does not name as they are.
+    if (s.kind == kSlotEmpty && !replaceSlots) continue;
     formulas.slotKind[slot] = s.kind;
     if (s.hasFormula) {
       TFormule& formula = formulas.formulas[slot];
@@ -138,13 +175,6 @@ bool Workspace::applyGraphFile(const GraphFileContents& f) {
   MsgText = message;
   points.DrawPoints();
   graph.ShowPicture();
-
-  selection.selectedSlot = selection.hoverSlot = 1;
-  if (isFormulaKind(formulas.slotKind[1])) {
-    editor.fedSetText(formulas.formulas[1].text);
-  } else if (formulas.slotKind[1] == kSlotPolynomial) {
-    poly.LoadPolyToGrid(1);
-  }
   return firstFault == std::numeric_limits<int>::max();
 }
 

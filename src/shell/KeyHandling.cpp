@@ -43,6 +43,8 @@ bool Controller::FormKeyDown(int key, KeyModifiers modifiers) {
     ws_.MsgText = settings.debugMode ? "debugMode switched ON" : "debugMode switched OFF";
     return true;
   }
+  // The keys of a desktop program: undo, redo, save, open and end.
+  if (modifiers.ctrl && !modifiers.alt && controlKey(key, modifiers.shift)) return true;
   // 5. The menu under keyboard control.
   if (menu.menuKeyboardActive) {
     menu.menuKey(key, ws_.MsgText);
@@ -67,6 +69,25 @@ bool Controller::FormKeyDown(int key, KeyModifiers modifiers) {
   // 8.
   settings.keyboardMode = true;
   altKey(key);
+  return true;
+}
+
+bool Controller::controlKey(int key, bool shift) {
+  if (key == 'Z' && !shift) {
+    ws_.MsgText.clear();
+    undo();
+  } else if ((key == 'Z' && shift) || (key == 'Y' && !shift)) {
+    ws_.MsgText.clear();
+    redo();
+  } else if (key == 'S' && !shift) {
+    saveDocument(false);
+  } else if (key == 'O' && !shift) {
+    executeCommand(25);
+  } else if (key == 'Q' && !shift) {
+    executeCommand(99);
+  } else {
+    return false;
+  }
   return true;
 }
 

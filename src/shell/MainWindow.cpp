@@ -2,14 +2,18 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSettings>
 #include <QUrl>
 #include <cmath>
 
@@ -89,6 +93,11 @@ TcontrolForm::TcontrolForm(Workspace& workspace, Controller& controller)
 
   // Start-up: the workspace's state, then what only the window shows.
   ws_.startUp();
+  std::vector<std::string> recent;
+  for (const QString& path : QSettings("Quorvel", "quorvel").value("recentFiles").toStringList())
+    recent.push_back(path.toStdString());
+  controller_.recentFiles.set(recent);
+  controller_.menu.setRecentFiles(controller_.recentFiles.menuTexts());
   showtext->setStyleSheet(
       QString("color: %1; background: %2;").arg(css(kAutoplotAtStart), css(kSettingsBackground)));
   selectFormulaInput();
@@ -191,6 +200,8 @@ void TcontrolForm::buildLayout() {
   PolyGrid->setSelectionMode(QAbstractItemView::NoSelection);
 
   klok = new QTimer(this);
+  recoveryTimer = new QTimer(this);
+  recoveryTimer->start(1000);
   puntenForm = new TpuntenForm(ws_.pointsTable, this);
   debugForm = new TdebugForm(this);
   VdomainForm = new TVdomainForm(this);
@@ -277,6 +288,12 @@ void TcontrolForm::connectEvents() {
     refresh();
   });
   connect(klok, &QTimer::timeout, this, [this] { klokTimer(); });
+  connect(recoveryTimer, &QTimer::timeout, this, [this] {
+    if (!isEnabled()) return;  // a window of the program's is open: its changes come later
+    const std::string message = ws_.MsgText;
+    controller_.recoveryTick();
+    if (ws_.MsgText != message) refresh();
+  });
   connect(PolyGrid, &QTableWidget::cellClicked, this, [this](int row, int) {
     if (row >= 1) ws_.poly.currentRow = row;
     selectPolynomialInput();
@@ -633,27 +650,76 @@ void TcontrolForm::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
   if (urls.size() != 1 || !urls.front().isLocalFile()) return;
   event->acceptProposedAction();
-  openGraphFile(urls.front().toLocalFile().toStdString());
+  controller_.openGraphFileAfterGuard(urls.front().toLocalFile().toStdString());
+  refresh();
 }
 
-std::optional<std::string> TcontrolForm::askGraphFileName(bool save) {
+std::optional<std::string> TcontrolForm::askGraphFileName(bool save, const std::string& current) {
   refresh();  // the menu is closed before the dialog comes
   QFileDialog dialog(this);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilter(save ? "Quorvel (*.qvl)" : "graphics (*.qvl)");
   dialog.setDefaultSuffix("qvl");
+  // The document's own file: its folder, and for a save its name.
+  if (!current.empty()) {
+    const QFileInfo file(QString::fromStdString(current));
+    dialog.setDirectory(file.absolutePath());
+    if (save) dialog.selectFile(file.fileName());
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
 }
 
+ShellActions::SaveChoice TcontrolForm::askSaveChanges() {
+  refresh();
+  QMessageBox box(QMessageBox::Question, "Quorvel", "grafieken gewijzigd: eerst bewaren?",
+                  QMessageBox::NoButton, this);
+  QPushButton* save = box.addButton("bewaar", QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton("niet bewaren", QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton("annuleer", QMessageBox::RejectRole);
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return SaveChoice::Save;
+  if (box.clickedButton() == discard) return SaveChoice::Discard;
+  return SaveChoice::Cancel;
+}
+
+ShellActions::RecoveryChoice TcontrolForm::askRestoreRecovery() {
+  QMessageBox box(QMessageBox::Question, "Quorvel",
+                  "Quorvel is niet netjes afgesloten: het werk van toen herstellen?",
+                  QMessageBox::NoButton, this);
+  QPushButton* restore = box.addButton("herstel", QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton("weggooien", QMessageBox::DestructiveRole);
+  box.setDefaultButton(restore);
+  box.exec();  // closed without a choice: asked again at the next start
+  if (box.clickedButton() == restore) return RecoveryChoice::Restore;
+  if (box.clickedButton() == discard) return RecoveryChoice::Discard;
+  return RecoveryChoice::Later;
+}
+
+void TcontrolForm::tellRecoveryDamaged() {
+  QMessageBox::warning(this, "Quorvel",
+                       "het werk van een vorige keer is onleesbaar (leesfout) en wordt verwijderd");
+}
+
+void TcontrolForm::closeEvent(QCloseEvent* event) {
+  if (!controller_.mayDiscardDocument()) {
+    event->ignore();
+    refresh();
+    return;
+  }
+  event->accept();
+}
+
 void TcontrolForm::openGraphFile(const std::string& path) {
-  controller_.openGraphFile(path);
+  controller_.openGraphFileAfterGuard(path);  // after restored work, asked about first
   refresh();
 }
 
 void TcontrolForm::closeProgram() {
-  close();
+  close();  // through closeEvent, which asks about unsaved work
 }
 
 void TcontrolForm::GetBtnClick() {
@@ -685,6 +751,10 @@ void TcontrolForm::showSettings() {
 }
 
 void TcontrolForm::refresh() {
+  // Every event ends here: what it changed in the document becomes an undo step.
+  controller_.commitStep();
+  setWindowTitle(QString::fromStdString(controller_.windowTitle()));
+  if (controller_.recentFilesChanged) showRecentFiles();
   MsgText->setText(QString::fromStdString(ws_.MsgText));
   // The settings boxes change only when a setting did (the start shows its own colours).
   const std::array<bool, 3> settings = {ws_.settings.degreesMode, ws_.settings.replaceMode,
@@ -712,6 +782,16 @@ void TcontrolForm::refresh() {
   formPolyArrow->update();
   ColorBox->update();
   GrafiekBox->update();
+}
+
+// The recent files: in the menu, and kept in the platform's settings for the next run.
+void TcontrolForm::showRecentFiles() {
+  controller_.recentFilesChanged = false;
+  QStringList paths;
+  for (const std::string& path : controller_.recentFiles.paths())
+    paths << QString::fromStdString(path);
+  QSettings("Quorvel", "quorvel").setValue("recentFiles", paths);
+  controller_.menu.setRecentFiles(controller_.recentFiles.menuTexts());
 }
 
 void TcontrolForm::showPolyGrid() {

@@ -71,6 +71,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   FieldLabel* polyDegreeText;
   QTableWidget* PolyGrid;
   QTimer* klok;
+  QTimer* recoveryTimer;  // a second: unsaved changes reach the recovery file
   // The other windows, in the order they are made.
   TpuntenForm* puntenForm;
   TdebugForm* debugForm;
@@ -87,7 +88,10 @@ class TcontrolForm : public QWidget, public ShellActions {
   void copyPictureToClipboard() override;
   std::optional<PictureFile> askPictureFileName() override;
   std::vector<uint8_t> pngBytes(const Picture& picture) override;
-  std::optional<std::string> askGraphFileName(bool save) override;
+  std::optional<std::string> askGraphFileName(bool save, const std::string& current) override;
+  SaveChoice askSaveChanges() override;
+  RecoveryChoice askRestoreRecovery() override;
+  void tellRecoveryDamaged() override;
   // The graph file named on the command line.
   void openGraphFile(const std::string& path);
   void closeProgram() override;
@@ -109,6 +113,8 @@ class TcontrolForm : public QWidget, public ShellActions {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // The close button, "sluiten" and Ctrl+Q: unsaved work is asked about first.
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   // A graph file dropped onto the window opens as "open" opens it.
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -125,6 +131,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   int hoverCodeOf(const QObject* widget) const;
   bool keyDown(QKeyEvent* event);
   void showPolyGrid();
+  void showRecentFiles();
   void klokTimer();
   void startKlok();
 

@@ -18,6 +18,8 @@ const std::array<MenuEntry, kMenuEntryCount> menuEntries = {{
     {14, 0, 0x000000, "snap"},
     {15, 1, 0x707070, "..........."},
     {16, 99, 0xC00000, "sluiten"},
+    {17, 37, 0x000000, "ongedaan maken"},
+    {18, 38, 0x000000, "opnieuw"},
     {21, 4, 0x0000E8, "verwijderen"},
     {22, 10, 0xC00000, "subst. abc"},
     {23, 31, 0xC00000, "oppervlakte"},
@@ -64,7 +66,7 @@ int levelOf(int id) {
 
 namespace {
 
-int entryWithId(int id) {
+int fixedEntryWithId(int id) {
   for (int i = 0; i < kMenuEntryCount; ++i) {
     if (menuEntries[i].id == id) return i;
   }
@@ -74,7 +76,37 @@ int entryWithId(int id) {
 }  // namespace
 
 bool exists(int id) {
+  return fixedEntryWithId(id) >= 0;
+}
+
+int Menu::entryWithId(int id) const {
+  const int fixed = fixedEntryWithId(id);
+  if (fixed >= 0) return fixed;
+  for (size_t i = 0; i < recentEntries_.size(); ++i) {
+    if (recentEntries_[i].id == id) return kMenuEntryCount + static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool Menu::has(int id) const {
   return entryWithId(id) >= 0;
+}
+
+const MenuEntry& Menu::entry(int index) const {
+  if (index < kMenuEntryCount) return menuEntries[static_cast<size_t>(index)];
+  return recentEntries_[static_cast<size_t>(index - kMenuEntryCount)];
+}
+
+void Menu::setRecentFiles(const std::vector<std::string>& names) {
+  recentTexts_ = names;
+  recentEntries_.clear();
+  if (names.empty()) return;
+  recentEntries_.push_back({kRecentListId, 0, 0xC00000, "recent >>"});
+  for (size_t k = 0; k < recentTexts_.size() && k < 9; ++k) {
+    recentEntries_.push_back({static_cast<uint16_t>(kRecentListId * 10 + k + 1),
+                              static_cast<uint16_t>(kFirstRecentCommand + k), 0x900000,
+                              recentTexts_[k]});
+  }
 }
 
 int Menu::idAt(int level, int row) const {
@@ -120,13 +152,13 @@ void Menu::openLevel(int level) {
 }
 
 void Menu::drawRowNormal(int level, int row) {
-  const int entry = entryOf(level, row);
-  if (entry >= 0 && menuEntries[entry].command == 0) hideBelow(level);
+  const int index = entryOf(level, row);
+  if (index >= 0 && entry(index).command == 0) hideBelow(level);
 }
 
 void Menu::drawRowHighlighted(int level, int row) {
-  const int entry = entryOf(level, row);
-  if (entry >= 0 && menuEntries[entry].command == 0) openLevel(level + 1);
+  const int index = entryOf(level, row);
+  if (index >= 0 && entry(index).command == 0) openLevel(level + 1);
 }
 
 void Menu::mouseMove(int level, int x, int y) {
@@ -139,8 +171,8 @@ void Menu::mouseMove(int level, int x, int y) {
     if (titles.selected != 0) titleLook[titles.selected] = TitleLook::Normal;
     hideBelow(0);
     titles.selected = c;
-    const int entry = entryOf(0, c);
-    if (open && entry >= 0 && menuEntries[entry].command == 0) {
+    const int index = entryOf(0, c);
+    if (open && index >= 0 && entry(index).command == 0) {
       titleLook[c] = TitleLook::Pressed;
       hideBelow(0);
       openLevel(1);
@@ -166,26 +198,26 @@ void Menu::mouseDown(int level) {
       open = false;
       hideBelow(0);
     } else if (titles.selected != 0) {
-      const int entry = entryOf(0, titles.selected);
-      if (entry >= 0 && menuEntries[entry].command == 0) {
+      const int index = entryOf(0, titles.selected);
+      if (index >= 0 && entry(index).command == 0) {
         open = true;
         openLevel(1);
-      } else if (entry >= 0) {
+      } else if (index >= 0) {
         titleLook[titles.selected] = TitleLook::Normal;
         titles.selected = 0;
-        if (executeCommand) executeCommand(menuEntries[entry].command);
+        if (executeCommand) executeCommand(entry(index).command);
       }
     }
     if (titles.selected != 0) titleLook[titles.selected] = TitleLook::Pressed;
     return;
   }
-  const int entry = entryOf(level, levels[level].selected);
-  if (entry < 0 || menuEntries[entry].command == 0) return;
+  const int index = entryOf(level, levels[level].selected);
+  if (index < 0 || entry(index).command == 0) return;
   hideBelow(0);
   open = false;
   if (levels[0].selected != 0) titleLook[levels[0].selected] = TitleLook::Normal;
   levels[0].selected = 0;
-  if (executeCommand) executeCommand(menuEntries[entry].command);
+  if (executeCommand) executeCommand(entry(index).command);
 }
 
 void Menu::mouseUp(int level) {
@@ -238,11 +270,11 @@ void Menu::menuKey(int key, std::string& message) {
       menuCursorId = 0;
       break;
     case keys::kLeft:
-      if (l == 0 && exists(id - 1)) {
+      if (l == 0 && has(id - 1)) {
         moveCursorTo(id - 1);
       } else if ((l == 2 || l == 3) && levels[l - 1].visible) {
         const int target = id / 10 + p - 1;
-        if (exists(target)) {
+        if (has(target)) {
           drawRowNormal(l, levels[l].selected);
           levels[l].selected = 0;
           moveCursorTo(target);
@@ -250,9 +282,9 @@ void Menu::menuKey(int key, std::string& message) {
       }
       break;
     case keys::kRight:
-      if (l == 0 && exists(id + 1)) {
+      if (l == 0 && has(id + 1)) {
         moveCursorTo(id + 1);
-      } else if ((l == 1 || l == 2) && levels[l + 1].visible && exists(id * 10 + 1)) {
+      } else if ((l == 1 || l == 2) && levels[l + 1].visible && has(id * 10 + 1)) {
         moveCursorTo(id * 10 + 1);
       }
       break;
@@ -261,18 +293,18 @@ void Menu::menuKey(int key, std::string& message) {
         drawRowNormal(1, levels[1].selected);
         levels[1].selected = 0;
         menuCursorId = id / 10;
-      } else if (l >= 1 && levels[l].visible && exists(id - 1)) {
+      } else if (l >= 1 && levels[l].visible && has(id - 1)) {
         moveCursorTo(id - 1);
       }
       break;
     case keys::kDown:
       if (l == 0) {
         if (levels[1].visible) {
-          if (exists(id * 10 + 1)) moveCursorTo(id * 10 + 1);
+          if (has(id * 10 + 1)) moveCursorTo(id * 10 + 1);
         } else {
           mouseDown(0);
         }
-      } else if (exists(id + 1)) {
+      } else if (has(id + 1)) {
         moveCursorTo(id + 1);
       }
       break;

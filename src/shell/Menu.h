@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/Colour.h"
 
@@ -21,11 +22,16 @@ struct MenuEntry {
   Colour colour() const { return fromBgr(bgr); }
 };
 
-inline constexpr int kMenuEntryCount = 47;
+inline constexpr int kMenuEntryCount = 49;
 extern const std::array<MenuEntry, kMenuEntryCount> menuEntries;
 
 int levelOf(int id);
-bool exists(int id);
+bool exists(int id);  // in the fixed entries
+
+// "algemeen" > "recent >>" lists the recent graph files: ids 191.., commands 51..
+inline constexpr int kRecentListId = 19;
+inline constexpr int kFirstRecentCommand = 51;
+inline constexpr int kMaxMenuText = 15;  // characters of an entry
 
 enum class TitleLook { Normal = 0, Hover = 1, Pressed = 2 };
 
@@ -53,9 +59,14 @@ class Menu {
   bool menuKeyboardActive = false;
   int menuCursorId = 0;
 
-  // Entry number (index into menuEntries, or -1) at `row` of `level` on the selected path.
+  // Entry number (an index into menuEntries, or beyond it one of the recent files; -1 for
+  // none) at `row` of `level` on the selected path.
   int entryOf(int level, int row) const;
   int countOf(int level) const;
+  const MenuEntry& entry(int index) const;
+  bool has(int id) const;
+  // The names of the recent files, newest first; no list when there are none.
+  void setRecentFiles(const std::vector<std::string>& names);
 
   void mouseMove(int level, int x, int y);
   void mouseDown(int level);
@@ -76,6 +87,10 @@ class Menu {
   void drawRowHighlighted(int level, int row);
   void moveCursorTo(int id);
   int idAt(int level, int row) const;
+  int entryWithId(int id) const;
+
+  std::vector<std::string> recentTexts_;
+  std::vector<MenuEntry> recentEntries_;  // the list's own entry first, then the files
 };
 
 }  // namespace quorvel

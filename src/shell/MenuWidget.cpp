@@ -49,8 +49,8 @@ void TsubMenu::paintEvent(QPaintEvent*) {
       painter.setFont(font);
       const QFontMetrics metrics(font);
       const QString text = QString::fromUtf8(
-          menuEntries[entry].text.data(), static_cast<qsizetype>(menuEntries[entry].text.size()));
-      painter.setPen(QColor::fromRgb(menuEntries[entry].colour()));
+          menu_.entry(entry).text.data(), static_cast<qsizetype>(menu_.entry(entry).text.size()));
+      painter.setPen(QColor::fromRgb(menu_.entry(entry).colour()));
       painter.drawText(left + (Menu::kTitleWidth - metrics.horizontalAdvance(text)) / 2,
                        4 + metrics.ascent(), text);
     }
@@ -66,9 +66,9 @@ void TsubMenu::paintEvent(QPaintEvent*) {
       painter.fillRect(0, top, width(), Menu::kRowHeight - 5, QColor(0xE0, 0xE0, 0xE0));
     const QFont font = menuFont(highlighted);
     painter.setFont(font);
-    painter.setPen(QColor::fromRgb(menuEntries[entry].colour()));
-    const QString text = QString::fromUtf8(menuEntries[entry].text.data(),
-                                           static_cast<qsizetype>(menuEntries[entry].text.size()));
+    painter.setPen(QColor::fromRgb(menu_.entry(entry).colour()));
+    const QString text = QString::fromUtf8(menu_.entry(entry).text.data(),
+                                           static_cast<qsizetype>(menu_.entry(entry).text.size()));
     painter.drawText(0, top + QFontMetrics(font).ascent(), text);
   }
 }

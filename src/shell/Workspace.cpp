@@ -21,6 +21,8 @@ void Workspace::startUp() {
   for (int slot = 1; slot <= kSlotCount; ++slot)
     formulas.slotKind[slot] = kSlotEmpty;
   graph.ResetScale();
+  startDocument("");
+  history.reset(documentBytes());
 }
 
 FormulaEngine::SlotMessages Workspace::retranslateAll() {

@@ -18,6 +18,7 @@
 #include "plot/ConstantsPanel.h"
 #include "plot/Graph.h"
 #include "plot/RepeatRate.h"
+#include "storage/Document.h"
 #include "storage/GraphFile.h"
 #include "tools/Area.h"
 #include "tools/ValueTable.h"
@@ -52,8 +53,21 @@ class Workspace {
   AreaCalculation area{formulas, poly, graph};
 
   // The state at the start of the program: constants, settings, polynomial input, colours,
-  // empty slots and no points, the default scale with the empty grid.
+  // empty slots and no points, the default scale with the empty grid; a new document.
   void startUp();
+
+  // ---- The document: what a graph file of this workspace would hold.
+  std::string documentPath;     // the graph file it was last saved to or opened from; "" none
+  DocumentBytes savedDocument;  // the document as that file holds it (or as it started)
+  UndoHistory history;
+  DocumentBytes documentBytes() const;
+  // Unsaved changes: the document is not what its file (or the start) holds.
+  bool modified() const;
+  // From now on the document counts as the contents of `path` ("": of no file).
+  void startDocument(std::string path);
+  // Everything the document holds replaced by `contents`, the rest (selection, inputs) kept;
+  // replotted. The undo history's way back.
+  void restoreDocument(const GraphFileContents& contents);
 
   // After a graph file is loaded: every filled slot translated again and plotted; the
   // message of each slot whose text failed (the others are plotted all the same).
@@ -71,6 +85,10 @@ class Workspace {
   GraphFileContents graphFileContents() const;
   // False when it was applied with faults.
   bool applyGraphFile(const GraphFileContents& contents);
+
+ private:
+  // `replaceSlots`: the slots the contents leave empty are emptied, rather than kept.
+  bool applyDocument(const GraphFileContents& contents, bool replaceSlots);
 };
 
 }  // namespace quorvel

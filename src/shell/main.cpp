@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <cstdlib>
 #include <iostream>
 
 #include "common/SafeFile.h"
@@ -59,12 +60,21 @@ int runWindow(int argc, char** argv, const std::string& file) {
   quorvel::Workspace workspace(text);
   workspace.graph.dragPreciseBudget = quorvel::Graph::kDragFrameBudget;
   quorvel::Controller controller(workspace);
+  quorvel::RecoveryFiles recovery(
+      quorvel::recoveryFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")));
+  controller.recovery = &recovery;
   quorvel::TcontrolForm window(workspace, controller);
   window.show();
-  if (!file.empty())
-    QTimer::singleShot(0, &window, [&window, file] { window.openGraphFile(file); });
+  // First the work a crashed run left behind, then the file named on the command line.
+  QTimer::singleShot(0, &window, [&window, &controller, file] {
+    controller.offerRecovery();
+    window.refresh();
+    if (!file.empty()) window.openGraphFile(file);
+  });
   if (qEnvironmentVariableIsSet("QUORVEL_EXIT_AFTER_FIRST_PAINT")) reportFirstPaint(window);
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  recovery.remove();  // a clean end: nothing to recover
+  return status;
 }
 
 int runExport(int argc, char** argv, const quorvel::CommandLine& line) {

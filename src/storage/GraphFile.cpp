@@ -104,6 +104,13 @@ class Reader {
 
 }  // namespace
 
+std::pair<size_t, size_t> graphFileViewBytes() {
+  // Signature, colours (tag and nine colours), settings (tag and three flags), constants
+  // (tag, step index and three doubles), then the scale: tag, two levels and two doubles.
+  constexpr size_t kBegin = std::size(kSignature) + (1 + 9 * 4) + (1 + 3) + (1 + 1 + 3 * 8);
+  return {kBegin, kBegin + 1 + 2 + 2 * 8};
+}
+
 std::optional<std::vector<uint8_t>> writeGraphFile(const GraphFileContents& contents) {
   Writer w;
   w.bytes.assign(std::begin(kSignature), std::end(kSignature));

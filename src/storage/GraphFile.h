@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fitting/LeastSquares.h"
@@ -83,6 +84,10 @@ inline constexpr size_t kMaxTitle = 50;
 // The bytes of the file; nothing when a text is longer than the file can hold, since a file
 // that does not give back what was saved is no saved file.
 std::optional<std::vector<uint8_t>> writeGraphFile(const GraphFileContents& contents);
+
+// Where the scale's record (the view: zoom levels and centre) lies in every file the writer
+// makes, as [begin, end): it always comes fourth, after records of fixed size.
+std::pair<size_t, size_t> graphFileViewBytes();
 
 enum class GraphFileStatus { Ok, WrongType, ReadError };
 // Reads the first kImageSize bytes of a file. On failure `contents` is unspecified.

@@ -52,7 +52,9 @@ TEST_F(Commands, RestartKeepsSettingsColoursAndTitle) {
   graph.ScrollZoom(kZoomOutX);
   ws.poly.cells[3] = "7";
   controller.selectPolynomialInput();
+  shell.saveChoice = ShellActions::SaveChoice::Discard;  // asked first: unsaved work
   controller.executeCommand(2);
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"save changes?"});
   EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
   EXPECT_EQ(ws.constants.b, 0);
   EXPECT_EQ(scale.zoomLevelX, 9);

@@ -28,10 +28,23 @@ class RecordingShell : public ShellActions {
   std::vector<uint8_t> pngBytes(const Picture&) override { return {0x89, 'P', 'N', 'G'}; }
   void closeProgram() override { calls.push_back("close"); }
   std::optional<std::string> graphFileName;  // what the user chooses; nothing: cancelled
-  std::optional<std::string> askGraphFileName(bool save) override {
+  std::string proposed;                      // what the dialog proposed
+  std::optional<std::string> askGraphFileName(bool save, const std::string& current) override {
     calls.push_back(save ? "save graph" : "open graph");
+    proposed = current;
     return graphFileName;
   }
+  SaveChoice saveChoice = SaveChoice::Cancel;  // the answer to "save first?"
+  SaveChoice askSaveChanges() override {
+    calls.push_back("save changes?");
+    return saveChoice;
+  }
+  RecoveryChoice recoveryChoice = RecoveryChoice::Later;
+  RecoveryChoice askRestoreRecovery() override {
+    calls.push_back("restore?");
+    return recoveryChoice;
+  }
+  void tellRecoveryDamaged() override { calls.push_back("recovery damaged"); }
   void askParameterDomain() override { calls.push_back("v-domain"); }
   void askIntegralDomain() override { calls.push_back("x-domain"); }
   void showPointsTable() override { calls.push_back("points table"); }

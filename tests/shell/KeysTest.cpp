@@ -52,6 +52,7 @@ TEST_F(Keys, F10DownDownEnterRestarts) {
   typeText("y=x");
   key(keys::kEnter, {}, '\r');
   ws.constants.a = 5;
+  shell.saveChoice = ShellActions::SaveChoice::Discard;
   key(keys::kF10);
   key(keys::kDown);
   key(keys::kDown);

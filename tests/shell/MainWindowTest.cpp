@@ -189,10 +189,12 @@ TEST_F(MainWindow, MenuByMouse) {
   move(titles, {10, 10});  // "algemeen"
   click(titles, {10, 10});
   ASSERT_TRUE(window.menuBar->panels[1]->isVisible());
-  EXPECT_EQ(window.menuBar->panels[1]->geometry(), QRect(12, 35, 115, 6 * 25 + 10));
+  EXPECT_EQ(window.menuBar->panels[1]->geometry(), QRect(12, 35, 115, 8 * 25 + 10));
   TsubMenu* list = window.menuBar->panels[1]->control;
   move(list, {10, 10});  // "herstart"
+  answerQuestion("niet bewaren");
   click(list, {10, 10});
+  EXPECT_EQ(questions, std::vector<std::string>{"grafieken gewijzigd: eerst bewaren?"});
   EXPECT_FALSE(window.menuBar->panels[1]->isVisible());
   EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
 }

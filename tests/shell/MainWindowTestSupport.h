@@ -4,13 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "qt/QtTextPainter.h"
 #include "shell/MainWindow.h"
@@ -108,6 +112,29 @@ class MainWindowTest : public ::testing::Test {
     }
   }
   std::function<std::optional<std::string>(QFileDialog&)> choose_;
+  // The button the user presses in the next question box; what it asked is kept.
+  std::vector<std::string> questions;
+  void answerQuestion(const QString& button) {
+    QTimer::singleShot(0, [this, button] { pressInQuestion(button, 300); });
+  }
+  void pressInQuestion(const QString& button, int triesLeft) {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) {
+      if (triesLeft > 0)
+        QTimer::singleShot(10,
+                           [this, button, triesLeft] { pressInQuestion(button, triesLeft - 1); });
+      return;
+    }
+    questions.push_back(box->text().toStdString());
+    for (QAbstractButton* b : box->buttons()) {
+      if (b->text() == button) {
+        b->click();
+        return;
+      }
+    }
+    ADD_FAILURE() << "no button " << button.toStdString();
+    box->reject();
+  }
   void selectSlot(int slot) { key(Qt::Key(Qt::Key_F1 + slot - 1)); }
   QString message() const { return window.MsgText->text(); }
   bool graphAt(double x, double y, int slot) const {

@@ -68,7 +68,9 @@ TEST_F(GraphFileWindow, SaveThroughTheMenuAndOpenWithAltO) {
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
     return (folder / "werk.qvl").string();
   });
+  answerQuestion("niet bewaren");  // "wissen" is unsaved
   withAlt({Qt::Key_O});
+  EXPECT_EQ(questions.size(), 1u);
   EXPECT_EQ(message(), "grafieken geladen");
   EXPECT_TRUE(graphAt(1, 1, 1));
   EXPECT_EQ(ws.editor.fedGetText(), "y=x");

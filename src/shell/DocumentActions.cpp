@@ -1,0 +1,183 @@
+// What keeps the user's work: undo and redo over whole documents, saving in place, the
+// question before unsaved work is discarded, the recovery file, and the recent files.
+
+#include <filesystem>
+
+#include "common/SafeFile.h"
+#include "shell/Controller.h"
+
+namespace quorvel {
+namespace {
+
+bool sameSlot(const SlotRecord& a, const SlotRecord& b) {
+  if (a.kind != b.kind) return false;
+  if (isFormulaKind(a.kind)) {
+    return a.text == b.text && a.begin == b.begin && a.end == b.end && a.steps == b.steps;
+  }
+  return a.kind != kSlotPolynomial ||
+         (a.polynomial.coef == b.polynomial.coef && a.polynomial.kind == b.polynomial.kind &&
+          a.polynomial.degree == b.polynomial.degree);
+}
+
+}  // namespace
+
+void Controller::commitStep(Clock::time_point now) {
+  // A held button or key, an Alt command, a formula waiting for its domain: not yet.
+  if (ws_.klok.running() || ws_.settings.keyboardMode || beforeDomain_) return;
+  ws_.history.record(ws_.documentBytes());
+  recoveryTick(now);
+}
+
+// Puts a document of the history back, and shows the first slot it changed in its input.
+void Controller::restore(const DocumentBytes& from, const DocumentBytes& document) {
+  GraphFileContents before, after;
+  readGraphFile(from, before);
+  if (readGraphFile(document, after) != GraphFileStatus::Ok) return;  // the writer made it
+  ws_.restoreDocument(after);
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    if (sameSlot(before.slotRecords[slot], after.slotRecords[slot])) continue;
+    ws_.selection.hoverSlot = slot;
+    ws_.selection.selectHoveredSlot();
+    const uint8_t kind = ws_.formulas.slotKind[slot];
+    if (isFormulaKind(kind) && ws_.editor.fedSetText(ws_.formulas.formulas[slot].text)) {
+      selectFormulaInput();
+    } else if (kind == kSlotPolynomial) {
+      ws_.poly.LoadPolyToGrid(slot);
+      selectPolynomialInput();
+    }
+    break;
+  }
+}
+
+void Controller::undo() {
+  const DocumentBytes shown = ws_.history.current();
+  const std::optional<DocumentBytes> document = ws_.history.undo();
+  if (!document) {
+    ws_.MsgText = kNothingToUndo;
+    return;
+  }
+  restore(shown, *document);
+  ws_.MsgText = kUndone;
+}
+
+void Controller::redo() {
+  const DocumentBytes shown = ws_.history.current();
+  const std::optional<DocumentBytes> document = ws_.history.redo();
+  if (!document) {
+    ws_.MsgText = kNothingToRedo;
+    return;
+  }
+  restore(shown, *document);
+  ws_.MsgText = kRedone;
+}
+
+bool Controller::saveDocument(bool ask) {
+  std::string path = ws_.documentPath;
+  if (ask || path.empty()) {
+    if (!shell) return false;
+    const std::optional<std::string> chosen = shell->askGraphFileName(true, path);
+    if (!chosen) return false;
+    path = *chosen;
+  }
+  if (!ws_.SaveGraphFile(path)) return false;
+  recentFiles.add(path);
+  recentFilesChanged = true;
+  return true;
+}
+
+bool Controller::mayDiscardDocument() {
+  if (!ws_.modified() || !shell) return true;
+  switch (shell->askSaveChanges()) {
+    case ShellActions::SaveChoice::Save:
+      return saveDocument(false);
+    case ShellActions::SaveChoice::Discard:
+      return true;
+    case ShellActions::SaveChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
+void Controller::openGraphFileAfterGuard(const std::string& path) {
+  if (mayDiscardDocument()) openGraphFile(path);
+}
+
+void Controller::openRecentFile(int index) {
+  const std::vector<std::string>& paths = recentFiles.paths();
+  if (index < 0 || index >= static_cast<int>(paths.size())) return;
+  const std::string path = paths[static_cast<size_t>(index)];
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    recentFiles.remove(path);
+    recentFilesChanged = true;
+    ws_.MsgText = kRecentMissing;
+    return;
+  }
+  openGraphFileAfterGuard(path);
+}
+
+void Controller::recoveryTick(Clock::time_point now) {
+  if (!recovery) return;
+  if (!recovery->enabled()) {
+    if (!recoveryOffShown_) ws_.MsgText = kRecoveryOff;
+    recoveryOffShown_ = true;
+    return;
+  }
+  if (!ws_.modified()) {
+    // The work is safe in its file (or there is none): nothing to recover.
+    if (!recoveryWritten_.empty()) recovery->removeFile();
+    recoveryWritten_.clear();
+    return;
+  }
+  DocumentBytes document = ws_.documentBytes();
+  if (document == recoveryWritten_ || now - lastRecoveryWrite_ < std::chrono::seconds(1)) return;
+  lastRecoveryWrite_ = now;
+  if (!recovery->write(document)) {
+    recoveryTick(now);  // says once that it is off
+    return;
+  }
+  recoveryWritten_ = std::move(document);
+}
+
+void Controller::offerRecovery() {
+  if (!recovery || !shell) return;
+  std::optional<RecoveryFiles::LeftBehind> left = recovery->claimLeftBehind();
+  if (!left) return;
+  const std::optional<DocumentBytes> document = readPlainFile(left->path, kImageSize);
+  GraphFileContents contents;
+  if (!document || readGraphFile(*document, contents) != GraphFileStatus::Ok) {
+    shell->tellRecoveryDamaged();
+    RecoveryFiles::release(*left, true);
+    return;
+  }
+  switch (shell->askRestoreRecovery()) {
+    case ShellActions::RecoveryChoice::Restore:
+      // Unsaved work of this run now: it has no file, and its start is the empty document.
+      ws_.applyGraphFile(contents);
+      ws_.MsgText = kRecovered;
+      commitStep();
+      lastRecoveryWrite_ = {};
+      recoveryTick();
+      // The file left behind goes only once this run holds the work in a file of its own.
+      RecoveryFiles::release(*left, !recoveryWritten_.empty() || !ws_.modified());
+      break;
+    case ShellActions::RecoveryChoice::Discard:
+      RecoveryFiles::release(*left, true);
+      break;
+    case ShellActions::RecoveryChoice::Later:
+      RecoveryFiles::release(*left, false);
+      break;
+  }
+}
+
+std::string Controller::windowTitle() const {
+  const bool changed = ws_.modified();
+  const std::string& path = ws_.documentPath;
+  if (path.empty() && !changed) return "Quorvel";
+  const size_t slash = path.rfind('/');
+  std::string name =
+      path.empty() ? "naamloos" : path.substr(slash == std::string::npos ? 0 : slash + 1);
+  return name + (changed ? "*" : "") + " — Quorvel";
+}
+
+}  // namespace quorvel

@@ -1,0 +1,387 @@
+// The document and what keeps it: undo and redo over every kind of change, held buttons as
+// one step, the view outside the steps, unsaved changes across save, load and undo, saving in
+// place, the question before work is discarded, the recent files and the window's title.
+
+#include <filesystem>
+
+#include "ControllerTestSupport.h"
+#include "storage/GraphFile.h"
+
+namespace quorvel {
+namespace {
+
+using Choice = ShellActions::SaveChoice;
+
+class Document : public testing::ControllerTest {
+ protected:
+  std::string folder;
+
+  void SetUp() override {
+    ControllerTest::SetUp();
+    ws.startUp();
+    folder = ::testing::TempDir() + "document-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  // A user's action as the window ends it.
+  void act(const std::function<void()>& action) {
+    action();
+    controller.commitStep();
+  }
+  void typeAndPlot(std::string_view formula) {
+    controller.selectFormulaInput();
+    ws.editor.fedClear();
+    typeText(formula);
+    controller.PlotBtnClick();
+    controller.commitStep();
+  }
+};
+
+TEST(UndoHistory, StepsUndoRedoAndTheViewAside) {
+  GraphFileContents f;
+  f.hasColours = f.hasSettings = f.hasConstants = f.hasScale = true;
+  auto bytes = [&f] { return writeGraphFile(f).value(); };
+  UndoHistory history;
+  history.reset(bytes());
+  f.a = 1;
+  EXPECT_TRUE(history.record(bytes()));
+  f.centreX = 50;  // the view alone: no step, but kept
+  EXPECT_FALSE(history.record(bytes()));
+  EXPECT_EQ(history.current(), bytes());
+  f.b = 2;
+  EXPECT_TRUE(history.record(bytes()));
+  EXPECT_EQ(history.undoSteps(), 2u);
+
+  GraphFileContents back;
+  ASSERT_EQ(readGraphFile(*history.undo(), back), GraphFileStatus::Ok);
+  EXPECT_EQ(back.b, 0);
+  EXPECT_EQ(back.centreX, 50);  // the view the step was taken in
+  ASSERT_EQ(readGraphFile(*history.undo(), back), GraphFileStatus::Ok);
+  EXPECT_EQ(back.a, 0);
+  EXPECT_FALSE(history.undo());
+  ASSERT_EQ(readGraphFile(*history.redo(), back), GraphFileStatus::Ok);
+  EXPECT_EQ(back.a, 1);
+  EXPECT_TRUE(history.canRedo());
+  f.c = 3;  // a new step after an undo: what was undone cannot come back
+  EXPECT_TRUE(history.record(bytes()));
+  EXPECT_FALSE(history.canRedo());
+  EXPECT_FALSE(history.redo());
+
+  for (int i = 0; i < 300; ++i) {
+    f.c = 10 + i;
+    history.record(bytes());
+  }
+  EXPECT_EQ(history.undoSteps(), UndoHistory::kMaxSteps);
+}
+
+// Files differing in their view differ only within the scale's record.
+TEST(UndoHistory, TheViewHasItsPlaceInTheFile) {
+  GraphFileContents f;
+  f.hasColours = f.hasSettings = f.hasConstants = f.hasScale = true;
+  f.slotRecords[2].kind = kSlotFunction;
+  f.slotRecords[2].text = "y=x";
+  f.title = "titel";
+  const DocumentBytes a = writeGraphFile(f).value();
+  f.zoomLevelX = 3;
+  f.zoomLevelY = 12;
+  f.centreX = -7.5;
+  f.centreY = 1e9;
+  const DocumentBytes b = writeGraphFile(f).value();
+  const auto [begin, end] = graphFileViewBytes();
+  EXPECT_EQ(a[begin], kTagScale);
+  ASSERT_EQ(a.size(), b.size());
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) {
+      EXPECT_TRUE(i > begin && i < end) << i;
+    }
+  }
+  EXPECT_TRUE(sameButTheView(a, b));
+  f.title = "titel2";
+  EXPECT_FALSE(sameButTheView(a, writeGraphFile(f).value()));
+}
+
+// Every kind of change is one step: done, undone to the very bytes before, redone to the
+// very bytes after, with the messages.
+TEST_F(Document, EveryChangeIsAStepThatUndoesAndRedoes) {
+  const std::string file = folder + "/load.qvl";
+  {
+    Workspace other(text);
+    other.startUp();
+    other.formulas.translateFormula(4, "y=x^2-1");
+    other.graph.PlotSlot(4);
+    ASSERT_TRUE(other.SaveGraphFile(file));
+  }
+  auto clickPoints = [this] {
+    ws.points.ClickPoint(300, 300, false);
+    ws.points.ClickPoint(500, 200, false);
+    ws.points.ClickPoint(600, 380, false);
+  };
+  const std::vector<std::pair<const char*, std::function<void()>>> actions = {
+      {"a formula added", [this] { typeAndPlot("y=2x"); }},
+      {"a formula replaced", [this] { typeAndPlot("y=3x"); }},
+      {"verwijderen", [this] { controller.executeCommand(4); }},
+      {"a formula of slot 2",
+       [this] {
+         ws.selection.hoverSlot = 2;
+         ws.selection.selectHoveredSlot();
+         typeAndPlot("y=sin(x)");
+       }},
+      {"wissen", [this] { controller.executeCommand(5); }},
+      {"points", clickPoints},
+      {"a polynomial fit", [this] { controller.executeCommand(8); }},
+      {"a line", [this] { controller.executeCommand(36); }},
+      {"a circle", [this] { controller.executeCommand(33); }},
+      {"an exponential fit", [this] { controller.executeCommand(44); }},
+      {"a polynomial stored",
+       [this] {
+         controller.selectPolynomialInput();
+         ws.poly.cells = {"", "1", "2", "1"};
+         controller.PlotBtnClick();
+       }},
+      {"a polynomial command, then stored",
+       [this] {
+         controller.executeCommand(15);  // the grid alone, which no file holds
+         controller.PlotBtnClick();
+       }},
+      {"the points table",
+       [this] {
+         ws.pointsTable.open();
+         ws.pointsTable.currentRow = 1;
+         ws.pointsTable.deletePoint();
+         ASSERT_TRUE(ws.pointsTable.close());
+         ws.graph.RedrawAll();
+       }},
+      {"a constant",
+       [this] {
+         controller.constantFieldDown(1, true);
+         controller.constantFieldUp(1);
+       }},
+      {"a formula with a",
+       [this] {
+         ws.selection.hoverSlot = 5;
+         ws.selection.selectHoveredSlot();
+         typeAndPlot("y=a*x+b");
+       }},
+      {"subst. abc", [this] { controller.executeCommand(10); }},
+      {"colours and the title",
+       [this] {
+         SlotColours colours = ws.slotColours;
+         colours[3] = rgb(10, 20, 30);
+         controller.applyColours(colours, "mijn titel");
+       }},
+      {"a settings box", [this] { controller.toggleSetting(kHoverAngle); }},
+      {"a loaded file", [this, file] { controller.openGraphFile(file); }},
+      {"herstart",
+       [this] {
+         shell.saveChoice = Choice::Discard;
+         controller.executeCommand(2);
+       }},
+  };
+  for (const auto& [name, action] : actions) {
+    const DocumentBytes before = ws.documentBytes();
+    const size_t steps = ws.history.undoSteps();
+    action();
+    controller.commitStep();
+    const DocumentBytes after = ws.documentBytes();
+    ASSERT_NE(after, before) << name << " " << ws.MsgText;
+    ASSERT_EQ(ws.history.undoSteps(), steps + 1) << name;
+
+    controller.undo();
+    EXPECT_EQ(ws.MsgText, "ongedaan gemaakt") << name;
+    EXPECT_EQ(ws.documentBytes(), before) << name;
+    controller.commitStep();  // the restored document is no new step
+    EXPECT_EQ(ws.history.undoSteps(), steps) << name;
+    controller.redo();
+    EXPECT_EQ(ws.MsgText, "opnieuw") << name;
+    EXPECT_EQ(ws.documentBytes(), after) << name;
+    controller.commitStep();
+    EXPECT_EQ(ws.history.undoSteps(), steps + 1) << name;
+  }
+  // All the way back to the start, and the picture with it.
+  while (ws.history.canUndo())
+    controller.undo();
+  EXPECT_FALSE(ws.modified());
+  controller.undo();
+  EXPECT_EQ(ws.MsgText, "niets ongedaan te maken");
+}
+
+TEST_F(Document, UndoShowsTheSlotItBringsBack) {
+  typeAndPlot("y=x^2");
+  typeAndPlot("y=x^3+1");  // mistyped over the parabola
+  controller.undo();
+  EXPECT_EQ(ws.formulas.formulas[1].text, "y=x^2");
+  EXPECT_EQ(ws.editor.fedGetText(), "y=x^2");
+  EXPECT_TRUE(marked(scale.WorldToColumn(2), scale.WorldToRow(4), 1));
+  EXPECT_FALSE(marked(scale.WorldToColumn(2), scale.WorldToRow(9), 1));
+  // A slot other than the selected one: it becomes the selected slot.
+  ws.selection.hoverSlot = 6;
+  ws.selection.selectHoveredSlot();
+  ws.poly.cells = {"", "1", "1"};
+  act([this] { controller.PlotBtnClick(); });  // the edit box's formula into slot 6
+  ws.selection.hoverSlot = 2;
+  ws.selection.selectHoveredSlot();
+  controller.undo();
+  EXPECT_EQ(ws.selection.selectedSlot, 6);
+  EXPECT_EQ(ws.formulas.slotKind[6], kSlotEmpty);
+}
+
+TEST_F(Document, HeldButtonsAndAltCommandsAreOneStep) {
+  controller.constantFieldDown(1, true);  // a + 1, the repeat timer running
+  for (int tick = 0; tick < 50; ++tick) {
+    controller.klokTimer();
+    controller.commitStep();
+  }
+  controller.constantFieldUp(1);
+  controller.commitStep();
+  EXPECT_EQ(ws.history.undoSteps(), 1u);
+  EXPECT_EQ(ws.constants.a, 51);
+  // Alt+C with the key held: every repeat steps a, the release ends the step.
+  for (int repeat = 0; repeat < 20; ++repeat) {
+    alt(repeat == 0 ? 'C' : keys::kRight);
+    controller.commitStep();
+  }
+  altRelease();
+  controller.commitStep();
+  EXPECT_EQ(ws.history.undoSteps(), 2u);
+  EXPECT_EQ(ws.constants.a, 70);
+  controller.undo();
+  EXPECT_EQ(ws.constants.a, 51);
+  controller.undo();
+  EXPECT_EQ(ws.constants.a, 0);
+}
+
+TEST_F(Document, ScrollingIsNoStepButUnsavedWork) {
+  typeAndPlot("y=x");
+  const std::string file = folder + "/a.qvl";
+  ASSERT_TRUE(controller.saveDocument(false) == false);  // no file yet: the dialog, cancelled
+  shell.graphFileName = file;
+  ASSERT_TRUE(controller.saveDocument(false));
+  EXPECT_FALSE(ws.modified());
+  const size_t steps = ws.history.undoSteps();
+  act([this] { graph.ScrollZoom(kScrollLeft); });
+  act([this] { graph.ScrollZoom(kZoomOutX); });
+  EXPECT_EQ(ws.history.undoSteps(), steps);
+  EXPECT_TRUE(ws.modified());  // the file would hold another view
+  // Undo takes back the formula and the view it was drawn in.
+  typeAndPlot("y=2x");
+  controller.undo();
+  EXPECT_EQ(scale.zoomLevelX, 10);
+}
+
+TEST_F(Document, UnsavedChangesAcrossSaveLoadAndUndo) {
+  EXPECT_FALSE(ws.modified());
+  EXPECT_EQ(controller.windowTitle(), "Quorvel");
+  typeAndPlot("y=x");
+  EXPECT_TRUE(ws.modified());
+  EXPECT_EQ(controller.windowTitle(), "naamloos* — Quorvel");
+  shell.graphFileName = folder + "/grafiek.qvl";
+  controller.executeCommand(24);
+  EXPECT_EQ(shell.proposed, "");
+  EXPECT_FALSE(ws.modified());
+  EXPECT_EQ(controller.windowTitle(), "grafiek.qvl — Quorvel");
+  typeAndPlot("y=2x");
+  EXPECT_EQ(controller.windowTitle(), "grafiek.qvl* — Quorvel");
+  controller.undo();  // back to what the file holds
+  EXPECT_FALSE(ws.modified());
+  controller.redo();
+  EXPECT_TRUE(ws.modified());
+
+  // Ctrl+S: in place, no dialog; "bewaar" proposes the file.
+  shell.calls.clear();
+  key('S', {false, true, false});
+  EXPECT_TRUE(shell.calls.empty());
+  EXPECT_EQ(ws.MsgText, "grafieken opgeslagen");
+  EXPECT_FALSE(ws.modified());
+  shell.graphFileName.reset();
+  controller.executeCommand(24);
+  EXPECT_EQ(shell.proposed, folder + "/grafiek.qvl");
+
+  // A load is the file's content: nothing unsaved, and its name in the title.
+  {
+    Workspace other(text);
+    other.startUp();
+    other.formulas.translateFormula(1, "y=x^2");
+    other.graph.PlotSlot(1);
+    ASSERT_TRUE(other.SaveGraphFile(folder + "/ander.qvl"));
+  }
+  act([&] { controller.openGraphFile(folder + "/ander.qvl"); });
+  EXPECT_FALSE(ws.modified());
+  EXPECT_EQ(controller.windowTitle(), "ander.qvl — Quorvel");
+  EXPECT_EQ(ws.documentPath, folder + "/ander.qvl");
+  // Undo of the load: the other file's document, as unsaved work over this one.
+  controller.undo();
+  EXPECT_TRUE(ws.modified());
+  EXPECT_EQ(ws.formulas.formulas[1].text, "y=2x");
+}
+
+TEST_F(Document, UnsavedWorkIsAskedAboutBeforeItGoes) {
+  // Nothing unsaved: no question.
+  EXPECT_TRUE(controller.mayDiscardDocument());
+  EXPECT_TRUE(shell.calls.empty());
+  typeAndPlot("y=x");
+
+  shell.saveChoice = Choice::Cancel;  // herstart cancelled: nothing changes
+  controller.executeCommand(2);
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotFunction);
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"save changes?"});
+
+  shell.calls.clear();  // open cancelled: no file dialog either
+  controller.executeCommand(25);
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"save changes?"});
+
+  // Save first, with no file yet: the dialog; cancelled there, nothing goes.
+  shell.saveChoice = Choice::Save;
+  shell.calls.clear();
+  EXPECT_FALSE(controller.mayDiscardDocument());
+  EXPECT_EQ(shell.calls, (std::vector<std::string>{"save changes?", "save graph"}));
+  shell.graphFileName = folder + "/eerst.qvl";
+  controller.executeCommand(2);
+  EXPECT_TRUE(std::filesystem::exists(folder + "/eerst.qvl"));
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
+  EXPECT_FALSE(ws.modified());  // a new document
+  EXPECT_EQ(ws.documentPath, "");
+
+  // A save that fails keeps the work.
+  typeAndPlot("y=2x");
+  shell.graphFileName = folder + "/no-such-folder/x.qvl";
+  controller.executeCommand(2);
+  EXPECT_EQ(ws.MsgText, "schrijffout");
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotFunction);
+  // Discard: it goes, and undo still has it.
+  shell.saveChoice = Choice::Discard;
+  controller.executeCommand(2);
+  controller.commitStep();
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
+  controller.undo();
+  EXPECT_EQ(ws.formulas.formulas[1].text, "y=2x");
+}
+
+TEST_F(Document, RecentFiles) {
+  RecentFiles recent;
+  recent.set({"/a/een.qvl", "", "/a/een.qvl", "/b/twee.qvl"});
+  EXPECT_EQ(recent.paths(), (std::vector<std::string>{"/a/een.qvl", "/b/twee.qvl"}));
+  for (int i = 0; i < 10; ++i)
+    recent.add("/c/" + std::to_string(i) + ".qvl");
+  recent.add("/c/5.qvl");
+  EXPECT_EQ(recent.paths().size(), RecentFiles::kMax);
+  EXPECT_EQ(recent.paths().front(), "/c/5.qvl");
+  recent.set({"/x/een-heel-lange-naam.qvl", "/x/é-kort.qvl"});
+  EXPECT_EQ(recent.menuTexts(), (std::vector<std::string>{"een-heel-lange…", "é-kort.qvl"}));
+
+  // Opened and saved files come to the front of the menu's list; a missing one goes.
+  shell.graphFileName = folder + "/werk.qvl";
+  controller.executeCommand(24);
+  ASSERT_EQ(controller.recentFiles.paths().front(), folder + "/werk.qvl");
+  controller.menu.setRecentFiles(controller.recentFiles.menuTexts());
+  EXPECT_TRUE(controller.menu.has(191));
+  std::filesystem::remove(folder + "/werk.qvl");
+  controller.executeCommand(kFirstRecentCommand);
+  EXPECT_EQ(ws.MsgText, "bestand niet gevonden: uit de lijst");
+  EXPECT_TRUE(controller.recentFiles.paths().empty());
+}
+
+}  // namespace
+}  // namespace quorvel
