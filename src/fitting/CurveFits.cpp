@@ -63,6 +63,12 @@ double asWritten(double value) {
   return text ? parseFloat(*text).value_or(value) : value;
 }
 
+// The sign before a term: a value that is written as 0,0 has none to show, whatever the sign
+// of its last bits.
+const char* joinSign(double value) {
+  return asWritten(value) < 0 ? " - " : " + ";
+}
+
 // The numbers of a text must draw the curve that was fitted: rounded to six decimals, a base
 // very near 1 or a tiny exponent can turn it into another curve. Compared at the points, to
 // a thousandth of the size of their values.
@@ -99,8 +105,8 @@ FitOutcome exponentialText(std::span<const TPoint> data, double a, double k, boo
                             asWritten(c.value_or(0))};
   if (!writtenAsFitted(data, exponentialCurve, fitted, written)) return message(kFitOutOfRange);
   std::optional<std::string> tail = std::string();
-  if (c) tail = *c >= 0 ? numberText(*c) : numberText(-*c);
-  if (tail && c) *tail = (*c >= 0 ? " + " : " - ") + *tail;
+  if (c) tail = numberText(std::abs(*c));
+  if (tail && c) *tail = joinSign(*c) + *tail;
   if (baseE) return formulaOf({lit("y = "), text(a), lit(" * e^("), text(k), lit("x)"), tail});
   return formulaOf({lit("y = "), text(a), lit(" * "), text(b), lit(power), tail});
 }
@@ -319,9 +325,9 @@ FitOutcome FitExponential(int model, const Points& points, const ScaleState& sca
     if (!writtenAsFitted(original, quadraticExponentCurve, c.data(), written)) {
       return message(kFitOutOfRange);
     }
-    return formulaOf({lit("y = e^("), text(c[2]), lit("x^2"), lit(c[1] >= 0 ? " + " : " - "),
-                      text(std::abs(c[1])), lit("x"), lit(c[0] >= 0 ? " + " : " - "),
-                      text(std::abs(c[0])), lit(")")});
+    return formulaOf({lit("y = e^("), text(c[2]), lit("x^2"), lit(joinSign(c[1])),
+                      text(std::abs(c[1])), lit("x"), lit(joinSign(c[0])), text(std::abs(c[0])),
+                      lit(")")});
   }
   std::array<double, 2> line{};
   if (!lsq.FitLinear(data, line)) return message(kFitOutOfRange);
