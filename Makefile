@@ -6,9 +6,9 @@
 #   make package build a release and the .deb to install it with
 #   make tsan    the plotting tests (implicit plots on many threads) under ThreadSanitizer
 
-BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev fonts-liberation
+BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libqt6svg6-dev fonts-liberation
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
-                  libxml2-utils
+                  libxml2-utils poppler-utils
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev libmuparser-dev
 FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev
 PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file

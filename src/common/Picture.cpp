@@ -15,17 +15,41 @@ Picture::Picture(int width, int height)
       height_(height),
       pixels_(static_cast<size_t>(width) * height, kOpaque | kWhite) {}
 
+Picture::Picture(const Picture& other)
+    : width_(other.width_), height_(other.height_), pixels_(other.pixels_) {}
+
+Picture& Picture::operator=(const Picture& other) {
+  width_ = other.width_;
+  height_ = other.height_;
+  pixels_ = other.pixels_;
+  penColour_ = other.penColour_;
+  penStyle_ = other.penStyle_;
+  penX_ = other.penX_;
+  penY_ = other.penY_;
+  dotPhase_ = other.dotPhase_;
+  return *this;  // the record stays this picture's own
+}
+
 Colour Picture::pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kBlack;
   return pixels_[static_cast<size_t>(y) * width_ + x] & 0xFFFFFFu;
 }
 
-void Picture::setPixel(int x, int y, Colour colour) {
+void Picture::store(int x, int y, Colour colour) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
   pixels_[static_cast<size_t>(y) * width_ + x] = kOpaque | colour;
 }
 
+void Picture::setPixel(int x, int y, Colour colour) {
+  if (record_ && x >= 0 && y >= 0 && x < width_ && y < height_) record_->pixel(x, y, colour);
+  store(x, y, colour);
+}
+
 void Picture::fillRect(int left, int top, int right, int bottom, Colour colour) {
+  if (record_) {
+    if (left <= 0 && top <= 0 && right >= width_ && bottom >= height_) record_->clear();
+    record_->rect(left, top, right, bottom, colour);
+  }
   left = std::max(left, 0);
   top = std::max(top, 0);
   right = std::min(right, width_);
@@ -49,7 +73,7 @@ void Picture::moveTo(int x, int y) {
 
 void Picture::plot(int x, int y) {
   if (penStyle_ == PenStyle::Dotted && (dotPhase_++ & 1)) return;
-  setPixel(x, y, penColour_);
+  store(x, y, penColour_);
 }
 
 // Bresenham from the pen position towards (x, y), every pixel but the last.
@@ -64,36 +88,30 @@ void Picture::bevel(int left, int top, int right, int bottom, Colour light, Colo
 }
 
 void Picture::lineTo(int x, int y) {
-  int x0 = penX_;
-  int y0 = penY_;
-  const int dx = std::abs(x - x0);
-  const int dy = -std::abs(y - y0);
-  const int sx = x0 < x ? 1 : -1;
-  const int sy = y0 < y ? 1 : -1;
-  int error = dx + dy;
-  while (x0 != x || y0 != y) {
-    plot(x0, y0);
-    const int twice = 2 * error;
-    if (twice >= dy) {
-      error += dy;
-      x0 += sx;
-    }
-    if (twice <= dx) {
-      error += dx;
-      y0 += sy;
-    }
+  if (record_) {
+    record_->line(penX_, penY_, x, y, penColour_, penStyle_ == PenStyle::Dotted, dotPhase_);
   }
+  linePixels(penX_, penY_, x, y, [this](int px, int py) { plot(px, py); });
   penX_ = x;
   penY_ = y;
 }
 
 void Picture::drawTransparent(const Picture& source, int x, int y, Colour transparent) {
+  if (record_) {
+    record_->bitmap(x, y, {source.width_, source.height_, source.pixels_}, transparent);
+  }
   for (int row = 0; row < source.height(); ++row) {
     for (int column = 0; column < source.width(); ++column) {
       const Colour colour = source.pixel(column, row);
-      if (colour != transparent) setPixel(x + column, y + row, colour);
+      if (colour != transparent) store(x + column, y + row, colour);
     }
   }
+}
+
+void Picture::drawText(TextPainter& painter, int x, int y, std::string_view text, const Font& font,
+                       Colour colour) {
+  if (record_) record_->text(x, y, std::string(text), font, colour);
+  painter.textOut(*this, x, y, text, font, colour);
 }
 
 }  // namespace quorvel

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "common/Colour.h"
+#include "common/DisplayList.h"
+
 namespace quorvel {
 
 constexpr int kPictureSize = 801;  // pixels per side
@@ -32,6 +34,14 @@ class Picture {
   static constexpr int kSize = kPictureSize;
 
   explicit Picture(int width = kSize, int height = kSize);
+  // A copy has the pixels, not the record: it draws on its own.
+  Picture(const Picture& other);
+  Picture& operator=(const Picture& other);
+
+  // From now on every drawing call is also kept in `list` (nothing: no more), which a fill
+  // of the whole picture empties first. The list must outlive the recording.
+  void recordInto(DisplayList* list) { record_ = list; }
+  const DisplayList* record() const { return record_; }
 
   int width() const { return width_; }
   int height() const { return height_; }
@@ -57,8 +67,36 @@ class Picture {
   // `transparent`.
   void drawTransparent(const Picture& source, int x, int y, Colour transparent);
 
+  // `text` written by `painter` with its top-left corner at (x, y).
+  void drawText(TextPainter& painter, int x, int y, std::string_view text, const Font& font,
+                Colour colour);
+
+  // The pixels of the pen from (x0, y0) towards (x1, y1), the last left out: what lineTo
+  // draws, for whoever draws the same line elsewhere.
+  template <class Visit>
+  static void linePixels(int x0, int y0, int x1, int y1, Visit visit) {
+    const int dx = x1 > x0 ? x1 - x0 : x0 - x1;
+    const int dy = -(y1 > y0 ? y1 - y0 : y0 - y1);
+    const int sx = x0 < x1 ? 1 : -1;
+    const int sy = y0 < y1 ? 1 : -1;
+    int error = dx + dy;
+    while (x0 != x1 || y0 != y1) {
+      visit(x0, y0);
+      const int twice = 2 * error;
+      if (twice >= dy) {
+        error += dy;
+        x0 += sx;
+      }
+      if (twice <= dx) {
+        error += dx;
+        y0 += sy;
+      }
+    }
+  }
+
  private:
   void plot(int x, int y);
+  void store(int x, int y, Colour colour);
 
   int width_;
   int height_;
@@ -68,6 +106,7 @@ class Picture {
   int penX_ = 0;
   int penY_ = 0;
   int dotPhase_ = 0;
+  DisplayList* record_ = nullptr;
 };
 
 // Text on the picture: the one thing the engine cannot draw alone. The window supplies the

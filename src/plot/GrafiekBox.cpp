@@ -7,6 +7,7 @@
 
 #include "common/NumberText.h"
 #include "qt/PictureImage.h"
+#include "qt/PictureRenderer.h"
 #include "qt/QtTextPainter.h"
 
 namespace quorvel {
@@ -32,9 +33,28 @@ void GrafiekBox::DrawCrosshair(int column, int row) {
   update();
 }
 
+const QImage& GrafiekBox::sharpPicture(double ratio) {
+  const QSize size(qRound(kPictureSize * ratio), qRound(kPictureSize * ratio));
+  if (sharp_.size() != size || sharpGeneration_ != graph_.drawing.generation) {
+    sharp_ = QImage(size, QImage::Format_RGB32);
+    sharp_.setDevicePixelRatio(ratio);
+    sharp_.fill(Qt::white);
+    QPainter painter(&sharp_);
+    replayDrawing(graph_.drawing, painter, kPictureSize, kPictureSize, true);
+    sharpGeneration_ = graph_.drawing.generation;
+  }
+  return sharp_;
+}
+
 void GrafiekBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, imageOf(graph_.picture));
+  // Screen pixels per picture pixel: the screen's ratio, or that of whatever it is drawn on.
+  const double ratio = painter.deviceTransform().m11();
+  if (ratio > 1) {
+    painter.drawImage(0, 0, sharpPicture(ratio));
+  } else {
+    painter.drawImage(0, 0, imageOf(graph_.picture));
+  }
   if (!crossHair_.shown()) return;
 
   const int column = crossHair_.column();

@@ -1,7 +1,10 @@
 #pragma once
 // The coordinate window: shows the picture by wrapping its pixels in a QImage, and draws the
-// dotted cross-hair with its coordinate labels over it, never into the picture.
+// dotted cross-hair with its coordinate labels over it, never into the picture. On a screen
+// with more pixels than the picture (a device pixel ratio above 1) it shows the picture's
+// record of drawing calls drawn again at that ratio instead, kept until the picture changes.
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
@@ -27,8 +30,12 @@ class GrafiekBox : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
+  const QImage& sharpPicture(double ratio);
+
   Graph& graph_;
   CrossHair crossHair_;
+  QImage sharp_;
+  uint64_t sharpGeneration_ = 0;
 };
 
 }  // namespace quorvel

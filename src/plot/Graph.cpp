@@ -18,6 +18,7 @@ Graph::Graph(FormulaEngine& formulas, const Settings& settings, const Constants&
       repeat_(repeat),
       pool_(pool) {
   preciseTime_.fill(std::chrono::microseconds::max());
+  picture.recordInto(&drawing);
 }
 
 void Graph::PlotSlot(int slot) {

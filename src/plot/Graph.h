@@ -50,6 +50,9 @@ class Graph {
         TextPainter& text, RepeatRate& repeat, WorkerPool& pool);
 
   ScaleState scale;
+  // The record of the picture's drawing since its last full redraw, for drawing it again at
+  // any size (vector export, printing, screens with more pixels than the picture).
+  DisplayList drawing;
   Picture picture;
   bool fastPlot = false;  // a button is held: implicit slots may take the coarse method
   // While a button is held, the implicit slots are still plotted precisely as long as their
@@ -158,6 +161,7 @@ class Graph {
     std::array<uint8_t, kPictureSize> valid{};
   };
   std::vector<std::unique_ptr<ImplicitThread>> implicitThreads_;
+  std::vector<std::vector<uint32_t>> bandMarks_;  // each band's marks: row << 16 | column
   WorkerPool& pool_;
   // How long each slot's last precise implicit plot took; max() until it has had one.
   std::array<std::chrono::microseconds, kSlotCount + 1> preciseTime_;

@@ -53,7 +53,7 @@ void DrawGrid(Picture& picture, const ScaleState& scale, TextPainter& text) {
     picture.moveTo(p, 0);
     picture.lineTo(p, Picture::kSize);
     if (vertical.axis || (vertical.major && p > kLabelStep)) {
-      text.textOut(picture, p + 3, 780, FormatFloat("##0.####", x), kLabelFont, kBlack);
+      picture.drawText(text, p + 3, 780, FormatFloat("##0.####", x), kLabelFont, kBlack);
     }
     const double y = scale.rowWorldY[p];
     const LineLook horizontal = lookOf(y, scale.unitsPerPixelY);
@@ -61,11 +61,11 @@ void DrawGrid(Picture& picture, const ScaleState& scale, TextPainter& text) {
     picture.moveTo(0, p);
     picture.lineTo(Picture::kSize, p);
     if (horizontal.axis || (horizontal.major && p < Picture::kSize - 1 - kLabelStep)) {
-      text.textOut(picture, 10, p - 15, FormatFloat("##0.####", y), kLabelFont, kBlack);
+      picture.drawText(text, 10, p - 15, FormatFloat("##0.####", y), kLabelFont, kBlack);
     }
   }
-  text.textOut(picture, 780, 780, "X", kAxisNameFont, kAxisNameColour);
-  text.textOut(picture, 10, 0, "Y", kAxisNameFont, kAxisNameColour);
+  picture.drawText(text, 780, 780, "X", kAxisNameFont, kAxisNameColour);
+  picture.drawText(text, 10, 0, "Y", kAxisNameFont, kAxisNameColour);
 }
 
 bool DrawTitle(Picture& picture, TextPainter& text, std::string_view personalText) {
@@ -79,7 +79,7 @@ bool DrawTitle(Picture& picture, TextPainter& text, std::string_view personalTex
   }
   const int x = (800 - width) / 2;
   if (x < 30) return false;
-  text.textOut(picture, x, 20, personalText, kTitleFont, kBlack);
+  picture.drawText(text, x, 20, personalText, kTitleFont, kBlack);
   return true;
 }
 

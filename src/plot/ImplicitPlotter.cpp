@@ -112,9 +112,10 @@ void Graph::implicitStatuses(int step, int count, std::span<const double> xs) {
 // looked at one by one.
 //
 // The marks of a grid point may fall on the point above it, which can belong to the band
-// above. So each band looks at its rows and the first row of the band below, but sets only
-// the pixels of its own rows: every pixel is set by exactly one band, the bands never write
-// the same memory, and the order in which they run changes nothing.
+// above. So each band looks at its rows and the first row of the band below, but keeps only
+// the marks of its own rows. The bands only collect their marks; the pixels are set on this
+// thread afterwards, band after band, so that the picture and its record of drawing calls are
+// the same whatever the number of threads.
 template <class Mark>
 void Graph::scanImplicit(int step, Mark mark) {
   const int count = (kLastPixel - (step == 1 ? 0 : step)) / step;
@@ -128,11 +129,16 @@ void Graph::scanImplicit(int step, Mark mark) {
 
   const int bands = bandsFor(count, pool_.size());
   const int words = (count + 63) / 64;
+  if (static_cast<int>(bandMarks_.size()) < bands) bandMarks_.resize(static_cast<size_t>(bands));
   pool_.run(bands, [&](int band, int) {
     const int first = 1 + band * count / bands;
     const int last = (band + 1) * count / bands;
+    std::vector<uint32_t>& marks = bandMarks_[static_cast<size_t>(band)];
+    marks.clear();
     auto owned = [&](int column, int row) {
-      if (row / step >= first && row / step <= last) mark(column, row);
+      if (row / step >= first && row / step <= last) {
+        marks.push_back(static_cast<uint32_t>(row) << 16 | static_cast<uint32_t>(column));
+      }
     };
     for (int r = first; r <= std::min(last + 1, count); ++r) {
       const SignRow& here = signRows_[r];
@@ -161,6 +167,10 @@ void Graph::scanImplicit(int step, Mark mark) {
       }
     }
   });
+  for (int band = 0; band < bands; ++band) {
+    for (const uint32_t packed : bandMarks_[static_cast<size_t>(band)])
+      mark(static_cast<int>(packed & 0xFFFF), static_cast<int>(packed >> 16));
+  }
 }
 
 void Graph::PlotImplicitPrecise() {

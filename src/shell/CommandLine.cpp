@@ -30,10 +30,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     line.output = arguments[1];
     line.file = arguments[2];
     const std::string extension = lowerExtension(line.output);
-    if (extension != "png" && extension != "bmp") {
-      return usageError("the picture must end in .png or .bmp: " + line.output);
+    if (extension == "png") {
+      line.format = CommandLine::Format::Png;
+    } else if (extension == "bmp") {
+      line.format = CommandLine::Format::Bmp;
+    } else if (extension == "svg") {
+      line.format = CommandLine::Format::Svg;
+    } else if (extension == "pdf") {
+      line.format = CommandLine::Format::Pdf;
+    } else {
+      return usageError("the picture must end in .png, .bmp, .svg or .pdf: " + line.output);
     }
-    line.png = extension == "png";
   } else if (first.size() > 1 && first[0] == '-') {
     return usageError("unknown option " + first);
   } else {

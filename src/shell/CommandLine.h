@@ -9,15 +9,15 @@ namespace quorvel {
 
 inline constexpr const char* kUsage =
     "usage: quorvel [FILE.qvl]\n"
-    "       quorvel --export OUT.png|OUT.bmp FILE.qvl\n"
+    "       quorvel --export OUT.png|OUT.bmp|OUT.svg|OUT.pdf FILE.qvl\n"
     "       quorvel --help | --version\n";
 
 inline constexpr const char* kHelp =
     "Quorvel plots mathematical formulas, polynomials and fitted curves.\n"
     "\n"
     "  quorvel [FILE.qvl]              open the main window, with a graph file\n"
-    "  quorvel --export OUT FILE.qvl   write the picture of a graph file to OUT as PNG or\n"
-    "                                  BMP (by OUT's extension), without a window\n"
+    "  quorvel --export OUT FILE.qvl   write the picture of a graph file to OUT as PNG,\n"
+    "                                  BMP, SVG or PDF (by OUT's extension), without a window\n"
     "  quorvel --help                  this text\n"
     "  quorvel --version               the version\n"
     "\n"
@@ -30,7 +30,8 @@ struct CommandLine {
   std::string file;    // the graph file to open, or to export
   std::string output;  // the picture to write (export)
   std::string error;   // what is wrong (usage error)
-  bool png = false;    // export as PNG (else BMP), by the output's extension
+  enum class Format { Png, Bmp, Svg, Pdf };
+  Format format = Format::Png;  // of the picture to write, by the output's extension
 };
 
 // The arguments after the program's name.

@@ -83,6 +83,12 @@ void Controller::executeCommand(int n) {
     case 29:  // "--> disk"
       savePicture();
       break;
+    case 46:  // "--> svg/pdf"
+      saveVectorPicture();
+      break;
+    case 47:  // "--> printer"
+      if (shell) shell->printPicture();
+      break;
     case 30:  // "tabellen"
       showValueTable();
       break;
@@ -179,6 +185,17 @@ void Controller::savePicture() {
   const bool saved = savesAsPng(*file) ? writeFileSafely(file->path, shell->pngBytes(picture))
                                        : writeBitmapFile(picture, file->path);
   if (!saved) ws_.MsgText = kWriteError;
+}
+
+// The extension decides: .pdf a PDF, anything else (the dialog gives .svg) an SVG.
+void Controller::saveVectorPicture() {
+  if (!shell) return;
+  const std::optional<std::string> path = shell->askVectorFileName();
+  if (!path) return;
+  const bool pdf = lowerExtension(*path) == "pdf";
+  if (!writeFileSafely(*path, shell->vectorBytes(ws_.graph.drawing, pdf, ws_.personalText))) {
+    ws_.MsgText = kWriteError;
+  }
 }
 
 void Controller::showValueTable() {

@@ -69,6 +69,13 @@ class ShellActions {
   virtual std::optional<PictureFile> askPictureFileName() = 0;
   // The picture as PNG bytes (the encoder is the toolkit's).
   virtual std::vector<uint8_t> pngBytes(const Picture& picture) = 0;
+  // The file for the picture as a vector drawing: .svg or .pdf; nothing when cancelled.
+  virtual std::optional<std::string> askVectorFileName() = 0;
+  // The picture's record as an SVG or PDF file's bytes (the toolkit draws them).
+  virtual std::vector<uint8_t> vectorBytes(const DisplayList& drawing, bool pdf,
+                                           const std::string& title) = 0;
+  // The print dialog, and the picture printed as the user chose.
+  virtual void printPicture() = 0;
   // The graph file to save (`save`, proposing `current` when there is one) or to open, or
   // nothing when the user cancelled.
   virtual std::optional<std::string> askGraphFileName(bool save, const std::string& current) = 0;
@@ -241,6 +248,7 @@ class Controller {
   bool controlKey(int key, bool shift);
   void substituteSelected();
   void savePicture();
+  void saveVectorPicture();
   void showFit(const FitOutcome& fit);
   void showValueTable();
   void restore(const DocumentBytes& from, const DocumentBytes& document);

@@ -3,12 +3,13 @@
 #include "common/SafeFile.h"
 #include "plot/BitmapFile.h"
 #include "qt/PictureImage.h"
+#include "qt/PictureRenderer.h"
 #include "qt/QtTextPainter.h"
 #include "shell/Workspace.h"
 
 namespace quorvel {
 
-int exportGraphFile(const std::string& file, const std::string& output, bool png,
+int exportGraphFile(const std::string& file, const std::string& output, CommandLine::Format format,
                     std::ostream& errors) {
   QtTextPainter text;
   Workspace ws(text);
@@ -18,8 +19,21 @@ int exportGraphFile(const std::string& file, const std::string& output, bool png
     return 1;
   }
   const Picture& picture = ws.graph.picture;
-  const bool written =
-      png ? writeFileSafely(output, pngBytes(picture)) : writeBitmapFile(picture, output);
+  bool written = false;
+  switch (format) {
+    case CommandLine::Format::Png:
+      written = writeFileSafely(output, pngBytes(picture));
+      break;
+    case CommandLine::Format::Bmp:
+      written = writeBitmapFile(picture, output);
+      break;
+    case CommandLine::Format::Svg:
+    case CommandLine::Format::Pdf:
+      written = writeFileSafely(
+          output,
+          vectorBytes(ws.graph.drawing, format == CommandLine::Format::Pdf, ws.personalText));
+      break;
+  }
   if (!written) {
     errors << output << ": " << kWriteError << '\n';
     return 1;

@@ -85,6 +85,8 @@ bool Controller::controlKey(int key, bool shift) {
     executeCommand(25);
   } else if (key == 'Q' && !shift) {
     executeCommand(99);
+  } else if (key == 'P' && !shift) {
+    executeCommand(47);
   } else {
     return false;
   }

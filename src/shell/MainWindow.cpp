@@ -13,14 +13,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QUrl>
 #include <cmath>
 
 #include "common/Keys.h"
 #include "common/PathText.h"
+#include "common/SafeFile.h"
 #include "qt/Controls.h"
 #include "qt/PictureImage.h"
+#include "qt/PictureRenderer.h"
 #include "qt/QtTextPainter.h"
 
 namespace quorvel {
@@ -636,6 +640,51 @@ std::optional<ShellActions::PictureFile> TcontrolForm::askPictureFileName() {
 
 std::vector<uint8_t> TcontrolForm::pngBytes(const Picture& picture) {
   return quorvel::pngBytes(picture);
+}
+
+std::optional<std::string> TcontrolForm::askVectorFileName() {
+  refresh();  // the menu is closed before the dialog comes
+  static const QString kSvg = "SVG (*.svg)";
+  static const QString kPdf = "PDF (*.pdf)";
+  QFileDialog dialog(this);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters({kSvg, kPdf});
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  std::string path = dialog.selectedFiles().front().toStdString();
+  const std::string extension = lowerExtension(path);
+  if (extension != "svg" && extension != "pdf") {
+    path += dialog.selectedNameFilter() == kPdf ? ".pdf" : ".svg";  // the chosen filter's
+  }
+  return path;
+}
+
+std::vector<uint8_t> TcontrolForm::vectorBytes(const DisplayList& drawing, bool pdf,
+                                               const std::string& title) {
+  return quorvel::vectorBytes(drawing, pdf, title);
+}
+
+// The platform's print dialog; the picture scaled to the page, its aspect kept, centred.
+void TcontrolForm::printPicture() {
+  refresh();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(ws_.personalText.empty() ? QStringLiteral("Quorvel")
+                                              : QString::fromStdString(ws_.personalText));
+  if (printDialog) {
+    if (!printDialog(printer)) return;
+  } else {
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+  }
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    ws_.MsgText = kWriteError;
+    refresh();
+    return;
+  }
+  drawFitted(ws_.graph.drawing, painter, kPictureSize, kPictureSize,
+             printer.pageRect(QPrinter::DevicePixel)
+                 .translated(-printer.pageRect(QPrinter::DevicePixel).topLeft()));
+  painter.end();
 }
 
 void TcontrolForm::dragEnterEvent(QDragEnterEvent* event) {

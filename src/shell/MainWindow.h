@@ -6,11 +6,13 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "editor/FormulaEditBox.h"
@@ -88,10 +90,16 @@ class TcontrolForm : public QWidget, public ShellActions {
   void copyPictureToClipboard() override;
   std::optional<PictureFile> askPictureFileName() override;
   std::vector<uint8_t> pngBytes(const Picture& picture) override;
+  std::optional<std::string> askVectorFileName() override;
+  std::vector<uint8_t> vectorBytes(const DisplayList& drawing, bool pdf,
+                                   const std::string& title) override;
+  void printPicture() override;
   std::optional<std::string> askGraphFileName(bool save, const std::string& current) override;
   SaveChoice askSaveChanges() override;
   RecoveryChoice askRestoreRecovery() override;
   void tellRecoveryDamaged() override;
+  // Tests answer the print dialog themselves: true to print with the printer as set.
+  std::function<bool(QPrinter&)> printDialog;
   // The graph file named on the command line.
   void openGraphFile(const std::string& path);
   void closeProgram() override;

@@ -36,6 +36,8 @@ const std::array<MenuEntry, kMenuEntryCount> menuEntries = {{
     {53, 35, 0xFF0000, "condities"},
     {141, 29, 0x900000, "--> disk"},
     {142, 26, 0x900090, "--> klembord"},
+    {143, 46, 0x900000, "--> svg/pdf"},
+    {144, 47, 0x900090, "--> printer"},
     {251, 11, 0x000000, "plus"},
     {252, 12, 0x000000, "min"},
     {253, 13, 0x000000, "keer"},

@@ -19,12 +19,14 @@ TEST(CommandLineOptions, EveryForm) {
 
   const CommandLine png = parseCommandLine({"--export", "map/Plaatje.PNG", "g.qvl"});
   EXPECT_EQ(png.mode, Mode::Export);
-  EXPECT_TRUE(png.png);
+  EXPECT_EQ(png.format, CommandLine::Format::Png);
   EXPECT_EQ(png.output, "map/Plaatje.PNG");
   EXPECT_EQ(png.file, "g.qvl");
   const CommandLine bmp = parseCommandLine({"--export", "uit.bmp", "g.qvl"});
   EXPECT_EQ(bmp.mode, Mode::Export);
-  EXPECT_FALSE(bmp.png);
+  EXPECT_EQ(bmp.format, CommandLine::Format::Bmp);
+  EXPECT_EQ(parseCommandLine({"--export", "a.SVG", "g.qvl"}).format, CommandLine::Format::Svg);
+  EXPECT_EQ(parseCommandLine({"--export", "a.pdf", "g.qvl"}).format, CommandLine::Format::Pdf);
 }
 
 TEST(CommandLineOptions, UsageErrors) {

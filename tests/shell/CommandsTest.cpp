@@ -108,6 +108,30 @@ TEST_F(Commands, APictureExportThatFailsSaysSo) {
   EXPECT_EQ(ws.MsgText, "schrijffout");
 }
 
+// "--> svg/pdf" and "--> printer": the extension decides the document, the picture's record
+// and the personal text go to it, and a write that fails says so.
+TEST_F(Commands, VectorExportsAndPrinting) {
+  plot("y=x");
+  ws.personalText = "titel";
+  controller.executeCommand(46);  // cancelled: nothing
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"vector file"});
+  const std::string folder = ::testing::TempDir();
+  const std::string ops = std::to_string(graph.drawing.ops.size());
+  shell.vectorFile = folder + "/exported.PDF";
+  controller.executeCommand(46);
+  EXPECT_EQ(shell.calls.back(), "pdf " + ops + " titel");
+  EXPECT_EQ(ws.MsgText, "");
+  std::ifstream in(*shell.vectorFile, std::ios::binary);
+  EXPECT_EQ(in.get(), '%');
+  std::filesystem::remove(*shell.vectorFile);
+  shell.vectorFile = folder + "/no-such-folder/exported.svg";
+  controller.executeCommand(46);
+  EXPECT_EQ(shell.calls.back(), "svg " + ops + " titel");
+  EXPECT_EQ(ws.MsgText, "schrijffout");
+  key('P', {false, true, false});  // Ctrl+P
+  EXPECT_EQ(shell.calls.back(), "print");
+}
+
 TEST_F(Commands, PictureFormatByExtensionOrFilter) {
   using File = ShellActions::PictureFile;
   EXPECT_TRUE(Controller::savesAsPng(File{"a/plaatje.png", false}));

@@ -26,6 +26,18 @@ class RecordingShell : public ShellActions {
     return pictureFile;
   }
   std::vector<uint8_t> pngBytes(const Picture&) override { return {0x89, 'P', 'N', 'G'}; }
+  std::optional<std::string> vectorFile;  // what the user chooses; nothing: cancelled
+  std::optional<std::string> askVectorFileName() override {
+    calls.push_back("vector file");
+    return vectorFile;
+  }
+  std::vector<uint8_t> vectorBytes(const DisplayList& drawing, bool pdf,
+                                   const std::string& title) override {
+    calls.push_back(std::string(pdf ? "pdf " : "svg ") + std::to_string(drawing.ops.size()) + " " +
+                    title);
+    return {'%', pdf ? uint8_t('P') : uint8_t('S')};
+  }
+  void printPicture() override { calls.push_back("print"); }
   void closeProgram() override { calls.push_back("close"); }
   std::optional<std::string> graphFileName;  // what the user chooses; nothing: cancelled
   std::string proposed;                      // what the dialog proposed

@@ -128,6 +128,32 @@ TEST_F(ExportCommand, FailuresWriteNothing) {
   EXPECT_EQ(run("--help"), 0);
 }
 
+// SVG and PDF without a display: vector documents of the same picture.
+TEST_F(ExportCommand, WritesSvgAndPdf) {
+  const fs::path file = write(testing::HandWrittenFile()
+                                  .startRecords()
+                                  .formula(1, 1, "y=x^2")
+                                  .formula(2, 4, "x^2+y^2=16")
+                                  .title("titel")
+                                  .end()
+                                  .bytes,
+                              "graph.qvl");
+  const fs::path svg = folder / "graph.svg";
+  const fs::path pdf = folder / "graph.pdf";
+  ASSERT_EQ(run("--export '" + svg.string() + "' '" + file.string() + "'"), 0);
+  ASSERT_EQ(run("--export '" + pdf.string() + "' '" + file.string() + "'"), 0);
+  const std::string document = contentsOf(svg);
+  EXPECT_EQ(document.rfind("<?xml", 0), 0u);
+  EXPECT_NE(document.find(">titel</text>"), std::string::npos);
+  EXPECT_NE(document.find("#ff0000"), std::string::npos);  // slot 1's red
+  EXPECT_EQ(contentsOf(pdf).rfind("%PDF", 0), 0u);
+  // A folder that cannot be written: the message, and no file.
+  const fs::path errors = folder / "errors.txt";
+  const fs::path nowhere = folder / "missing" / "graph.pdf";
+  EXPECT_EQ(run("--export '" + nowhere.string() + "' '" + file.string() + "'", errors.string()), 1);
+  EXPECT_EQ(contentsOf(errors), nowhere.string() + ": schrijffout\n");
+}
+
 // A named pipe as the graph file: refused at once, never waited on.
 TEST_F(ExportCommand, APipeIsNoGraphFile) {
   const fs::path pipe = folder / "pipe.qvl";

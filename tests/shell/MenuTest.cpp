@@ -28,7 +28,7 @@ class MenuBar : public ::testing::Test {
 };
 
 TEST_F(MenuBar, EntriesAndTheirPaths) {
-  EXPECT_EQ(menuEntries.size(), 49u);
+  EXPECT_EQ(menuEntries.size(), 51u);
   EXPECT_EQ(levelOf(1), 0);
   EXPECT_EQ(levelOf(432), 2);
   EXPECT_EQ(levelOf(4345), 3);
