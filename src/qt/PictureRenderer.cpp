@@ -167,7 +167,7 @@ QByteArray svgDocument(const DisplayList& list, int width, int height, const QSt
   svg.setOutputDevice(&buffer);
   svg.setSize(QSize(width, height));
   svg.setViewBox(QRect(0, 0, width, height));
-  svg.setResolution(72);
+  svg.setResolution(96);  // a picture pixel is a CSS pixel: 801 wide in a browser
   svg.setTitle(title);
   svg.setDescription("Quorvel");
   QPainter painter(&svg);
