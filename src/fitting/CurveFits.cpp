@@ -250,6 +250,10 @@ FitOutcome MakeLine(const Points& points) {
     m = (p2.y - p1.y) / (p2.x - p1.x);
     n = p1.y - m * p1.x;
   }
+  return lineFormula(m, n);
+}
+
+FitOutcome lineFormula(double m, double n) {
   std::optional<std::string> slope = std::string();
   if (m != 0) {
     slope = numberText(m, "####0.#####");
@@ -262,6 +266,7 @@ FitOutcome MakeLine(const Points& points) {
     intercept = numberText(std::abs(n), "####0.#####");
     if (intercept) *intercept = std::string(n < 0 ? "-" : "+") + " " + *intercept;
   }
+  if (m == 0 && n == 0) intercept = "0";  // the x axis itself
   return formulaOf({lit("y = "), slope, intercept});
 }
 

@@ -37,6 +37,8 @@ struct FitOutcome {
 };
 
 FitOutcome MakeLine(const Points& points);
+// The line y = m x + n as the line through the points is written ("y = 0,5 x + 1,0").
+FitOutcome lineFormula(double m, double n);
 // The defaults, with fewer than three points, come from the scale: its centre and a radius of
 // 100 pixels.
 FitOutcome MakeCircle(const Points& points, const ScaleState& scale);

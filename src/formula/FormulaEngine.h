@@ -53,6 +53,7 @@ struct BatchOutputs {
 class FormulaEngine {
  public:
   explicit FormulaEngine(const Settings& settings);
+  bool degrees() const { return settings_.degreesMode; }
   ~FormulaEngine();
   FormulaEngine(const FormulaEngine&) = delete;
   FormulaEngine& operator=(const FormulaEngine&) = delete;

@@ -85,6 +85,7 @@ void Graph::RedrawAll() {
   PlotAllSlots();
   DrawTitle();
   if (hooks.drawPoints) hooks.drawPoints();
+  if (hooks.drawMarks) hooks.drawMarks();
   ShowPicture();
 }
 

@@ -42,6 +42,7 @@ class Graph {
     std::function<void()> ShowPicture;           // copy the picture to the screen
     std::function<void()> messageChanged;        // show the message line now: work follows
     std::function<void()> drawPoints;            // the points of the points table
+    std::function<void()> drawMarks;             // what the analysis found
     std::function<void(int slot)> PlotPolySlot;  // a polynomial slot, pen colour already set
   };
 

@@ -9,6 +9,7 @@ Workspace::Workspace(TextPainter& text, int threads)
       constantsPanel(constants, formulas, graph, settings, klok) {
   graph.hooks.PlotPolySlot = [this](int slot) { poly.PlotPolySlot(slot); };
   graph.hooks.drawPoints = [this] { points.DrawPoints(); };
+  graph.hooks.drawMarks = [this] { analysis.DrawMarks(); };
 }
 
 void Workspace::startUp() {

@@ -20,6 +20,7 @@
 #include "plot/RepeatRate.h"
 #include "storage/Document.h"
 #include "storage/GraphFile.h"
+#include "tools/Analysis.h"
 #include "tools/Area.h"
 #include "tools/ValueTable.h"
 
@@ -51,6 +52,7 @@ class Workspace {
   LeastSquares leastSquares;  // the solver of every fit
   ValueTable valueTable{formulas, poly, graph.scale};
   AreaCalculation area{formulas, poly, graph};
+  Analysis analysis{formulas, poly, constants, graph};
 
   // The state at the start of the program: constants, settings, polynomial input, colours,
   // empty slots and no points, the default scale with the empty grid; a new document.

@@ -1,0 +1,29 @@
+#pragma once
+// The derivatives of a slot's program, exact but for rounding: the program run on truncated
+// Taylor series instead of numbers (forward automatic differentiation), so that f(x0),
+// f'(x0), ..., f''''(x0) come from one run without any difference quotient. Each step of the
+// language has its series rule; a step that has no derivative at the point (a root at 0, the
+// corner of abs, a jump of int, a power of a base that is not positive with a varying
+// exponent) makes the run fail, as a fault fails runProgram.
+
+#include <array>
+
+#include "formula/FormulaEngine.h"
+
+namespace quorvel {
+
+constexpr int kTaylorOrder = 4;  // derivatives up to the fourth
+// The Taylor coefficients f(x0), f'(x0), f''(x0)/2!, ...: coefficient k is the k-th
+// derivative divided by k!.
+using TaylorSeries = std::array<double, kTaylorOrder + 1>;
+
+// Runs the program of `slot` with x = x0 + t, every other register a constant as it stands in
+// the engine, and gives the series of the register `result` (y for y = f(x)). False when a
+// step faults or has no derivative there.
+bool taylorRun(const FormulaEngine& engine, int slot, double x0, uint8_t result,
+               TaylorSeries& series);
+
+// The k-th derivative from a series.
+double derivativeOf(const TaylorSeries& series, int k);
+
+}  // namespace quorvel

@@ -1,0 +1,70 @@
+#pragma once
+// Analysis of a function slot over the x-range the picture shows (or the slot's domain, where
+// it is narrower): its roots, its extrema, its intersections with the other function slots,
+// and the tangent at a point. Values come from the slot's program (or polynomial) as the
+// plot evaluates them, derivatives from the program run on Taylor series, so every result is
+// exact but for rounding. The results stay marked on the picture, redraw after redraw, until
+// "herschrijven" or until the slot changes.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fitting/CurveFits.h"
+
+namespace quorvel {
+
+class FormulaEngine;
+class Graph;
+class PolyInput;
+struct Constants;
+
+inline constexpr const char* kOnlyFunctionsOfX = "alleen voor y = f(x) en polynomen";
+
+class Analysis {
+ public:
+  enum class Kind { Root, Minimum, Maximum, Intersection };
+  struct Result {
+    Kind kind;
+    double x = 0;
+    double y = 0;
+    int otherSlot = 0;  // of an intersection
+  };
+
+  Analysis(FormulaEngine& formulas, PolyInput& poly, const Constants& constants, Graph& graph);
+
+  // Each finds, marks and lists, and returns the message line's text ("3 nulpunten",
+  // "geen extremen in beeld", or why nothing could be looked for).
+  std::string findRoots(int slot);
+  std::string findExtrema(int slot);
+  std::string findIntersections(int slot);
+  // The tangent at x0 as a formula text to plot, or the message why there is none.
+  FitOutcome tangentAt(int slot, double x0);
+
+  // What was found last, in increasing x, for the list window and the marks.
+  int slot = 0;
+  std::string title;  // what the list shows above its rows
+  std::vector<Result> results;
+  // Marks the results in the slot's colour; forgets them first when the slot changed.
+  void DrawMarks();
+  void clear();
+
+  // How many evaluations the last search made (for the tests' bound on the work).
+  long evaluations = 0;
+
+ private:
+  class SlotFunction;
+  std::optional<std::string> cannotAnalyse(int slot) const;
+  std::string signature(int s) const;
+
+  FormulaEngine& formulas_;
+  PolyInput& poly_;
+  const Constants& constants_;
+  Graph& graph_;
+  std::string signature_;  // of the slot the results belong to
+};
+
+// "3 nulpunten", "1 nulpunt", "geen nulpunten in beeld", and so on.
+std::string countText(int count, const char* one, const char* many);
+
+}  // namespace quorvel

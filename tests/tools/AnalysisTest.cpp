@@ -1,0 +1,168 @@
+// Roots, extrema, intersections and tangents of the selected slot, against values known in
+// closed form: polynomials with whole roots, sin, cos, e^x - 2, ln x, x^3 - 3x, touching
+// roots, poles, jumps and formulas undefined on part of the picture, in radians and degrees.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "../plot/PlotTestSupport.h"
+#include "tools/Analysis.h"
+
+namespace quorvel {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+class AnalysisTest : public testing::PlotTest {
+ protected:
+  Analysis& analysis = ws.analysis;
+
+  std::vector<double> xsOf(Analysis::Kind kind = Analysis::Kind::Root) const {
+    std::vector<double> xs;
+    for (const Analysis::Result& r : analysis.results) {
+      if (r.kind == kind) xs.push_back(r.x);
+    }
+    return xs;
+  }
+  // Every found x within 1e-12 of the expected ones (relative, or absolute near zero).
+  static void expectXs(const std::vector<double>& found, const std::vector<double>& expected,
+                       const std::string& what) {
+    ASSERT_EQ(found.size(), expected.size()) << what;
+    for (size_t i = 0; i < found.size(); ++i) {
+      EXPECT_NEAR(found[i], expected[i], 1e-12 * std::max(1.0, std::fabs(expected[i])))
+          << what << " #" << i;
+    }
+  }
+  void roots(std::string_view formula, const std::vector<double>& expected, int slot = 1) {
+    plot(formula, slot);
+    analysis.findRoots(slot);
+    expectXs(xsOf(), expected, std::string(formula));
+  }
+};
+
+TEST_F(AnalysisTest, RootsOfFunctionsKnownInClosedForm) {
+  roots("y=(x-1)(x+2)(x-3)", {-2, 1, 3});
+  EXPECT_EQ(ws.MsgText, "");  // the command writes the message, not the search
+  EXPECT_EQ(analysis.findRoots(1), "3 nulpunten");
+  roots("y=x^3-6x^2+11x-6", {1, 2, 3});  // expanded
+  roots("y=sin(x)", {-3 * kPi, -2 * kPi, -kPi, 0, kPi, 2 * kPi, 3 * kPi});
+  roots("y=cos(x)", {-2.5 * kPi, -1.5 * kPi, -0.5 * kPi, 0.5 * kPi, 1.5 * kPi, 2.5 * kPi});
+  roots("y=e^x-2", {std::log(2.0)});
+  roots("y=ln(x)", {1});
+  roots("y=x^2", {0});               // touching
+  roots("y=(x-1)^2(x+2)", {-2, 1});  // one crossing, one touching
+  roots("y=x^2+1", {});
+  EXPECT_EQ(analysis.findRoots(1), "geen nulpunten in beeld");
+  roots("y=sqrt(x)-2", {4});  // undefined left of 0
+  roots("y=2x-1", {0.5});
+  EXPECT_EQ(analysis.findRoots(1), "1 nulpunt");
+}
+
+TEST_F(AnalysisTest, PolesAndJumpsAreNoRoots) {
+  roots("y=1/x", {});
+  roots("y=tan(x)", {-3 * kPi, -2 * kPi, -kPi, 0, kPi, 2 * kPi, 3 * kPi});  // not its poles
+  roots("y=1/(x-1)+1", {0});
+  roots("y=int(x)-0,5", {});  // jumps from -0,5 to 0,5
+  roots("y=(x-2)/(x-2)", {});
+}
+
+TEST_F(AnalysisTest, RootsInDegreesAndOfPolynomialsAndDerivatives) {
+  ws.settings.degreesMode = true;
+  for (int i = 0; i < 5; ++i)
+    graph.ScrollZoom(kZoomOutX);  // x from -500 to 500
+  roots("y=sin(x)", {-360, -180, 0, 180, 360});
+  roots("y=cos(x)-0,5", {-420, -300, -60, 60, 300, 420});
+  ws.settings.degreesMode = false;
+  graph.ResetScale();
+  // The polynomial (x + 3)(x - 1)(x - 2) = x^3 - 7x + 6 in slot 4.
+  ws.poly.SetPolyDegree(3);
+  ws.poly.cells = {"", "6", "-7", "0", "1"};
+  ws.poly.StorePolyFromGrid(4);
+  analysis.findRoots(4);
+  expectXs(xsOf(), {-3, 1, 2}, "polynomial");
+  // d: plots the derivative: the roots of 3x^2 - 12.
+  roots("y=d:x^3-12x", {-2, 2});
+  // i: the integral of 2x from -3: x^2 - 9, only within its domain.
+  plot("y=i:2x", 2, -3, 9);
+  analysis.findRoots(2);
+  expectXs(xsOf(), {-3, 3}, "integral");
+}
+
+TEST_F(AnalysisTest, Extrema) {
+  plot("y=x^3-3x");
+  EXPECT_EQ(analysis.findExtrema(1), "2 extremen");
+  expectXs(xsOf(Analysis::Kind::Maximum), {-1}, "maximum");
+  expectXs(xsOf(Analysis::Kind::Minimum), {1}, "minimum");
+  EXPECT_NEAR(analysis.results[0].y, 2, 1e-12);
+  plot("y=sin(x)");
+  analysis.findExtrema(1);
+  expectXs(xsOf(Analysis::Kind::Maximum), {-1.5 * kPi, 0.5 * kPi, 2.5 * kPi}, "sin maxima");
+  expectXs(xsOf(Analysis::Kind::Minimum), {-2.5 * kPi, -0.5 * kPi, 1.5 * kPi}, "sin minima");
+  plot("y=abs(x-1)");  // a corner
+  analysis.findExtrema(1);
+  expectXs(xsOf(Analysis::Kind::Minimum), {1}, "corner");
+  plot("y=x^3");  // a flat point is no extremum
+  EXPECT_EQ(analysis.findExtrema(1), "geen extremen in beeld");
+  plot("y=1/x");
+  EXPECT_EQ(analysis.findExtrema(1), "geen extremen in beeld");
+  plot("y=dd:x^4-6x^2");  // 12x^2 - 12: a minimum at 0
+  analysis.findExtrema(1);
+  expectXs(xsOf(Analysis::Kind::Minimum), {0}, "second derivative");
+}
+
+TEST_F(AnalysisTest, IntersectionsWithEveryOtherFunction) {
+  plot("y=sin(x)", 1);
+  plot("y=cos(x)", 2);
+  plot("x=y^2", 3);      // not a function of x: left alone
+  plot("x^2+y^2=4", 4);  // neither
+  plot("y=x^2", 5);      // touches nothing of sin? crosses it at 0 and near 0,8767
+  EXPECT_EQ(analysis.findIntersections(2), "8 snijpunten");
+  std::vector<double> withSine, withParabola;
+  for (const Analysis::Result& r : analysis.results)
+    (r.otherSlot == 1 ? withSine : withParabola).push_back(r.x);
+  expectXs(withSine, {-2.75 * kPi, -1.75 * kPi, -0.75 * kPi, 0.25 * kPi, 1.25 * kPi, 2.25 * kPi},
+           "sin and cos");
+  ASSERT_EQ(withParabola.size(), 2u);  // x^2 = cos x at +-0,8241323123...
+  EXPECT_NEAR(withParabola[1], 0.82413231230252242, 1e-12);
+  EXPECT_NEAR(withParabola[0], -0.82413231230252242, 1e-12);
+}
+
+TEST_F(AnalysisTest, TangentAndWhatCannotBeAnalysed) {
+  plot("y=x^2");
+  const FitOutcome tangent = analysis.tangentAt(1, 1);
+  ASSERT_TRUE(tangent.formula);
+  EXPECT_EQ(*tangent.formula, "y = 2 x - 1");
+  EXPECT_EQ(analysis.tangentAt(1, 0).formula, "y = 0");
+  plot("y=abs(x)");
+  EXPECT_EQ(analysis.tangentAt(1, 0).message, "niet differentieerbaar in x = 0,0");
+  plot("y=sqrt(x)");
+  EXPECT_EQ(analysis.tangentAt(1, -1).message, "geen waarde in x = -1,0");
+  plot("x=y^2", 2);
+  EXPECT_EQ(analysis.findRoots(2), "alleen voor y = f(x) en polynomen");
+  EXPECT_EQ(analysis.findRoots(3), "geen formule/polynoom");
+}
+
+TEST_F(AnalysisTest, MarksStayWithThePictureUntilTheSlotChanges) {
+  plot("y=x^2-4");
+  analysis.findRoots(1);
+  const int column = scale.WorldToColumn(2), row = scale.WorldToRow(0);
+  EXPECT_TRUE(marked(column + 3, row + 3, 1));  // the cross's arm
+  graph.ScrollZoom(kScrollLeft);                // redrawn: still there, where x = 2 now is
+  EXPECT_TRUE(marked(scale.WorldToColumn(2) + 3, row + 3, 1));
+  plot("y=x^2-1");  // the slot changed: the marks go at the next redraw
+  graph.RedrawAll();
+  EXPECT_FALSE(marked(scale.WorldToColumn(2) + 3, row + 3, 1));
+  EXPECT_TRUE(analysis.results.empty());
+}
+
+TEST_F(AnalysisTest, BoundedWork) {
+  plot("y=sin(5x)+0,5");
+  analysis.findRoots(1);
+  EXPECT_EQ(analysis.results.size(), 32u);
+  EXPECT_LT(analysis.evaluations, 5000);
+}
+
+}  // namespace
+}  // namespace quorvel
