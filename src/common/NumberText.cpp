@@ -110,19 +110,26 @@ std::string FormatFloat(std::string_view pattern, double value) {
   return text;
 }
 
-std::string formatGeneral(double value) {
+namespace {
+
+// The general layout of formatGeneral, of 15 significant digits or (digits 0) of the fewest
+// that read back as the same double.
+std::string generalText(double value, bool shortest) {
   if (!std::isfinite(value)) return textOfNonFinite(value);
   if (value == 0) return "0";
 
-  // 15 significant digits, correctly rounded: "d.dddddddddddddde+XX".
+  // Correctly rounded: "d.dddddddddddddde+XX".
   std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                    std::chars_format::scientific, 14);
+  char* const end = buffer.data() + buffer.size();
+  const auto result =
+      shortest
+          ? std::to_chars(buffer.data(), end, std::fabs(value), std::chars_format::scientific)
+          : std::to_chars(buffer.data(), end, std::fabs(value), std::chars_format::scientific, 14);
   const std::string_view text(buffer.data(), result.ptr - buffer.data());
   const size_t ePos = text.find('e');
   std::string mantissa;
   mantissa += text[0];
-  mantissa += text.substr(2, ePos - 2);
+  if (ePos > 2) mantissa += text.substr(2, ePos - 2);  // "de+XX" has no point
   while (mantissa.size() > 1 && mantissa.back() == '0')
     mantissa.pop_back();
   const int exponent = std::atoi(std::string(text.substr(ePos + 1)).c_str());
@@ -154,6 +161,16 @@ std::string formatGeneral(double value) {
     out += mantissa.substr(integerCount);
   }
   return out;
+}
+
+}  // namespace
+
+std::string formatGeneral(double value) {
+  return generalText(value, false);
+}
+
+std::string formatExact(double value) {
+  return generalText(value, true);
 }
 
 std::optional<double> parseTypedNumber(std::string_view text) {

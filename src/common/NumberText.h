@@ -20,6 +20,8 @@ std::string FormatFloat(std::string_view pattern, double value);
 // The general text of a number: the shortest text of at most 15 significant digits, in E
 // notation ("1,5E-6", "1E15") only when the magnitude is below 0,00001 or at least 1E15.
 std::string formatGeneral(double value);
+// The same layout with as many digits as it takes (up to 17) to read back as the same double.
+std::string formatExact(double value);
 
 // Reads a number: optional blanks around, an optional sign, digits with at most one comma
 // and at least one digit, an optional exponent ("E" or "e", optional sign, digits). Anything

@@ -2,11 +2,13 @@
 // Commands of parts that are not built yet do nothing but empty the message line and close
 // the menu.
 
+#include "common/NumberText.h"
 #include "common/PathText.h"
 #include "common/SafeFile.h"
 #include "fitting/CurveFits.h"
 #include "plot/BitmapFile.h"
 #include "shell/Controller.h"
+#include "tools/Analysis.h"
 
 namespace quorvel {
 
@@ -31,7 +33,8 @@ void Controller::executeCommand(int n) {
         ws_.formulas.slotKind[slot] = kSlotEmpty;
       ws_.graph.RedrawAll();
       break;
-    case 6:  // "herschrijven"
+    case 6:  // "herschrijven": without the analysis's marks
+      ws_.analysis.clear();
       ws_.graph.RedrawAll();
       break;
     case 7:  // "tabel" (punten)
@@ -60,6 +63,14 @@ void Controller::executeCommand(int n) {
       break;
     case 20:  // "kleuren"
       if (shell) shell->showColourWindow();
+      break;
+    case 21:  // "nulpunten"
+    case 22:  // "extremen"
+    case 23:  // "snijpunten"
+      analyse(n);
+      break;
+    case 32:  // "raaklijn"
+      askTangent();
       break;
     case 24:  // "bewaar", proposing the document's own file
       saveDocument(true);
@@ -161,6 +172,44 @@ void Controller::showFit(const FitOutcome& fit) {
   ws_.editor.fedSetText(*fit.formula);
   selectFormulaInput();
   PlotBtnClick();
+}
+
+void Controller::analyse(int command) {
+  Analysis& analysis = ws_.analysis;
+  const int slot = selectedSlot();
+  const std::string message = command == 21   ? analysis.findRoots(slot)
+                              : command == 22 ? analysis.findExtrema(slot)
+                                              : analysis.findIntersections(slot);
+  ws_.graph.RedrawAll();  // the marks of this search, none of the one before
+  ws_.MsgText = message;
+  if (!analysis.results.empty() && shell) shell->showAnalysis();
+}
+
+void Controller::askTangent() {
+  if (auto reason = ws_.analysis.whyNot(selectedSlot())) {
+    ws_.MsgText = *reason;
+    return;
+  }
+  if (shell) shell->askTangentX(FormatFloat(kTableNumberFormat, ws_.graph.scale.cursorWorldX));
+}
+
+std::optional<std::string> Controller::plotTangent(std::string_view typedX) {
+  const std::optional<double> x0 = parseTypedNumber(typedX);
+  if (!x0) return "fout getal";
+  const int slot = selectedSlot();
+  const FitOutcome tangent = ws_.analysis.tangentAt(slot, *x0);
+  if (!tangent.formula) return tangent.message;
+  // Beside the function, never over it.
+  int target = 0;
+  for (int step = 1; step < kSlotCount && target == 0; ++step) {
+    const int candidate = (slot - 1 + step) % kSlotCount + 1;
+    if (ws_.formulas.slotKind[candidate] == kSlotEmpty) target = candidate;
+  }
+  if (target == 0) return "geen lege plaats voor de raaklijn";
+  ws_.selection.hoverSlot = target;
+  ws_.selection.selectHoveredSlot();
+  showFit(tangent);
+  return std::nullopt;
 }
 
 void Controller::applyColours(const SlotColours& colours, const std::string& personalText) {

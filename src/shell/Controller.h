@@ -96,6 +96,11 @@ class ShellActions {
   virtual void showPointsTable() = 0;
   virtual void showValueTable() = 0;
   virtual void showAreaWindow() = 0;
+  // The list of what the analysis of the selected slot found; the main window is disabled
+  // until it closes.
+  virtual void showAnalysis() = 0;
+  // The tangent's dialog, the x of the cross-hair proposed; it plots through plotTangent.
+  virtual void askTangentX(const std::string& proposed) = 0;
   // The colour window, the help window, and info page 1..3.
   virtual void showColourWindow() = 0;
   virtual void showHelp() = 0;
@@ -139,6 +144,11 @@ class Controller {
   static bool savesAsPng(const ShellActions::PictureFile& file);
   // The colour window's "toepassen": new slot colours and personal text, everything redrawn.
   void applyColours(const SlotColours& colours, const std::string& personalText);
+
+  // ---- Analysis of the selected slot ("nulpunten", "extremen", "snijpunten", "raaklijn").
+  // The tangent at the typed x into the first empty slot after the selected one, which is
+  // then selected; the fault for the dialog (which stays open) when there is none.
+  std::optional<std::string> plotTangent(std::string_view typedX);
 
   // ---- The document: undo and redo, saving, the guard, recovery, the recent files.
   using Clock = std::chrono::steady_clock;
@@ -251,6 +261,8 @@ class Controller {
   void saveVectorPicture();
   void showFit(const FitOutcome& fit);
   void showValueTable();
+  void analyse(int command);
+  void askTangent();
   void restore(const DocumentBytes& from, const DocumentBytes& document);
   void openRecentFile(int index);
   Clock::time_point lastRecoveryWrite_{};

@@ -202,8 +202,9 @@ void Controller::altKey(int key) {
       break;
     case kAltFunctions: {
       static constexpr std::pair<int, int> kCommands[] = {
-          {'A', 10}, {'C', 33}, {'D', 15}, {'H', 6}, {'I', 16},           {'O', 31},
-          {'P', 8},  {'R', 14}, {'S', 5},  {'V', 4}, {keys::kFullStop, 9}};
+          {'A', 10}, {'C', 33}, {'D', 15}, {'E', 22}, {'H', 6},
+          {'I', 16}, {'N', 21}, {'O', 31}, {'P', 8},  {'R', 14},
+          {'S', 5},  {'T', 32}, {'V', 4},  {'X', 23}, {keys::kFullStop, 9}};
       for (auto [letter, command] : kCommands) {
         if (key == letter) executeCommand(command);
       }

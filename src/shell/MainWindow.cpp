@@ -214,6 +214,8 @@ void TcontrolForm::buildLayout() {
   tabelForm = new TtabelForm(ws_.valueTable, ws_.text, this);
   AreaForm = new TAreaForm(ws_.area, this);
   XdomainForm = new TXdomainForm(this);
+  analyseForm = new TanalyseForm(ws_.analysis, ws_.text, this);
+  raaklijnForm = new TraaklijnForm(this);
   helpform6 = new Thelpform6(ws_.text, this);
   helpform6->loadText();
   menuBar = std::make_unique<MenuWidget>(controller_.menu, this);
@@ -262,6 +264,11 @@ void TcontrolForm::connectEvents() {
   AreaForm->closed = [this](const std::string& result) {
     ws_.MsgText = result;
     refresh();
+  };
+  raaklijnForm->plot = [this](const std::string& typedX) {
+    const std::optional<std::string> fault = controller_.plotTangent(typedX);
+    refresh();
+    return fault;
   };
   puntenForm->closed = [this] {
     ws_.graph.RedrawAll();
@@ -597,6 +604,16 @@ void TcontrolForm::showValueTable() {
 void TcontrolForm::showAreaWindow() {
   refresh();
   AreaForm->FormShow(ws_.selection.selectedSlot);
+}
+
+void TcontrolForm::showAnalysis() {
+  refresh();
+  analyseForm->showList();
+}
+
+void TcontrolForm::askTangentX(const std::string& proposed) {
+  refresh();
+  raaklijnForm->ask(proposed);
 }
 
 void TcontrolForm::showColourWindow() {

@@ -29,6 +29,7 @@
 #include "shell/MenuWidget.h"
 #include "shell/WindowControls.h"
 #include "shell/Workspace.h"
+#include "tools/AnalysisWindow.h"
 #include "tools/AreaDialog.h"
 #include "tools/ValueTableWindow.h"
 
@@ -83,6 +84,8 @@ class TcontrolForm : public QWidget, public ShellActions {
   TtabelForm* tabelForm;
   TAreaForm* AreaForm;
   TXdomainForm* XdomainForm;
+  TanalyseForm* analyseForm;
+  TraaklijnForm* raaklijnForm;
   Thelpform6* helpform6;
   std::unique_ptr<MenuWidget> menuBar;
 
@@ -108,6 +111,8 @@ class TcontrolForm : public QWidget, public ShellActions {
   void showPointsTable() override;
   void showValueTable() override;
   void showAreaWindow() override;
+  void showAnalysis() override;
+  void askTangentX(const std::string& proposed) override;
   void showColourWindow() override;
   void showHelp() override;
   void showInfo(int page) override;

@@ -22,7 +22,7 @@ struct MenuEntry {
   Colour colour() const { return fromBgr(bgr); }
 };
 
-inline constexpr int kMenuEntryCount = 51;
+inline constexpr int kMenuEntryCount = 56;
 extern const std::array<MenuEntry, kMenuEntryCount> menuEntries;
 
 int levelOf(int id);

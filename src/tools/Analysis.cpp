@@ -280,7 +280,7 @@ Analysis::Analysis(FormulaEngine& formulas, PolyInput& poly, const Constants& co
                    Graph& graph)
     : formulas_(formulas), poly_(poly), constants_(constants), graph_(graph) {}
 
-std::optional<std::string> Analysis::cannotAnalyse(int s) const {
+std::optional<std::string> Analysis::whyNot(int s) const {
   const uint8_t kind = formulas_.slotKind[s];
   if (kind == kSlotEmpty) return "geen formule/polynoom";
   if (kind != kSlotFunction && kind != kSlotPolynomial) return kOnlyFunctionsOfX;
@@ -311,7 +311,7 @@ void Analysis::clear() {
 
 std::string Analysis::findRoots(int s) {
   clear();
-  if (auto reason = cannotAnalyse(s)) return *reason;
+  if (auto reason = whyNot(s)) return *reason;
   evaluations = 0;
   graph_.CopyConstantsToEvaluator();
   SlotFunction f(*this, s);
@@ -323,13 +323,12 @@ std::string Analysis::findRoots(int s) {
   signature_ = signature(s);
   title = "nulpunten van " + formulas_.formulas[s].text;
   if (formulas_.slotKind[s] == kSlotPolynomial) title = "nulpunten van poly  " + std::to_string(s);
-  DrawMarks();
   return countText(static_cast<int>(results.size()), "nulpunt", "nulpunten");
 }
 
 std::string Analysis::findExtrema(int s) {
   clear();
-  if (auto reason = cannotAnalyse(s)) return *reason;
+  if (auto reason = whyNot(s)) return *reason;
   evaluations = 0;
   graph_.CopyConstantsToEvaluator();
   SlotFunction f(*this, s);
@@ -369,17 +368,16 @@ std::string Analysis::findExtrema(int s) {
   signature_ = signature(s);
   title = "extremen van " + formulas_.formulas[s].text;
   if (formulas_.slotKind[s] == kSlotPolynomial) title = "extremen van poly  " + std::to_string(s);
-  DrawMarks();
   return countText(static_cast<int>(results.size()), "extreem", "extremen");
 }
 
 std::string Analysis::findIntersections(int s) {
   clear();
-  if (auto reason = cannotAnalyse(s)) return *reason;
+  if (auto reason = whyNot(s)) return *reason;
   evaluations = 0;
   graph_.CopyConstantsToEvaluator();
   for (int other = 1; other <= kSlotCount; ++other) {
-    if (other == s || cannotAnalyse(other)) continue;
+    if (other == s || whyNot(other)) continue;
     SlotFunction f(*this, s);
     SlotFunction g(*this, other);
     auto difference = [&f, &g](double x, double& d) {
@@ -407,19 +405,63 @@ std::string Analysis::findIntersections(int s) {
   signature_ = signature(s);
   title = "snijpunten van " + formulas_.formulas[s].text;
   if (formulas_.slotKind[s] == kSlotPolynomial) title = "snijpunten van poly  " + std::to_string(s);
-  DrawMarks();
   return countText(static_cast<int>(results.size()), "snijpunt", "snijpunten");
 }
 
 FitOutcome Analysis::tangentAt(int s, double x0) {
-  if (auto reason = cannotAnalyse(s)) return {std::nullopt, *reason, false};
+  if (auto reason = whyNot(s)) return {std::nullopt, *reason, false};
   graph_.CopyConstantsToEvaluator();
   SlotFunction f(*this, s);
   double y = 0, m = 0;
-  const std::string at = FormatFloat("#####0.0#####", x0);
+  const std::string at = FormatFloat(kTableNumberFormat, x0);
   if (!f.value(x0, y)) return {std::nullopt, "geen waarde in x = " + at, false};
   if (!f.slope(x0, m)) return {std::nullopt, "niet differentieerbaar in x = " + at, false};
   return lineFormula(m, y - m * x0);
+}
+
+namespace {
+
+std::string whatText(const Analysis::Result& r) {
+  switch (r.kind) {
+    case Analysis::Kind::Root:
+      return "nulpunt";
+    case Analysis::Kind::Minimum:
+      return "minimum";
+    case Analysis::Kind::Maximum:
+      return "maximum";
+    case Analysis::Kind::Intersection:
+      break;
+  }
+  return "snijpunt met " + std::to_string(r.otherSlot);
+}
+
+}  // namespace
+
+std::vector<TableRow> Analysis::rows(size_t first) const {
+  std::vector<TableRow> shown;
+  for (size_t i = first; i < results.size() && shown.size() < kTableBoxRows; ++i) {
+    const Result& r = results[i];
+    shown.push_back(
+        {whatText(r), FormatFloat(kTableNumberFormat, r.x), FormatFloat(kTableNumberFormat, r.y)});
+  }
+  return shown;
+}
+
+std::string Analysis::fullPrecisionText() const {
+  std::string text = title + "\n";
+  for (const Result& r : results)
+    text += whatText(r) + "\tx = " + formatExact(r.x) + "\ty = " + formatExact(r.y) + "\n";
+  return text;
+}
+
+size_t listStart(long wanted, size_t count) {
+  const long last = std::max(0L, static_cast<long>(count) - kTableBoxRows);
+  return static_cast<size_t>(std::clamp(wanted, 0L, last));
+}
+
+Picture renderAnalysisList(const Analysis& analysis, size_t first, TextPainter& text) {
+  static constexpr const char* kHeaders[] = {"", "X", "Y"};
+  return renderTableBox(text, kHeaders, analysis.rows(first));
 }
 
 void Analysis::DrawMarks() {

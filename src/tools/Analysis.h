@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fitting/CurveFits.h"
+#include "tools/TableBox.h"
 
 namespace quorvel {
 
@@ -33,8 +34,10 @@ class Analysis {
 
   Analysis(FormulaEngine& formulas, PolyInput& poly, const Constants& constants, Graph& graph);
 
-  // Each finds, marks and lists, and returns the message line's text ("3 nulpunten",
-  // "geen extremen in beeld", or why nothing could be looked for).
+  // Why the slot cannot be analysed ("geen formule/polynoom", kOnlyFunctionsOfX), if so.
+  std::optional<std::string> whyNot(int slot) const;
+  // Each finds and lists (the next redraw marks them), and returns the message line's text
+  // ("3 nulpunten", "geen extremen in beeld", or why nothing could be looked for).
   std::string findRoots(int slot);
   std::string findExtrema(int slot);
   std::string findIntersections(int slot);
@@ -45,6 +48,10 @@ class Analysis {
   int slot = 0;
   std::string title;  // what the list shows above its rows
   std::vector<Result> results;
+  // The list's rows from `first` on (what, x and y as the value table writes them), and all
+  // results with every digit a double holds, as text to copy.
+  std::vector<TableRow> rows(size_t first) const;
+  std::string fullPrecisionText() const;
   // Marks the results in the slot's colour; forgets them first when the slot changed.
   void DrawMarks();
   void clear();
@@ -54,7 +61,6 @@ class Analysis {
 
  private:
   class SlotFunction;
-  std::optional<std::string> cannotAnalyse(int slot) const;
   std::string signature(int s) const;
 
   FormulaEngine& formulas_;
@@ -63,6 +69,11 @@ class Analysis {
   Graph& graph_;
   std::string signature_;  // of the slot the results belong to
 };
+
+// Where the list window's twenty rows start when a scroll asks for `wanted`: within the list.
+size_t listStart(long wanted, size_t count);
+// The list window's box: the rows from `first` on.
+Picture renderAnalysisList(const Analysis& analysis, size_t first, TextPainter& text);
 
 // "3 nulpunten", "1 nulpunt", "geen nulpunten in beeld", and so on.
 std::string countText(int count, const char* one, const char* many);

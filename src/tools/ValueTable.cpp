@@ -9,18 +9,18 @@
 #include "plot/ScaleState.h"
 #include "tools/Quadrature.h"
 #include "tools/SlotValues.h"
+#include "tools/TableBox.h"
 
 namespace quorvel {
 namespace {
 
 constexpr double kStartLimit = 90000;
 constexpr double kLargest = 1e12;  // larger values show "buiten bereik"
-constexpr const char* kFormat = "#####0.0#####";
 
 std::string cellText(bool valid, double value) {
   if (!valid) return kInvalidValue;
   if (std::abs(value) > kLargest) return kOutOfRange;
-  return FormatFloat(kFormat, value);
+  return FormatFloat(kTableNumberFormat, value);
 }
 
 double stepOfIndex(int index) {
@@ -76,8 +76,8 @@ void ValueTable::reset(int forSlot) {
 }
 
 void ValueTable::writeEdits() {
-  beginText = FormatFloat(kFormat, start);
-  stepText = FormatFloat(kFormat, step);
+  beginText = FormatFloat(kTableNumberFormat, start);
+  stepText = FormatFloat(kTableNumberFormat, step);
 }
 
 bool ValueTable::validate() {
@@ -224,45 +224,14 @@ void ValueTable::fillRows() {
   }
 }
 
-// ---------------------------------------------------------------------------------------------
-
-namespace {
-
-constexpr Colour kTableBackground = rgb(0xFF, 0xFF, 0xE4);
-constexpr Colour kTableLines = rgb(0x00, 0x00, 0xD0);
-constexpr Font kTableFont{"arial", 16, false};
-constexpr int kTableHeight = 410;
-
-}  // namespace
-
 Picture renderValueTable(const ValueTable& table, TextPainter& text) {
-  const int width = table.parametric() ? 395 : 265;
-  Picture box(width, kTableHeight);
-  box.fillRect(0, 0, width, kTableHeight, kTableBackground);
-  // A sunken frame of two pixels.
-  for (int i = 0; i < 2; ++i)
-    box.bevel(i, i, width - 1 - i, kTableHeight - 1 - i, kBlack, kWhite);
-  // The grid: a header line and the column lines two pixels wide, the rows dotted.
-  box.fillRect(5, 24, width - 5, 26, kTableLines);
-  box.fillRect(129, 5, 131, kTableHeight - 5, kTableLines);
-  if (table.parametric()) box.fillRect(259, 5, 261, kTableHeight - 5, kTableLines);
-  text.textOut(box, 65, 5, "X", kTableFont, kTableLines);
-  text.textOut(box, 195, 5, "Y", kTableFont, kTableLines);
-  if (table.parametric()) text.textOut(box, 325, 5, "V", kTableFont, kTableLines);
-  box.setPen(kTableLines, PenStyle::Dotted);
-  for (int i = 2; i <= ValueTable::kRows; ++i) {
-    box.moveTo(5, 20 * i + 5);
-    box.lineTo(width - 5, 20 * i + 5);
-  }
-  // The values: x at the left, y beside it, v on the right.
+  static constexpr const char* kHeaders[] = {"X", "Y", "V"};
+  std::array<TableRow, ValueTable::kRows> rows;
   for (int i = 1; i <= ValueTable::kRows; ++i) {
     const ValueTable::Row& row = table.rows[i];
-    const int top = 20 * i + 7;
-    text.textOut(box, 5, top, row.x, kTableFont, kBlack);
-    text.textOut(box, 135, top, row.y, kTableFont, kBlack);
-    if (table.parametric()) text.textOut(box, 265, top, row.v, kTableFont, kBlack);
+    rows[i - 1] = {row.x, row.y, row.v};
   }
-  return box;
+  return renderTableBox(text, std::span(kHeaders, table.parametric() ? 3 : 2), rows);
 }
 
 }  // namespace quorvel

@@ -5,7 +5,9 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 namespace quorvel {
 namespace {
@@ -83,6 +85,28 @@ TEST(FormatGeneral, ShortestTextUpToFifteenDigits) {
   };
   for (const auto& [value, text] : cases)
     EXPECT_EQ(formatGeneral(value), text) << value;
+}
+
+TEST(FormatExact, ReadsBackAsTheSameDouble) {
+  const std::pair<double, const char*> cases[] = {
+      {0.1, "0,1"},
+      {0.6931471805599453, "0,6931471805599453"},
+      {1e300, "1E300"},
+      {-2.5e-7, "-2,5E-7"},
+      {123456789012345.67, "123456789012345,67"},
+      {4.9e-324, "5E-324"},
+      {0, "0"},
+  };
+  for (const auto& [value, text] : cases)
+    EXPECT_EQ(formatExact(value), text) << value;
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 100000; ++i) {
+    double value = 0;
+    const uint64_t bits = random();
+    std::memcpy(&value, &bits, sizeof value);
+    if (!std::isfinite(value)) continue;
+    ASSERT_EQ(parseFloat(formatExact(value)), value) << formatExact(value);
+  }
 }
 
 TEST(FormatFloat, IgnoresTheSystemLocale) {

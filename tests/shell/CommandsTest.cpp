@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -231,6 +232,82 @@ TEST_F(Commands, DomainsAreAskedThroughTheWindow) {
   ws.editor.fedSetText("y=v;x=v");
   controller.PlotBtnClick();
   EXPECT_EQ(shell.calls, (std::vector<std::string>{"x-domain", "v-domain"}));
+}
+
+TEST_F(Commands, AnalysisByMenuCommandAndAltF) {
+  plot("y=x^2-4", 1);
+  plot("y=2", 2);
+  ws.selection.hoverSlot = 1;
+  ws.selection.selectHoveredSlot();
+  controller.executeCommand(21);  // "nulpunten"
+  EXPECT_EQ(ws.MsgText, "2 nulpunten");
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"analysis"});
+  const int row = scale.WorldToRow(0);
+  EXPECT_TRUE(marked(scale.WorldToColumn(2) + 3, row + 3));  // marked at once
+  alt('F');
+  key('E', {false, false, true});  // Alt+F E: "extremen" takes the root marks away
+  altRelease();
+  EXPECT_EQ(ws.MsgText, "1 extreem");
+  EXPECT_FALSE(marked(scale.WorldToColumn(2) + 3, row + 3));
+  alt('F');
+  key('X', {false, false, true});
+  altRelease();
+  EXPECT_EQ(ws.MsgText, "2 snijpunten");
+  ASSERT_EQ(ws.analysis.results.size(), 2u);
+  EXPECT_NEAR(ws.analysis.results[1].x, std::sqrt(6.0), 1e-15);
+  alt('F');
+  key('N', {false, false, true});
+  altRelease();
+  EXPECT_EQ(ws.MsgText, "2 nulpunten");
+  controller.executeCommand(6);  // "herschrijven" takes the marks away
+  EXPECT_TRUE(ws.analysis.results.empty());
+  EXPECT_FALSE(marked(scale.WorldToColumn(2) + 3, row + 3));
+  // Nothing found: no list.
+  plot("y=x^2+1", 1);
+  shell.calls.clear();
+  controller.executeCommand(21);
+  EXPECT_EQ(ws.MsgText, "geen nulpunten in beeld");
+  EXPECT_TRUE(shell.calls.empty());
+  // Not a function of x, an empty slot.
+  plot("x=y^2", 3);
+  ws.selection.hoverSlot = 3;
+  ws.selection.selectHoveredSlot();
+  controller.executeCommand(22);
+  EXPECT_EQ(ws.MsgText, "alleen voor y = f(x) en polynomen");
+  controller.executeCommand(32);
+  EXPECT_EQ(ws.MsgText, "alleen voor y = f(x) en polynomen");
+  ws.selection.hoverSlot = 4;
+  ws.selection.selectHoveredSlot();
+  controller.executeCommand(23);
+  EXPECT_EQ(ws.MsgText, "geen formule/polynoom");
+  EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(Commands, TheTangentGoesBesideTheFunction) {
+  plot("y=x^2", 1);
+  plot("y=3", 2);
+  ws.selection.hoverSlot = 1;
+  ws.selection.selectHoveredSlot();
+  graph.scale.cursorWorldX = 1.5;
+  alt('F');
+  key('T', {false, false, true});
+  altRelease();
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"tangent 1,5"});
+  EXPECT_EQ(controller.plotTangent("zes"), "fout getal");
+  EXPECT_EQ(controller.plotTangent("1.5"), std::nullopt);  // a full stop reads as the comma
+  // Slot 2 is taken: the tangent goes into 3, which is then selected and shown.
+  EXPECT_EQ(ws.formulas.formulas[3].text, "y = 3 x - 2,25");
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotFunction);
+  EXPECT_EQ(ws.formulas.formulas[1].text, "y=x^2");
+  EXPECT_EQ(ws.selection.selectedSlot, 3);
+  EXPECT_EQ(ws.editor.fedGetText(), "y = 3 x - 2,25");
+  EXPECT_EQ(ws.MsgText, "3 : OK");
+  EXPECT_TRUE(marked(scale.WorldToColumn(0), scale.WorldToRow(-2.25), 3));
+  plot("y=abs(x)", 3);
+  EXPECT_EQ(controller.plotTangent("0"), "niet differentieerbaar in x = 0,0");
+  for (int slot = 4; slot <= 9; ++slot)
+    plot("y=1", slot);
+  EXPECT_EQ(controller.plotTangent("1"), "geen lege plaats voor de raaklijn");
 }
 
 }  // namespace

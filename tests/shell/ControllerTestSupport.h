@@ -62,6 +62,8 @@ class RecordingShell : public ShellActions {
   void showPointsTable() override { calls.push_back("points table"); }
   void showValueTable() override { calls.push_back("value table"); }
   void showAreaWindow() override { calls.push_back("area"); }
+  void showAnalysis() override { calls.push_back("analysis"); }
+  void askTangentX(const std::string& proposed) override { calls.push_back("tangent " + proposed); }
   void showColourWindow() override { calls.push_back("colours"); }
   void showHelp() override { calls.push_back("help"); }
   void showInfo(int page) override { calls.push_back("info " + std::to_string(page)); }

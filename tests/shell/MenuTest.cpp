@@ -28,7 +28,7 @@ class MenuBar : public ::testing::Test {
 };
 
 TEST_F(MenuBar, EntriesAndTheirPaths) {
-  EXPECT_EQ(menuEntries.size(), 51u);
+  EXPECT_EQ(menuEntries.size(), 56u);
   EXPECT_EQ(levelOf(1), 0);
   EXPECT_EQ(levelOf(432), 2);
   EXPECT_EQ(levelOf(4345), 3);
@@ -46,6 +46,22 @@ TEST_F(MenuBar, EntriesAndTheirPaths) {
   EXPECT_EQ(textOf(2, 1), "lijn");
   EXPECT_EQ(textOf(2, 4), "exp.functie y=");
   EXPECT_EQ(menuEntries[0].colour(), rgb(0, 0, 255));  // $FF0000 is blue
+}
+
+TEST_F(MenuBar, TheAnalysisListUnderGrafieken) {
+  overTitle(3);
+  menu.mouseDown(0);
+  EXPECT_EQ(menu.countOf(1), 4);
+  EXPECT_EQ(textOf(1, 4), "analyse >>");  // after "herschrijven"
+  overRow(1, 4);
+  ASSERT_TRUE(menu.levels[2].visible);
+  EXPECT_EQ(menu.countOf(2), 4);
+  const char* texts[] = {"nulpunten", "extremen", "snijpunten", "raaklijn"};
+  for (int row = 1; row <= 4; ++row)
+    EXPECT_EQ(textOf(2, row), texts[row - 1]);
+  overRow(2, 4);
+  menu.mouseDown(2);
+  EXPECT_EQ(commands, std::vector<int>{32});
 }
 
 TEST_F(MenuBar, MouseDownThreeLevels) {
@@ -98,7 +114,7 @@ TEST_F(MenuBar, ClickingTheOpenTitleClosesIt) {
   menu.mouseDown(0);
   overTitle(3);
   EXPECT_TRUE(menu.levels[1].visible);
-  EXPECT_EQ(menu.levels[1].rows, 3);
+  EXPECT_EQ(menu.levels[1].rows, 4);  // "grafieken" with "analyse >>"
   EXPECT_EQ(menu.titleLook[2], TitleLook::Normal);
 }
 

@@ -147,6 +147,7 @@ TEST_F(AnalysisTest, TangentAndWhatCannotBeAnalysed) {
 TEST_F(AnalysisTest, MarksStayWithThePictureUntilTheSlotChanges) {
   plot("y=x^2-4");
   analysis.findRoots(1);
+  graph.RedrawAll();
   const int column = scale.WorldToColumn(2), row = scale.WorldToRow(0);
   EXPECT_TRUE(marked(column + 3, row + 3, 1));  // the cross's arm
   graph.ScrollZoom(kScrollLeft);                // redrawn: still there, where x = 2 now is
