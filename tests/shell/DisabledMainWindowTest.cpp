@@ -74,6 +74,16 @@ TEST_F(DisabledMainWindow, TakesNothingWhileAnotherWindowIsOpen) {
        },
        window.AreaForm},
       {"colours", [this] { withAlt({Qt::Key_K}); }, window.kleurenForm},
+      {"analysis list",
+       [this] {
+         withAlt({Qt::Key_F, Qt::Key_N});
+       },
+       window.analyseForm},
+      {"tangent",
+       [this] {
+         withAlt({Qt::Key_F, Qt::Key_T});
+       },
+       window.raaklijnForm},
       {"info", [this] { controller.executeCommand(27); }, window.infoForm},
       {"v-domain",
        [this] {
