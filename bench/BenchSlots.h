@@ -15,10 +15,10 @@ struct BenchSlot {
   int steps;          // the steps of a parametric curve
 };
 
-// Translates slots[i] into slot i + 1 with its domain.
-inline void fillSlots(Workspace& ws, std::span<const BenchSlot> slots) {
+// Translates typed[i] into slot i + 1 with its domain.
+inline void fillSlots(Workspace& ws, std::span<const BenchSlot> typed) {
   int slot = 1;
-  for (const BenchSlot& s : slots) {
+  for (const BenchSlot& s : typed) {
     ws.formulas.translateFormula(slot, s.formula);
     ws.formulas.slotKind[slot] = ws.formulas.formulaType;
     ws.formulas.formulas[slot].domainBegin = s.begin;
