@@ -80,6 +80,42 @@ int HelpPage::scrollMaximum() const {
   return count > kVisibleLines - 1 ? count - kVisibleLines : 0;
 }
 
+namespace {
+
+constexpr int kWheelLines = 3;
+
+}  // namespace
+
+int HelpPage::scrolled(Scroll how) const {
+  const int page = kVisibleLines - 1;
+  int line = topLine;
+  switch (how) {
+    case Scroll::LineUp:
+      line -= 1;
+      break;
+    case Scroll::LineDown:
+      line += 1;
+      break;
+    case Scroll::PageUp:
+      line -= page;
+      break;
+    case Scroll::PageDown:
+      line += page;
+      break;
+    case Scroll::Top:
+      line = 0;
+      break;
+    case Scroll::End:
+      line = scrollMaximum();
+      break;
+  }
+  return std::clamp(line, 0, scrollMaximum());
+}
+
+int HelpPage::scrolledByWheel(int notches) const {
+  return std::clamp(topLine - kWheelLines * notches, 0, scrollMaximum());
+}
+
 std::vector<HelpPage::Marker> HelpPage::layOut(int index, int y, Picture* page) {
   std::vector<Marker> markers;
   Style style;

@@ -38,6 +38,12 @@ class HelpPage {
   int topLine = 0;
   // The highest first line the scroll bar allows.
   int scrollMaximum() const;
+  // Where the first line goes by the keys and the wheel, within 0..scrollMaximum(): a line
+  // with the arrows, a page (all visible lines but one) with Page Up and Page Down, the top
+  // and the end with Home and End, three lines a notch of the wheel (positive: up).
+  enum class Scroll { LineUp, LineDown, PageUp, PageDown, Top, End };
+  int scrolled(Scroll how) const;
+  int scrolledByWheel(int notches) const;
   // The page as it shows from topLine on.
   void render(Picture& page);
   // Where a click at (x, y) of the page goes: the anchor's line for a link marker, 1 for an

@@ -1,9 +1,11 @@
 #include "shell/HelpWindow.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextStream>
+#include <QWheelEvent>
 
 #include "qt/Controls.h"
 #include "qt/PictureImage.h"
@@ -92,6 +94,30 @@ void Thelpform6::showHelp() {
   page.topLine = 0;
   PaintBox1->update();
   exec();
+}
+
+void Thelpform6::keyPressEvent(QKeyEvent* event) {
+  using Scroll = HelpPage::Scroll;
+  static constexpr std::pair<int, Scroll> kKeys[] = {
+      {Qt::Key_Up, Scroll::LineUp},     {Qt::Key_Down, Scroll::LineDown},
+      {Qt::Key_PageUp, Scroll::PageUp}, {Qt::Key_PageDown, Scroll::PageDown},
+      {Qt::Key_Home, Scroll::Top},      {Qt::Key_End, Scroll::End}};
+  for (auto [key, how] : kKeys) {
+    if (event->key() == key) {
+      ScrollBar1->setValue(page.scrolled(how));
+      return;
+    }
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void Thelpform6::wheelEvent(QWheelEvent* event) {
+  // Whole notches of 15 degrees; the smaller steps of a touchpad add up to them.
+  wheelRest_ += event->angleDelta().y();
+  const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
+  wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+  if (notches != 0) ScrollBar1->setValue(page.scrolledByWheel(notches));
+  event->accept();
 }
 
 void Thelpform6::paintEvent(QPaintEvent*) {

@@ -1,7 +1,8 @@
 #pragma once
 // The help window (Thelpform6, caption "help"): the program's own help text on an 800 x 800
 // page with a scroll bar; a click on a link marker scrolls to its anchor, a click on an anchor
-// marker back to the contents. Modal; Esc closes it.
+// marker back to the contents. The arrows, Page Up, Page Down, Home, End and the mouse wheel
+// scroll it. Modal; Esc closes it.
 
 #include <QDialog>
 #include <QScrollBar>
@@ -25,9 +26,12 @@ class Thelpform6 : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   QWidget* mainWindow_;
+  int wheelRest_ = 0;  // of the wheel's turns, less than a notch
 };
 
 // The help text shipped with the program, line by line, with the version filled in.

@@ -16,6 +16,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QStyle>
 #include <QUrl>
 #include <cmath>
 
@@ -26,6 +27,7 @@
 #include "qt/PictureImage.h"
 #include "qt/PictureRenderer.h"
 #include "qt/QtTextPainter.h"
+#include "shell/ScreenFit.h"
 
 namespace quorvel {
 
@@ -82,13 +84,47 @@ QPixmap logoPixmap() {
 
 }  // namespace
 
+bool goOnWithSmallScreen() {
+  return QMessageBox::warning(nullptr, "Quorvel", "scherm te klein: dooraan?",
+                              QMessageBox::Ok | QMessageBox::No) != QMessageBox::No;
+}
+
+// The page the controls sit on; the window paints the bevels around the picture and the edit
+// box onto it.
+class TcontrolForm::Page : public QWidget {
+ public:
+  explicit Page(TcontrolForm* window) : QWidget(nullptr), window_(window) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    window_->paintPage(painter);
+  }
+
+ private:
+  TcontrolForm* window_;
+};
+
+void TcontrolForm::fitToScreen(const QRect& freeArea, QSize frame) {
+  const WindowFit fit =
+      quorvel::fitToScreen(freeArea.width(), freeArea.height(), frame.width(), frame.height(),
+                           style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  setFixedSize(fit.width, fit.height);
+  if (fit.scrolls) move(freeArea.topLeft());
+}
+
+void TcontrolForm::resizeEvent(QResizeEvent* event) {
+  scroller->setGeometry(rect());
+  QWidget::resizeEvent(event);
+}
+
 TcontrolForm::TcontrolForm(Workspace& workspace, Controller& controller)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       ws_(workspace),
       controller_(controller) {
   setWindowTitle("Quorvel");
-  setFixedSize(1030, 948);
+  setFixedSize(kPageWidth, kPageHeight);
   setAcceptDrops(true);
   move(100, 5);
   buildLayout();
@@ -111,33 +147,42 @@ TcontrolForm::TcontrolForm(Workspace& workspace, Controller& controller)
 
 void TcontrolForm::buildLayout() {
   setFont(arial(13, false));
-  GrafiekBox = new quorvel::GrafiekBox(ws_.graph, this);
+  // Every control sits on one page of fixed size, which a scrolling view shows whole on a
+  // screen large enough and in part on a smaller one.
+  page = new Page(this);
+  page->setFixedSize(kPageWidth, kPageHeight);
+  scroller = new QScrollArea(this);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setFocusPolicy(Qt::NoFocus);
+  scroller->setWidget(page);
+  scroller->setGeometry(0, 0, kPageWidth, kPageHeight);
+  GrafiekBox = new quorvel::GrafiekBox(ws_.graph, page);
   GrafiekBox->setGeometry(20, 45, 801, 801);
-  vertScaleBox = new ScaleBox(false, controller_.scaleButtons, this);
+  vertScaleBox = new ScaleBox(false, controller_.scaleButtons, page);
   vertScaleBox->setGeometry(828, 40, 20, 812);
-  HorScaleBox = new ScaleBox(true, controller_.scaleButtons, this);
+  HorScaleBox = new ScaleBox(true, controller_.scaleButtons, page);
   HorScaleBox->setGeometry(15, 853, 810, 20);
-  initscaleBtn = speedButton("X", "fuchsia", this, QRect(827, 854, 20, 20), 18);
+  initscaleBtn = speedButton("X", "fuchsia", page, QRect(827, 854, 20, 20), 18);
 
-  fedbox = new Tkor7ELBox(ws_.editor, this);
+  fedbox = new Tkor7ELBox(ws_.editor, page);
   fedbox->setGeometry(16, 880, 833, 30);
-  formPolyArrow = new ArrowBox(controller_, this);
+  formPolyArrow = new ArrowBox(controller_, page);
   formPolyArrow->setGeometry(864, 883, 25, 25);
-  clearBtn = speedButton("R", "red", this, QRect(896, 883, 25, 25));
-  GetBtn = speedButton("laad", "green", this, QRect(928, 883, 41, 25));
-  PlotBtn = speedButton("plot", "navy", this, QRect(976, 883, 41, 25));
-  MsgText = new QLabel(this);
+  clearBtn = speedButton("R", "red", page, QRect(896, 883, 25, 25));
+  GetBtn = speedButton("laad", "green", page, QRect(928, 883, 41, 25));
+  PlotBtn = speedButton("plot", "navy", page, QRect(976, 883, 41, 25));
+  MsgText = new QLabel(page);
   MsgText->setGeometry(16, 915, 1001, 24);
   MsgText->setFont(arial(15, false));
 
-  Image1 = new QLabel(this);
+  Image1 = new QLabel(page);
   Image1->setGeometry(856, 8, 120, 28);
   Image1->setPixmap(logoPixmap());
   Image1->setCursor(Qt::PointingHandCursor);
   Image1->setToolTip("visit website");
 
   auto settingsBox = [this](const QString& text, int y, int width) {
-    auto* box = new FieldLabel(text, this);
+    auto* box = new FieldLabel(text, page);
     box->setGeometry(856, y, width, 20);
     box->setFont(arial(17, true));
     box->setStyleSheet(QString("background: %1;").arg(css(kSettingsBackground)));
@@ -147,7 +192,7 @@ void TcontrolForm::buildLayout() {
   addtext = settingsBox(kAddMode, 69, 152);
   showtext = settingsBox(kAutoplot, 93, 153);
 
-  GroupBox2 = new QGroupBox("constanten", this);
+  GroupBox2 = new QGroupBox("constanten", page);
   GroupBox2->setGeometry(856, 134, 153, 147);
   const char* names[] = {"+/-", "A", "B", "C"};
   FieldLabel** fields[] = {&deltatext, &Atext, &Btext, &Ctext};
@@ -161,12 +206,12 @@ void TcontrolForm::buildLayout() {
   }
   clearConstantsBtn = speedButton("R", "red", GroupBox2, QRect(8, 122, 22, 20));
 
-  Label1 = new QLabel("kleuren", this);
+  Label1 = new QLabel("kleuren", page);
   Label1->move(856, 296);
-  ColorBox = new quorvel::ColorBox(ws_.selection, ws_.slotColours, this);
+  ColorBox = new quorvel::ColorBox(ws_.selection, ws_.slotColours, page);
   ColorBox->setGeometry(856, 321, 90, 90);
 
-  GroupBox1 = new QGroupBox("polynoom", this);
+  GroupBox1 = new QGroupBox("polynoom", page);
   GroupBox1->setGeometry(856, 555, 153, 294);
   polyDegreeText = new FieldLabel("2", GroupBox1);
   polyDegreeText->setGeometry(8, 24, 40, 22);
@@ -218,7 +263,7 @@ void TcontrolForm::buildLayout() {
   raaklijnForm = new TraaklijnForm(this);
   helpform6 = new Thelpform6(ws_.text, this);
   helpform6->loadText();
-  menuBar = std::make_unique<MenuWidget>(controller_.menu, this);
+  menuBar = std::make_unique<MenuWidget>(controller_.menu, page);
 }
 
 TcontrolForm::~TcontrolForm() {
@@ -725,7 +770,7 @@ std::optional<std::string> TcontrolForm::askGraphFileName(bool save, const std::
   QFileDialog dialog(this);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog.setNameFilter(save ? "Quorvel (*.qvl)" : "graphics (*.qvl)");
+  dialog.setNameFilter(kGraphFileFilter);  // the same for opening and saving
   dialog.setDefaultSuffix("qvl");
   // The document's own file: its folder, and for a save its name.
   if (!current.empty()) {
@@ -869,8 +914,7 @@ void TcontrolForm::showPolyGrid() {
   }
 }
 
-void TcontrolForm::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
+void TcontrolForm::paintPage(QPainter& painter) {
   // Nested rings around a control: light at the top left, dark at the bottom right.
   auto rings = [&painter](QRect box, int count, auto topLeft, auto bottomRight) {
     for (int i = 0; i < count; ++i) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
@@ -37,6 +38,12 @@ namespace quorvel {
 
 // The web address the logo opens.
 inline constexpr const char* kWebAddress = "https://quorvel.org";
+// What the open and save dialogs show for graph files.
+inline constexpr const char* kGraphFileFilter = "Quorvel-grafieken (*.qvl)";
+
+// On a screen below the comfortable size, before the window opens: "scherm te klein:
+// dooraan?" with "OK" and "Nee"; true to go on.
+bool goOnWithSmallScreen();
 
 class TcontrolForm : public QWidget, public ShellActions {
  public:
@@ -46,6 +53,13 @@ class TcontrolForm : public QWidget, public ShellActions {
   // Shows what the workspace and the controller hold: message line, settings, constants,
   // degree, caret, and repaints the boxes.
   void refresh();
+
+  // The window for a screen whose free area (without panels) is `freeArea`, the window
+  // manager's frame taking `frame` more: the whole page, or as much of it as fits in a
+  // scrolling view.
+  void fitToScreen(const QRect& freeArea, QSize frame);
+  QScrollArea* scroller;
+  QWidget* page;  // every control, at its place
 
   // Components, by the names the program has always used.
   quorvel::GrafiekBox* GrafiekBox;
@@ -125,7 +139,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   void showSettings();
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   // The close button, "sluiten" and Ctrl+Q: unsaved work is asked about first.
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -147,6 +161,8 @@ class TcontrolForm : public QWidget, public ShellActions {
   void showRecentFiles();
   void klokTimer();
   void startKlok();
+  class Page;
+  void paintPage(QPainter& painter);  // the bevels around the picture and the edit box
 
   Workspace& ws_;
   Controller& controller_;

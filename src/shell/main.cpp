@@ -2,7 +2,6 @@
 // window (--export, --help, --version).
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <cstdlib>
@@ -11,10 +10,12 @@
 #include "common/SafeFile.h"
 #include "common/VectorState.h"
 #include "qt/QtTextPainter.h"
+#include "qt/Translations.h"
 #include "shell/CommandLine.h"
 #include "shell/Controller.h"
 #include "shell/HeadlessExport.h"
 #include "shell/MainWindow.h"
+#include "shell/ScreenFit.h"
 #include "shell/Workspace.h"
 
 namespace {
@@ -46,14 +47,14 @@ int runWindow(int argc, char** argv, const std::string& file) {
   QApplication application(argc, argv);
   quorvel::clearUpperVectorState();  // Qt leaves them in use; see VectorState.h
   QApplication::setFont(QFont("Liberation Sans"));
+  quorvel::useDutchQtTexts(application);
 
   // Without a real screen (the offscreen platform) there is nobody to ask.
   const QSize screen = QGuiApplication::primaryScreen()->size();
   const bool offscreen = QGuiApplication::platformName() == "offscreen";
-  if (!offscreen && (screen.width() < 1200 || screen.height() < 1000)) {
-    const auto answer = QMessageBox::warning(nullptr, "Quorvel", "scherm te klein: dooraan?",
-                                             QMessageBox::Ok | QMessageBox::No);
-    if (answer == QMessageBox::No) return 0;
+  if (!offscreen && quorvel::screenTooSmall(screen.width(), screen.height()) &&
+      !quorvel::goOnWithSmallScreen()) {
+    return 0;
   }
 
   quorvel::QtTextPainter text;
@@ -64,7 +65,17 @@ int runWindow(int argc, char** argv, const std::string& file) {
       quorvel::recoveryFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")));
   controller.recovery = &recovery;
   quorvel::TcontrolForm window(workspace, controller);
+  // On a screen smaller than the window the page scrolls. The frame the window manager adds
+  // is known once it framed the window; until then a usual title bar and border are assumed.
+  QScreen* const display = QGuiApplication::primaryScreen();
+  if (!offscreen) window.fitToScreen(display->availableGeometry(), QSize(10, 40));
   window.show();
+  if (!offscreen) {
+    QTimer::singleShot(300, &window, [&window, display] {
+      window.fitToScreen(display->availableGeometry(),
+                         window.frameGeometry().size() - window.size());
+    });
+  }
   // First the work a crashed run left behind, then the file named on the command line.
   QTimer::singleShot(0, &window, [&window, &controller, file] {
     controller.offerRecovery();

@@ -113,7 +113,10 @@ void TanalyseForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TanalyseForm::wheelEvent(QWheelEvent* event) {
-  const int notches = event->angleDelta().y() / 120;
+  // Whole notches of 15 degrees; the smaller steps of a touchpad add up to them.
+  wheelRest_ += event->angleDelta().y();
+  const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
+  wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
   if (notches != 0) scrollTo(static_cast<long>(first_) - 3L * notches);
   event->accept();
 }

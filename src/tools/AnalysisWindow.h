@@ -42,6 +42,7 @@ class TanalyseForm : public QDialog {
   TextPainter& text_;
   QWidget* mainWindow_;
   size_t first_ = 0;
+  int wheelRest_ = 0;  // of the wheel's turns, less than a notch
 };
 
 class TraaklijnForm : public QDialog {

@@ -10,6 +10,8 @@
 
 #include <unistd.h>
 
+#include "qt/Translations.h"
+
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
   setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
   setenv("XDG_STATE_HOME", (home + "/state").c_str(), 1);
   QApplication application(argc, argv);
+  quorvel::useDutchQtTexts(application);  // as the program does
   const int result = RUN_ALL_TESTS();
   std::filesystem::remove_all(home);
   return result;

@@ -2,6 +2,7 @@
 // window.
 
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "MainWindowTestSupport.h"
 
@@ -83,6 +84,45 @@ TEST_F(ShellWindows, HelpOpensAtTheContents) {
   withAlt({Qt::Key_H});
   EXPECT_TRUE(seen);
   EXPECT_FALSE(window.helpform6->isVisible());
+}
+
+TEST_F(ShellWindows, HelpScrollsByKeysAndWheel) {
+  bool seen = false;
+  std::function<void()> whileOpen = [&] {
+    Thelpform6* help = window.helpform6;
+    if (!help->isVisible()) {
+      QTimer::singleShot(10, whileOpen);
+      return;
+    }
+    seen = true;
+    const int end = help->page.scrollMaximum();
+    ASSERT_GT(end, 100);
+    auto keyThen = [help](Qt::Key key) {
+      QTest::keyClick(help, key);
+      return help->page.topLine;
+    };
+    EXPECT_EQ(keyThen(Qt::Key_PageDown), 30);  // a page: every visible line but one
+    EXPECT_EQ(keyThen(Qt::Key_Down), 31);
+    EXPECT_EQ(keyThen(Qt::Key_PageUp), 1);
+    EXPECT_EQ(keyThen(Qt::Key_PageUp), 0);  // not above the top
+    EXPECT_EQ(keyThen(Qt::Key_End), end);
+    EXPECT_EQ(keyThen(Qt::Key_PageDown), end);
+    EXPECT_EQ(keyThen(Qt::Key_Home), 0);
+    auto wheel = [help](int delta) {
+      QWheelEvent event({400, 400}, help->mapToGlobal(QPoint(400, 400)), {}, {0, delta},
+                        Qt::NoButton, {}, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(help, &event);
+      return help->page.topLine;
+    };
+    EXPECT_EQ(wheel(-240), 6);  // two notches towards the user: six lines down
+    EXPECT_EQ(wheel(120), 3);
+    EXPECT_EQ(wheel(60), 3);  // half a notch of a touchpad, and its other half
+    EXPECT_EQ(wheel(60), 0);
+    QTest::keyClick(help, Qt::Key_Escape);
+  };
+  QTimer::singleShot(0, whileOpen);
+  withAlt({Qt::Key_H});
+  EXPECT_TRUE(seen);
 }
 
 TEST_F(ShellWindows, InfoPages) {

@@ -49,7 +49,7 @@ TEST_F(GraphFileWindow, SaveThroughTheMenuAndOpenWithAltO) {
   });
   saveByMenu();
   EXPECT_EQ(suffix, "qvl");
-  EXPECT_EQ(filter, "Quorvel (*.qvl)");
+  EXPECT_EQ(filter, "Quorvel-grafieken (*.qvl)");
   EXPECT_TRUE(confirmsOverwrite);
   EXPECT_TRUE(fs::exists(folder / "werk.qvl"));
   EXPECT_EQ(message(), "grafieken opgeslagen");
@@ -66,6 +66,7 @@ TEST_F(GraphFileWindow, SaveThroughTheMenuAndOpenWithAltO) {
   ASSERT_FALSE(graphAt(1, 1, 1));
   inTheDialog([&](QFileDialog& dialog) -> std::optional<std::string> {
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(dialog.nameFilters().join(";"), filter);  // one text for both
     return (folder / "werk.qvl").string();
   });
   answerQuestion("niet bewaren");  // "wissen" is unsaved
