@@ -37,28 +37,39 @@ bool writeAll(int fd, std::span<const uint8_t> bytes) {
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path, size_t limit) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return std::nullopt;
-  struct stat info {};
+std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path, size_t limit,
+                                                  ReadFault* fault) {
+  ReadFault why = ReadFault::None;
   std::optional<std::vector<uint8_t>> bytes;
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  struct stat info {};
+  if (fd < 0) {
+    why = errno == ENOENT || errno == ENOTDIR ? ReadFault::Missing
+          : errno == EACCES || errno == EPERM ? ReadFault::NoAccess
+                                              : ReadFault::Failed;
+  } else if (::fstat(fd, &info) != 0) {
+    why = ReadFault::Failed;
+  } else if (S_ISDIR(info.st_mode)) {
+    why = ReadFault::Folder;
+  } else if (!S_ISREG(info.st_mode)) {
+    why = ReadFault::NotPlain;
+  } else {
     std::vector<uint8_t> read(limit);
     size_t done = 0;
-    bool failed = false;
     while (done < limit) {
       const ssize_t n = ::read(fd, read.data() + done, limit - done);
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0) failed = true;
+      if (n < 0) why = ReadFault::Failed;
       if (n <= 0) break;
       done += static_cast<size_t>(n);
     }
-    if (!failed) {
+    if (why == ReadFault::None) {
       read.resize(done);
       bytes = std::move(read);
     }
   }
-  ::close(fd);
+  if (fd >= 0) ::close(fd);
+  if (fault) *fault = why;
   return bytes;
 }
 

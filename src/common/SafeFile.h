@@ -23,10 +23,14 @@ inline constexpr const char* kWriteError = "schrijffout";
 // umask). A symbolic link is followed: the file it points to gets the new content.
 bool writeFileSafely(const std::string& path, std::span<const uint8_t> bytes);
 
+// Why a file could not be read.
+enum class ReadFault { None, Missing, NoAccess, Folder, NotPlain, Failed };
+
 // The first `limit` bytes (or fewer) of the plain file `path`; nothing when it cannot be read
 // or is not a plain file (a folder, a pipe, a device): those are refused before anything is
-// read from them, and opening them does not wait for a writer.
-std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path, size_t limit);
+// read from them, and opening them does not wait for a writer. `fault`, when given, tells why.
+std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path, size_t limit,
+                                                  ReadFault* fault = nullptr);
 
 // A file size limit ends a process that writes beyond it, unless it asks to be told by a
 // failing write instead. The program asks once at its start, so that a save beyond the limit

@@ -19,13 +19,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return line;
   const std::string& first = arguments[0];
   if (first == "--help" || first == "-h") {
-    if (arguments.size() != 1) return usageError("--help takes no argument");
+    if (arguments.size() != 1) return usageError("--help: niets erna verwacht");
     line.mode = CommandLine::Mode::Help;
   } else if (first == "--version") {
-    if (arguments.size() != 1) return usageError("--version takes no argument");
+    if (arguments.size() != 1) return usageError("--version: niets erna verwacht");
     line.mode = CommandLine::Mode::Version;
   } else if (first == "--export") {
-    if (arguments.size() != 3) return usageError("--export needs a picture and a graph file");
+    if (arguments.size() != 3)
+      return usageError("--export: een plaatje en een graph file verwacht");
     line.mode = CommandLine::Mode::Export;
     line.output = arguments[1];
     line.file = arguments[2];
@@ -39,12 +40,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     } else if (extension == "pdf") {
       line.format = CommandLine::Format::Pdf;
     } else {
-      return usageError("the picture must end in .png, .bmp, .svg or .pdf: " + line.output);
+      return usageError("het plaatje eindigt niet op .png, .bmp, .svg of .pdf: " + line.output);
     }
   } else if (first.size() > 1 && first[0] == '-') {
-    return usageError("unknown option " + first);
+    return usageError("onbekende optie " + first);
   } else {
-    if (arguments.size() != 1) return usageError("one graph file at most");
+    if (arguments.size() != 1) return usageError("hoogstens één graph file");
     line.file = first;
   }
   return line;

@@ -7,10 +7,11 @@
 
 namespace quorvel {
 
+// Standard error speaks the program's language, as its message line does.
 inline constexpr const char* kUsage =
-    "usage: quorvel [FILE.qvl]\n"
-    "       quorvel --export OUT.png|OUT.bmp|OUT.svg|OUT.pdf FILE.qvl\n"
-    "       quorvel --help | --version\n";
+    "gebruik: quorvel [BESTAND.qvl]\n"
+    "         quorvel --export UIT.png|UIT.bmp|UIT.svg|UIT.pdf BESTAND.qvl\n"
+    "         quorvel -h | --help | --version\n";
 
 inline constexpr const char* kHelp =
     "Quorvel plots mathematical formulas, polynomials and fitted curves.\n"
@@ -18,7 +19,7 @@ inline constexpr const char* kHelp =
     "  quorvel [FILE.qvl]              open the main window, with a graph file\n"
     "  quorvel --export OUT FILE.qvl   write the picture of a graph file to OUT as PNG,\n"
     "                                  BMP, SVG or PDF (by OUT's extension), without a window\n"
-    "  quorvel --help                  this text\n"
+    "  quorvel -h, --help              this text\n"
     "  quorvel --version               the version\n"
     "\n"
     "Exit status: 0 done, 1 the file did not load or the picture was not written,\n"

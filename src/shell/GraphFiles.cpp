@@ -74,9 +74,10 @@ bool Workspace::SaveGraphFile(const std::string& path) {
 }
 
 Workspace::LoadStatus Workspace::LoadGraphFile(const std::string& path) {
-  const std::optional<std::vector<uint8_t>> image = readPlainFile(path, kImageSize);
+  ReadFault fault = ReadFault::None;
+  const std::optional<std::vector<uint8_t>> image = readPlainFile(path, kImageSize, &fault);
   if (!image) {
-    MsgText = kReadError;
+    MsgText = readErrorText(fault);
     return LoadStatus::ReadError;
   }
   GraphFileContents contents;

@@ -15,7 +15,7 @@ int exportGraphFile(const std::string& file, const std::string& output, CommandL
   Workspace ws(text);
   ws.startUp();
   if (ws.LoadGraphFile(file) != Workspace::LoadStatus::Loaded) {
-    errors << file << ": " << ws.MsgText << '\n';
+    errors << "quorvel: " << file << ": " << ws.MsgText << '\n';
     return 1;
   }
   const Picture& picture = ws.graph.picture;
@@ -35,7 +35,7 @@ int exportGraphFile(const std::string& file, const std::string& output, CommandL
       break;
   }
   if (!written) {
-    errors << output << ": " << kWriteError << '\n';
+    errors << "quorvel: " << output << ": " << kWriteError << '\n';
     return 1;
   }
   return 0;

@@ -9,6 +9,23 @@
 #include "storage/Cp1252.h"
 
 namespace quorvel {
+
+std::string readErrorText(ReadFault fault) {
+  switch (fault) {
+    case ReadFault::Missing:
+      return std::string(kReadError) + " (bestand bestaat niet)";
+    case ReadFault::NoAccess:
+      return std::string(kReadError) + " (geen toegang)";
+    case ReadFault::Folder:
+      return std::string(kReadError) + " (is een map)";
+    case ReadFault::NotPlain:
+      return std::string(kReadError) + " (geen gewoon bestand)";
+    case ReadFault::None:
+    case ReadFault::Failed:
+      break;
+  }
+  return kReadError;
+}
 namespace {
 
 constexpr uint8_t kSignature[] = {4, 'q', 'v', 'l', 'f'};

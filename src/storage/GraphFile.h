@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/SafeFile.h"
 #include "fitting/LeastSquares.h"
 #include "fitting/Polynomial.h"
 #include "formula/FormulaSlots.h"
@@ -24,6 +25,10 @@ inline constexpr const char* kGraphsSaved = "grafieken opgeslagen";
 inline constexpr const char* kGraphsLoaded = "grafieken geladen";
 inline constexpr const char* kWrongFileType = "fout type bestand";
 inline constexpr const char* kReadError = "leesfout";
+// "leesfout" with the reason a file could not be read, where there is one the user can act
+// on: "leesfout (bestand bestaat niet)", "(geen toegang)", "(is een map)", "(geen gewoon
+// bestand)".
+std::string readErrorText(ReadFault fault);
 
 // A file is read into an image of this size; what lies beyond it is not read.
 inline constexpr size_t kImageSize = 5000;

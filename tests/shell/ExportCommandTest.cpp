@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <algorithm>
@@ -44,10 +45,9 @@ class ExportCommand : public ::testing::Test {
   // Exit status of the program with `arguments`, run without a display; `before` is shell
   // text in front of it (a limit, a time-out).
   int run(const std::string& arguments, const std::string& errors = "/dev/null",
-          const std::string& before = "") {
+          const std::string& before = "", const std::string& program = QUORVEL_BINARY) {
     const std::string command = before + "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-                                std::string(QUORVEL_BINARY) + "' " + arguments + " 2>" + errors +
-                                " >/dev/null";
+                                program + "' " + arguments + " 2>" + errors + " >/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -108,24 +108,62 @@ TEST_F(ExportCommand, FailuresWriteNothing) {
     std::ifstream in(errors);
     return std::string(std::istreambuf_iterator<char>(in), {});
   };
-  EXPECT_EQ(message(), damaged.string() + ": leesfout\n");
+  EXPECT_EQ(message(), "quorvel: " + damaged.string() + ": leesfout\n");
   const fs::path foreign = write({'G', 'I', 'F', '8'}, "foreign.qvl");
   EXPECT_EQ(run("--export '" + out.string() + "' '" + foreign.string() + "'", errors.string()), 1);
-  EXPECT_EQ(message(), foreign.string() + ": fout type bestand\n");
+  EXPECT_EQ(message(), "quorvel: " + foreign.string() + ": fout type bestand\n");
   // The first fault of the file is named, as in the window's message line.
   const fs::path untranslatable = write(
       testing::HandWrittenFile().formula(1, 1, "y=sin(").title(std::string(50, 'W')).end().bytes,
       "formula.qvl");
   EXPECT_EQ(
       run("--export '" + out.string() + "' '" + untranslatable.string() + "'", errors.string()), 1);
-  EXPECT_EQ(message(), untranslatable.string() + ": 1 :  (..) ongelijk\n");
-  EXPECT_EQ(run("--export '" + out.string() + "' '" + (folder / "missing.qvl").string() + "'"), 1);
+  EXPECT_EQ(message(), "quorvel: " + untranslatable.string() + ": 1 :  (..) ongelijk\n");
   EXPECT_FALSE(fs::exists(out));
-  // Usage errors.
-  EXPECT_EQ(run("--export out.gif '" + damaged.string() + "'"), 2);
+  // Usage errors, in the program's language.
+  EXPECT_EQ(run("--export out.gif '" + damaged.string() + "'", errors.string()), 2);
+  EXPECT_EQ(message().rfind("quorvel: het plaatje eindigt niet op .png, .bmp, .svg of .pdf: "
+                            "out.gif\ngebruik: quorvel [BESTAND.qvl]\n",
+                            0),
+            0u)
+      << message();
   EXPECT_EQ(run("--export"), 2);
   EXPECT_EQ(run("--version"), 0);
   EXPECT_EQ(run("--help"), 0);
+}
+
+// Why a graph file could not be read: missing, unreadable, a folder.
+TEST_F(ExportCommand, SaysWhyAFileCannotBeRead) {
+  const fs::path out = folder / "out.png";
+  const fs::path errors = folder / "errors.txt";
+  const fs::path missing = folder / "missing.qvl";
+  EXPECT_EQ(run("--export '" + out.string() + "' '" + missing.string() + "'", errors.string()), 1);
+  EXPECT_EQ(contentsOf(errors),
+            "quorvel: " + missing.string() + ": leesfout (bestand bestaat niet)\n");
+  EXPECT_EQ(run("--export '" + out.string() + "' '" + folder.string() + "'", errors.string()), 1);
+  EXPECT_EQ(contentsOf(errors), "quorvel: " + folder.string() + ": leesfout (is een map)\n");
+  // No permission to read. The system's administrator reads everything, so as root a copy
+  // of the program runs as the user "nobody" (in a folder open to everyone: the build's own
+  // folders may not be), the file readable by no one.
+  const fs::path locked =
+      write(testing::HandWrittenFile().formula(1, 1, "y=x").end().bytes, "locked.qvl");
+  ::chmod(locked.c_str(), 0);
+  ::chmod(folder.c_str(), 0777);
+  const fs::path shared = folder / "errors-of-nobody.txt";
+  std::string before;
+  fs::path program = QUORVEL_BINARY;
+  if (::geteuid() == 0) {
+    program = folder / "quorvel";
+    fs::copy_file(QUORVEL_BINARY, program);
+    std::ofstream(shared).flush();
+    ::chmod(shared.c_str(), 0666);
+    before = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+  }
+  EXPECT_EQ(run("--export '" + out.string() + "' '" + locked.string() + "'", shared.string(),
+                before, program.string()),
+            1);
+  EXPECT_EQ(contentsOf(shared), "quorvel: " + locked.string() + ": leesfout (geen toegang)\n");
+  EXPECT_FALSE(fs::exists(out));
 }
 
 // SVG and PDF without a display: vector documents of the same picture.
@@ -151,7 +189,7 @@ TEST_F(ExportCommand, WritesSvgAndPdf) {
   const fs::path errors = folder / "errors.txt";
   const fs::path nowhere = folder / "missing" / "graph.pdf";
   EXPECT_EQ(run("--export '" + nowhere.string() + "' '" + file.string() + "'", errors.string()), 1);
-  EXPECT_EQ(contentsOf(errors), nowhere.string() + ": schrijffout\n");
+  EXPECT_EQ(contentsOf(errors), "quorvel: " + nowhere.string() + ": schrijffout\n");
 }
 
 // A named pipe as the graph file: refused at once, never waited on.
@@ -162,7 +200,7 @@ TEST_F(ExportCommand, APipeIsNoGraphFile) {
   EXPECT_EQ(run("--export '" + (folder / "out.png").string() + "' '" + pipe.string() + "'",
                 errors.string(), "timeout 20 "),
             1);
-  EXPECT_EQ(contentsOf(errors), pipe.string() + ": leesfout\n");
+  EXPECT_EQ(contentsOf(errors), "quorvel: " + pipe.string() + ": leesfout (geen gewoon bestand)\n");
 }
 
 // A file size limit fails the write as a full disk does: no signal ends the program, the
@@ -174,7 +212,7 @@ TEST_F(ExportCommand, AFileSizeLimitFailsTheWrite) {
   EXPECT_EQ(run("--export '" + out.string() + "' '" + file.string() + "'", errors.string(),
                 "ulimit -f 1; "),
             1);
-  EXPECT_EQ(contentsOf(errors), out.string() + ": schrijffout\n");
+  EXPECT_EQ(contentsOf(errors), "quorvel: " + out.string() + ": schrijffout\n");
   std::vector<std::string> left;
   for (const auto& entry : fs::directory_iterator(folder))
     left.push_back(entry.path().filename().string());

@@ -164,9 +164,15 @@ TEST_F(GraphFiles, AFileThatFailsChangesNothing) {
     EXPECT_EQ(ws.editor.fedGetText(), "y=3");
     EXPECT_TRUE(std::equal(picture0.data(), picture0.data() + 801 * 801, picture.data()));
   }
+  // The message says why, where the user can do something about it.
   EXPECT_EQ(ws.LoadGraphFile(folder + "/missing.qvl"), Workspace::LoadStatus::ReadError);
-  EXPECT_EQ(ws.MsgText, "leesfout");
-  EXPECT_EQ(ws.LoadGraphFile(folder), Workspace::LoadStatus::ReadError);  // a folder
+  EXPECT_EQ(ws.MsgText, "leesfout (bestand bestaat niet)");
+  EXPECT_EQ(ws.LoadGraphFile(folder + "/missing/g.qvl"), Workspace::LoadStatus::ReadError);
+  EXPECT_EQ(ws.MsgText, "leesfout (bestand bestaat niet)");
+  EXPECT_EQ(ws.LoadGraphFile(folder), Workspace::LoadStatus::ReadError);
+  EXPECT_EQ(ws.MsgText, "leesfout (is een map)");
+  EXPECT_EQ(ws.LoadGraphFile("/dev/null"), Workspace::LoadStatus::ReadError);
+  EXPECT_EQ(ws.MsgText, "leesfout (geen gewoon bestand)");
 }
 
 // A named pipe is refused before it is opened for reading, so no load waits for a writer.
@@ -189,7 +195,7 @@ TEST_F(GraphFiles, APipeIsRefusedWithoutWaiting) {
   EXPECT_EQ(ws.LoadGraphFile(pipe), Workspace::LoadStatus::ReadError);
   done = true;
   rescue.join();
-  EXPECT_EQ(ws.MsgText, "leesfout");
+  EXPECT_EQ(ws.MsgText, "leesfout (geen gewoon bestand)");
 }
 
 TEST_F(GraphFiles, AFormulaThatNoLongerTranslates) {
