@@ -45,6 +45,8 @@ constexpr std::string_view kPages[] = {
     "aansprakelijkheid voor schade/"
     "door verkeerd gebruik of door/"
     "verborgen gebreken./"
+    "Vrije software: GNU GPL,/"
+    "versie 3 of later./"
     "/"
     "Veel plezier met Quorvel!/"
     "Opmerkingen en suggesties zijn/"

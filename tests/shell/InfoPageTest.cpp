@@ -80,6 +80,8 @@ TEST(InfoPageText, EveryPageStaysOnThePanel) {
       EXPECT_LE(call.y + call.height, 392) << "page " << page;
     }
   }
+  // The conditions name the licence.
+  EXPECT_NE(InfoPage::text(3).find("GNU GPL,/versie 3 of later"), std::string::npos);
 }
 
 }  // namespace
