@@ -3,10 +3,11 @@
 #   make run     build a release and start the program (arrives with the main window)
 #   make bench   build the benchmarks (release) and run them
 #   make fuzz    build the fuzz targets with clang and run each for a while
-#   make package build a release and the .deb to install it with
+#   make package build a release and the .deb to install it with (scripts/build-package)
 #   make tsan    the plotting tests (implicit plots on many threads) under ThreadSanitizer
 
-BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libqt6svg6-dev fonts-liberation
+BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libqt6svg6-dev fonts-liberation \
+                  qt6-translations-l10n
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
                   libxml2-utils poppler-utils
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev libmuparser-dev
@@ -56,10 +57,7 @@ tsan:
 
 package:
 	@scripts/ensure-packages $(PACKAGE_PACKAGES)
-	@cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
-	@cmake --build build/package -j$(JOBS) --target quorvel
-	@cd build/package && cpack >/dev/null
-	@ls build/package/quorvel_*.deb
+	@JOBS=$(JOBS) scripts/build-package build/package
 
 clean:
 	rm -rf build
