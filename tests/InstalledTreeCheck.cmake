@@ -47,10 +47,10 @@ if(NOT status EQUAL 0 OR NOT help MATCHES "--export")
   fault("--help answered '${help}' (${status})")
 endif()
 
-# The desktop entry opens graph files.
+# The desktop entry opens graph files and stands in one place of the menu: one main category.
 file(READ ${share}/applications/org.quorvel.Quorvel.desktop desktop)
 foreach(line "Exec=quorvel %f" "MimeType=application/x-quorvel-graph;"
-        "Categories=Education;Science;Math;" "Comment[nl]=")
+        "Categories=Education;Math;" "Comment[nl]=")
   string(FIND "${desktop}" "${line}" at)
   if(at EQUAL -1)
     fault("the desktop entry lacks '${line}'")
@@ -59,7 +59,8 @@ endforeach()
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
 execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${share}/applications/org.quorvel.Quorvel.desktop
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT status EQUAL 0)
+# Its hints count too.
+if(NOT status EQUAL 0 OR NOT output STREQUAL "")
   fault("desktop-file-validate: ${output}")
 endif()
 
@@ -76,11 +77,17 @@ if(NOT mime MATCHES "<glob pattern=\"\\*\\.qvl\"/>" OR NOT mime MATCHES "value=\
 endif()
 
 find_program(APPSTREAMCLI appstreamcli REQUIRED)
-execute_process(COMMAND ${APPSTREAMCLI} validate --no-net
+# --strict: any issue above the pedantic ones fails.
+execute_process(COMMAND ${APPSTREAMCLI} validate --no-net --strict
                         ${share}/metainfo/org.quorvel.Quorvel.metainfo.xml
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT status EQUAL 0)
   fault("appstreamcli: ${output}")
+endif()
+
+file(READ ${share}/metainfo/org.quorvel.Quorvel.metainfo.xml metainfo)
+if(NOT metainfo MATCHES "<project_license>GPL-3.0-or-later</project_license>")
+  fault("the metainfo does not name the licence GPL-3.0-or-later")
 endif()
 
 # The man page and the changelog are compressed with gzip -9n: the header has no file name
