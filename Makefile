@@ -8,11 +8,11 @@
 
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libqt6svg6-dev fonts-liberation \
                   qt6-translations-l10n
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
-                  libxml2-utils poppler-utils
+PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
+TEST_PACKAGES  := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
+                  libxml2-utils poppler-utils lintian man-db
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev libmuparser-dev
 FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev
-PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
 
 MAKEFLAGS += --no-print-directory
 JOBS ?= 2
@@ -24,7 +24,7 @@ test:
 	@scripts/ensure-packages $(TEST_PACKAGES)
 	@cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_WERROR=ON >/dev/null
 	@cmake --build build/test -j$(JOBS)
-	@cd build/test && ctest --output-on-failure -j$(JOBS)
+	@cd build/test && JOBS=$(JOBS) ctest --output-on-failure -j$(JOBS)
 
 run:
 	@scripts/ensure-packages $(BUILD_PACKAGES)
