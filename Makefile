@@ -3,15 +3,16 @@
 #   make run     build a release and start the program (arrives with the main window)
 #   make bench   build the benchmarks (release) and run them
 #   make fuzz    build the fuzz targets with clang and run each for a while
-#   make package build a release and the .deb to install it with
+#   make package build a release and the .deb to install it with (scripts/build-package)
 #   make tsan    the plotting tests (implicit plots on many threads) under ThreadSanitizer
 
-BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libqt6svg6-dev fonts-liberation
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
-                  libxml2-utils poppler-utils
+BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libqt6svg6-dev fonts-liberation \
+                  qt6-translations-l10n
+PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
+TEST_PACKAGES  := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
+                  libxml2-utils poppler-utils lintian man-db
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev libmuparser-dev
 FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev
-PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
 
 MAKEFLAGS += --no-print-directory
 JOBS ?= 2
@@ -23,7 +24,7 @@ test:
 	@scripts/ensure-packages $(TEST_PACKAGES)
 	@cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_WERROR=ON >/dev/null
 	@cmake --build build/test -j$(JOBS)
-	@cd build/test && ctest --output-on-failure -j$(JOBS)
+	@cd build/test && JOBS=$(JOBS) ctest --output-on-failure -j$(JOBS)
 
 run:
 	@scripts/ensure-packages $(BUILD_PACKAGES)
@@ -56,10 +57,7 @@ tsan:
 
 package:
 	@scripts/ensure-packages $(PACKAGE_PACKAGES)
-	@cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
-	@cmake --build build/package -j$(JOBS) --target quorvel
-	@cd build/package && cpack >/dev/null
-	@ls build/package/quorvel_*.deb
+	@JOBS=$(JOBS) scripts/build-package build/package
 
 clean:
 	rm -rf build
