@@ -41,6 +41,11 @@ execute_process(COMMAND env -u DISPLAY -u WAYLAND_DISPLAY ${PREFIX}/bin/quorvel 
 if(NOT status EQUAL 0 OR NOT version STREQUAL "quorvel ${VERSION}\n")
   fault("--version answered '${version}' (${status})")
 endif()
+execute_process(COMMAND env -u DISPLAY -u WAYLAND_DISPLAY ${PREFIX}/bin/quorvel -h
+                OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT help MATCHES "-h, --help")
+  fault("-h answered '${help}' (${status})")
+endif()
 execute_process(COMMAND env -u DISPLAY -u WAYLAND_DISPLAY ${PREFIX}/bin/quorvel --help
                 OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR NOT help MATCHES "--export")
