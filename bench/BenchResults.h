@@ -18,5 +18,7 @@ void addSummary(int rank, void (*printer)());
 // equations), and the name of their hand-written single-threaded grid loop's result.
 extern const char* const kGridFormulas[7];
 std::string nativeGridName(const char* formula);
+// ... and of the loop that computes the part depending on x alone once per column.
+std::string nativeHoistedGridName(const char* formula);
 
 }  // namespace quorvel::bench

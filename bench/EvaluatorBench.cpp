@@ -27,26 +27,42 @@ struct Formula {
   const char* name;                   // as the user types it
   const char* muparser;               // the same in muparser's syntax, left side minus right side
   void (*native)(benchmark::State&);  // the grid loop with the formula written in
+  // The same, with the part that depends on x alone computed once per column of the grid
+  // before the rows, as the plotter does it.
+  void (*hoisted)(benchmark::State&);
 };
 
-// The hand-written reference: the formula inlined into the grid loop, with the same
-// per-point validity as the plotter needs.
+// The hand-written references: the formula inlined into the grid loop, with the same
+// per-point validity as the plotter needs; one call of the platform's library per function
+// and point, or per column for the hoisted part.
 template <class F>
 void nativeGrid(benchmark::State& state, F f);
+template <class C, class F>
+void hoistedGrid(benchmark::State& state, C column, F f);
 
 #define NATIVE(expression) \
   [](benchmark::State& state) { nativeGrid(state, [](double x, double y) { return expression; }); }
+// `c` is the column's part, computed from x alone.
+#define HOISTED(columnPart, expression)                                            \
+  [](benchmark::State& state) {                                                    \
+    hoistedGrid(                                                                   \
+        state, [](double x) { return columnPart; },                                \
+        [](double c, [[maybe_unused]] double x, double y) { return expression; }); \
+  }
 
 const std::array<Formula, 7> kFormulas = {{
-    {"x^2+y^2=25", "x^2+y^2-25", NATIVE(x* x + y * y - 25)},
-    {"y-sin(x)=0", "y-sin(x)", NATIVE(y - std::sin(x))},
-    {"x*y=1", "x*y-1", NATIVE(x* y - 1)},
-    {"y-(3x^2+2x-3)=0", "y-(3*x^2+2*x-3)", NATIVE(y - (3 * x * x + 2 * x - 3))},
+    {"x^2+y^2=25", "x^2+y^2-25", NATIVE(x* x + y * y - 25), HOISTED(x* x, c + y * y - 25)},
+    {"y-sin(x)=0", "y-sin(x)", NATIVE(y - std::sin(x)), HOISTED(std::sin(x), y - c)},
+    {"x*y=1", "x*y-1", NATIVE(x* y - 1), HOISTED(x, c* y - 1)},
+    {"y-(3x^2+2x-3)=0", "y-(3*x^2+2*x-3)", NATIVE(y - (3 * x * x + 2 * x - 3)),
+     HOISTED(3 * x * x + 2 * x - 3, y - c)},
     {"y-exp(-x^2)*sin(5x)=0", "y-exp(-x^2)*sin(5*x)",
-     NATIVE(y - std::exp(-(x * x)) * std::sin(5 * x))},
+     NATIVE(y - std::exp(-(x * x)) * std::sin(5 * x)),
+     HOISTED(std::exp(-(x* x)) * std::sin(5 * x), y - c)},
     {"sqrt(x^2+y^2)=5+0,5sin(6atan(y/x))", "sqrt(x^2+y^2)-(5+0.5*sin(6*atan(y/x)))",
-     NATIVE(std::sqrt(x* x + y * y) - (5 + 0.5 * std::sin(6 * std::atan(y / x))))},
-    {"y^2=x^3-x", "y^2-(x^3-x)", NATIVE(y* y - (x * x * x - x))},
+     NATIVE(std::sqrt(x* x + y * y) - (5 + 0.5 * std::sin(6 * std::atan(y / x)))),
+     HOISTED(x* x, std::sqrt(c + y * y) - (5 + 0.5 * std::sin(6 * std::atan(y / x))))},
+    {"y^2=x^3-x", "y^2-(x^3-x)", NATIVE(y* y - (x * x * x - x)), HOISTED(x* x* x - x, y* y - c)},
 }};
 
 double gridX(int i) {
@@ -137,6 +153,32 @@ void nativeGrid(benchmark::State& state, F f) {
   }
 }
 
+template <class C, class F>
+void hoistedGrid(benchmark::State& state, C column, F f) {
+  const std::vector<double> xs = rowOfX();
+  std::vector<double> columns(kSide);
+  Row row;
+  for (auto _ : state) {
+    for (int i = 0; i < kSide; ++i)
+      columns[i] = column(xs[i]);
+    benchmark::DoNotOptimize(columns.data());
+    for (int j = 1; j <= kSide; ++j) {
+      const double y = gridY(j);
+      for (int i = 0; i < kSide; ++i) {
+        const double v = f(columns[i], xs[i], y);
+        row.values[i] = v;
+        row.valid[i] = std::isfinite(v);
+      }
+      benchmark::DoNotOptimize(row.values.data());
+      benchmark::DoNotOptimize(row.valid.data());
+    }
+  }
+}
+
+void hoistedCode(benchmark::State& state, const Formula& formula) {
+  formula.hoisted(state);
+}
+
 void muparserLibrary(benchmark::State& state, const Formula& formula) {
   double x = 0;
   double y = 0;
@@ -200,6 +242,12 @@ void printTable() {
       if (std::string(kWays[w]) == "native") run->Repetitions(5);
     }
   }
+  for (const Formula& formula : kFormulas) {
+    benchmark::RegisterBenchmark(nativeHoistedGridName(formula.name).c_str(), hoistedCode, formula)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(0.3)
+        ->Repetitions(5);
+  }
   addSummary(1, printTable);
   return true;
 }();
@@ -212,6 +260,10 @@ const char* const kGridFormulas[7] = {kFormulas[0].name, kFormulas[1].name, kFor
 
 std::string nativeGridName(const char* formula) {
   return std::string("grid/native/") + formula;
+}
+
+std::string nativeHoistedGridName(const char* formula) {
+  return std::string("grid/native-hoisted/") + formula;
 }
 
 }  // namespace quorvel::bench

@@ -157,6 +157,29 @@ void nativeNineSlots(benchmark::State& state) {
   }
 }
 
+// Nine slots of the heaviest equation while a constant's button is held: one step of a with
+// autoplot, everything redrawn as the drag decides (precisely when the last precise plots
+// fit the budget, as the program sets it).
+bool dragPrecise = false;
+void dragNineHeavySlots(benchmark::State& state) {
+  QtTextPainter text;
+  Workspace ws(text);
+  const char* heavy = kGridFormulas[5];
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    ws.formulas.translateFormula(slot, heavy);
+    ws.formulas.slotKind[slot] = kSlotImplicit;
+  }
+  ws.settings.autoplotMode = true;
+  ws.settings.replaceMode = true;  // every step redraws the picture
+  ws.graph.dragPreciseBudget = Graph::kDragFrameBudget;
+  ws.graph.RedrawAll();  // the precise plots the decision goes by
+  for (auto _ : state) {
+    ws.constantsPanel.StepConstant(3);
+    benchmark::DoNotOptimize(ws.graph.picture.data());
+  }
+  dragPrecise = ws.graph.preciseFitsWhileDragging();
+}
+
 // A degree-7 polynomial slot plotted over the 801 columns.
 void polynomialPlot(benchmark::State& state) {
   QtTextPainter text;
@@ -181,25 +204,33 @@ void printPlotSummary() {
   double worst = 0;
   double coarseLogSum = 0;
   std::printf("\nms per implicit plot at the start scale\n");
-  std::printf("%-38s %9s %9s %9s %9s\n", "formula", "single", "parallel", "coarse", "native");
+  double hoistedLogSum = 0;
+  std::printf("%-38s %9s %9s %9s %9s %9s\n", "formula", "single", "parallel", "coarse", "native",
+              "hoisted");
   for (const char* formula : kGridFormulas) {
     const double single = results().at(implicitName("single", formula));
     const double parallel = results().at(implicitName("parallel", formula));
     const double coarse = results().at(implicitName("coarse", formula));
     const double nativeGrid = results().at(nativeGridName(formula));
-    std::printf("%-38s %9.3f %9.3f %9.3f %9.3f\n", formula, single / 1e6, parallel / 1e6,
-                coarse / 1e6, nativeGrid / 1e6);
+    const double hoisted = results().at(nativeHoistedGridName(formula));
+    std::printf("%-38s %9.3f %9.3f %9.3f %9.3f %9.3f\n", formula, single / 1e6, parallel / 1e6,
+                coarse / 1e6, nativeGrid / 1e6, hoisted / 1e6);
     logSum += std::log(parallel / nativeGrid);
+    hoistedLogSum += std::log(parallel / hoisted);
     coarseLogSum += std::log(coarse / parallel);
     worst = std::max(worst, parallel);
   }
   std::printf("implicit precise parallel / native single: %.2f\n", std::exp(logSum / 7));
+  std::printf("implicit precise parallel / native hoisted single: %.2f\n",
+              std::exp(hoistedLogSum / 7));
   std::printf("implicit precise worst: %.1f ms\n", worst / 1e6);
   std::printf("implicit coarse / precise parallel: %.2f\n", std::exp(coarseLogSum / 7));
   std::printf("redraw nine slots: %.2f ms\n", redraw / 1e6);
   std::printf("record replay nine slots: %.2f ms (onto a 2x raster)\n",
               results().at("plot/replay-nine-slots") / 1e6);
   std::printf("polynomial plot: %.1f us\n", results().at("plot/polynomial") / 1e3);
+  std::printf("drag nine heavy implicit slots: %.1f ms (%s)\n",
+              results().at("plot/drag-nine-heavy") / 1e6, dragPrecise ? "precise" : "coarse");
 }
 
 [[maybe_unused]] const bool registered = [] {
@@ -225,6 +256,9 @@ void printPlotSummary() {
   benchmark::RegisterBenchmark("plot/native-nine-slots", nativeNineSlots)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("plot/polynomial", polynomialPlot)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("plot/drag-nine-heavy", dragNineHeavySlots)
+      ->Unit(benchmark::kMillisecond)
+      ->Repetitions(3);
   addSummary(2, printPlotSummary);
   return true;
 }();

@@ -24,6 +24,7 @@
 #include "formula/BatchLanes.h"
 #include "formula/EvalKernels.h"
 #include "formula/FormulaEngine.h"
+#include "formula/VectorMath.h"
 
 namespace quorvel {
 namespace {
@@ -262,36 +263,36 @@ bool runLaneStep(uint8_t op, const double* a, double ua, const double* b, double
       map1([](double x) { return std::sqrt(x); }, b, out, n);
       break;
     case kOpLn:
-      map1([](double x) { return std::log(x); }, b, out, n);
+      vectormath::logarithm(b, out, n);
       break;
     case kOpLog:
-      map1([](double x) { return std::log10(x); }, b, out, n);
+      vectormath::logarithm10(b, out, n);
       break;
     case kOpExp:
-      map1([](double x) { return std::exp(x); }, b, out, n);
+      vectormath::exponential(b, out, n);
       break;  // may overflow
     // No faults of their own, on checked operands.
     case kOpSin:
-    case kOpCos:
-    case kOpAtan: {
-      const auto kernel = op == kOpSin ? k::sine : op == kOpCos ? k::cosine : k::arctangent;
-      map1(
-          [kernel, degrees](double x) {
-            double r = 0;
-            kernel(x, degrees, r);
-            return r;
-          },
-          b, out, n);
+      vectormath::sine(b, out, n, degrees);
       dirty = false;
       break;
-    }
-    // Their own checks also catch a NaN or infinite operand.
+    case kOpCos:
+      vectormath::cosine(b, out, n, degrees);
+      dirty = false;
+      break;
+    case kOpAtan:
+      vectormath::arctangent(b, out, n, degrees);
+      dirty = false;
+      break;
+    // Their own checks also catch a NaN or infinite operand; a fault is a NaN result.
     case kOpTan:
     case kOpAsin:
     case kOpAcos: {
-      const auto kernel = op == kOpTan ? k::tangent : op == kOpAsin ? k::arcsine : k::arccosine;
-      checked1([kernel, degrees](double x, double& r) { return kernel(x, degrees, r); }, b, out,
-               poison(), n);
+      const auto function = op == kOpTan    ? vectormath::tangent
+                            : op == kOpAsin ? vectormath::arcsine
+                                            : vectormath::arccosine;
+      function(b, out, n, degrees);
+      notePoison(out, poison(), n);
       dirty = false;
       break;
     }

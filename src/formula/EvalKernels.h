@@ -7,7 +7,8 @@
 // store. Computing in double gives the same result within two units in the last place for
 // +, -, *, /, sqrt and the library functions. Where double would lose more than that (the
 // arcsine and arccosine formulas near their ends, the degree conversions, the repeated
-// multiplication of the power rule) the kernels work in long double or in double-double.
+// multiplication of the power rule) the kernels work in long double or in double-double; the
+// library functions (formula/VectorMath) are SLEEF's, within one unit in the last place.
 //
 // Faults are found by explicit checks, never by floating-point traps: a result that is not
 // a finite double is a fault (overflow, division by zero, root or logarithm out of domain),
@@ -19,13 +20,9 @@
 #include <cstdint>
 
 #include "formula/FormulaLanguage.h"
+#include "formula/VectorMath.h"
 
 namespace quorvel::kernels {
-
-constexpr long double kRadiansToDegrees = 57.29577951308232L;
-constexpr long double kDegreesToRadians = 0.017453292519943295L;
-// The processor's sine instruction gives up at this magnitude and the program shows 0.
-constexpr double kTrigLimit = 0x1p63;
 
 // A result a register may hold: finite (the comparison is false for NaN too).
 inline bool inRange(double r) {
@@ -142,7 +139,7 @@ inline bool power(double base, double exponent, double& r) {
     return inRange(r);
   }
   if (!(base > 0.0)) return false;
-  r = std::pow(base, exponent);
+  vectormath::power(&base, &exponent, &r, 1);
   return inRange(r);
 }
 
@@ -155,29 +152,20 @@ inline bool copy(double a, double& r) {
   return true;
 }
 
-// asin = atan(a / sqrt(1 - a^2)): invalid at +-1 (division by zero) and outside.
+// The library functions come from vectormath, on arrays of one value, so that the batch
+// evaluator's rows get the same bits; their fault rules are the program's (see there).
 inline bool arcsine(double a, bool degrees, double& r) {
-  const long double rest = 1.0L - static_cast<long double>(a) * a;
-  if (!(rest > 0.0L)) return false;
-  long double angle = std::atan(a / std::sqrt(rest));
-  if (degrees) angle *= kRadiansToDegrees;
-  r = static_cast<double>(angle);
-  return true;
+  vectormath::arcsine(&a, &r, 1, degrees);
+  return !std::isnan(r);
 }
 
-// acos = atan(sqrt(1 - a^2) / a): invalid at 0 and outside [-1, 1]; negative for a < 0.
 inline bool arccosine(double a, bool degrees, double& r) {
-  const long double rest = 1.0L - static_cast<long double>(a) * a;
-  if (!(rest >= 0.0L) || a == 0.0) return false;
-  long double angle = std::atan(std::sqrt(rest) / a);
-  if (degrees) angle *= kRadiansToDegrees;
-  r = static_cast<double>(angle);
-  return true;
+  vectormath::arccosine(&a, &r, 1, degrees);
+  return !std::isnan(r);
 }
 
 inline bool arctangent(double a, bool degrees, double& r) {
-  r = degrees ? static_cast<double>(std::atan(static_cast<long double>(a)) * kRadiansToDegrees)
-              : std::atan(a);
+  vectormath::arctangent(&a, &r, 1, degrees);
   return true;
 }
 
@@ -188,52 +176,35 @@ inline bool squareRoot(double a, double& r) {
 }
 
 inline bool sine(double a, bool degrees, double& r) {
-  if (degrees) {
-    const long double t = a * kDegreesToRadians;
-    r = std::fabs(t) < kTrigLimit ? static_cast<double>(std::sin(t)) : 0.0;
-  } else {
-    r = std::fabs(a) < kTrigLimit ? std::sin(a) : 0.0;
-  }
+  vectormath::sine(&a, &r, 1, degrees);
   return true;
 }
 
 inline bool cosine(double a, bool degrees, double& r) {
-  if (degrees) {
-    const long double t = a * kDegreesToRadians;
-    r = std::fabs(t) < kTrigLimit ? static_cast<double>(std::cos(t)) : 0.0;
-  } else {
-    r = std::fabs(a) < kTrigLimit ? std::cos(a) : 0.0;
-  }
+  vectormath::cosine(&a, &r, 1, degrees);
   return true;
 }
 
-// tan = sin / cos; beyond the sine instruction's range both are 0, so 0/0 faults.
+// Beyond the sine instruction's range, and at an odd multiple of 90 degrees, a fault.
 inline bool tangent(double a, bool degrees, double& r) {
-  if (degrees) {
-    const long double t = a * kDegreesToRadians;
-    if (!(std::fabs(t) < kTrigLimit)) return false;
-    r = static_cast<double>(std::sin(t) / std::cos(t));
-    return inRange(r);
-  }
-  if (!(std::fabs(a) < kTrigLimit)) return false;
-  r = std::tan(a);
-  return true;
+  vectormath::tangent(&a, &r, 1, degrees);
+  return !std::isnan(r);
 }
 
 inline bool logarithm10(double a, double& r) {
   if (!(a > 0.0)) return false;
-  r = std::log10(a);
+  vectormath::logarithm10(&a, &r, 1);
   return true;
 }
 
 inline bool logarithm(double a, double& r) {
   if (!(a > 0.0)) return false;
-  r = std::log(a);
+  vectormath::logarithm(&a, &r, 1);
   return true;
 }
 
 inline bool exponential(double a, double& r) {
-  r = std::exp(a);
+  vectormath::exponential(&a, &r, 1);
   return inRange(r);
 }
 inline bool absolute(double a, double& r) {

@@ -124,14 +124,33 @@ TEST_F(Precision, ArithmeticAndLibraryFunctions) {
 
 TEST_F(Precision, AnglesInDegrees) {
   settings.degreesMode = true;
-  constexpr long double kToRadians = 0.017453292519943295L;
-  constexpr long double kToDegrees = 57.29577951308232L;
+  // The angle reduced to within 45 degrees of a quarter turn exactly first: pi/180 in
+  // extended precision is still off by a part in 10^19, which times 10^6 degrees, or near a
+  // zero of the result, would be the reference's own error.
+  constexpr long double kPi = 3.14159265358979323846264338327950288L;
+  constexpr long double kToRadians = kPi / 180;
+  constexpr long double kToDegrees = 180 / kPi;
+  auto sineOfDegrees = [&](long double x, int shift) {
+    const long double turn = std::fmod(x, 360.0L);
+    const long double quarter = std::nearbyint(turn / 90);
+    const long double offset = (turn - 90 * quarter) * kToRadians;
+    switch ((static_cast<int>(quarter) + shift) & 3) {
+      case 0:
+        return std::sin(offset);
+      case 1:
+        return std::cos(offset);
+      case 2:
+        return -std::sin(offset);
+      default:
+        return -std::cos(offset);
+    }
+  };
   compare(
       "sin(x)", [&] { return uniform(-1e6, 1e6); },
-      [&](long double x) { return std::sin(x * kToRadians); });
+      [&](long double x) { return sineOfDegrees(x, 0); });
   compare(
       "cos(x)", [&] { return uniform(-1e6, 1e6); },
-      [&](long double x) { return std::cos(x * kToRadians); });
+      [&](long double x) { return sineOfDegrees(x, 1); });
   compare(
       "atan(x)", [&] { return logUniform(-60, 60); },
       [&](long double x) { return std::atan(x) * kToDegrees; });
