@@ -83,8 +83,8 @@ double degreeLimit() {
   return limit;
 }
 
-// `a` degrees as s + 90 * quarter (quarter 0..3 modulo a full turn), |s| <= 45, exactly; s
-// in radians in extended precision.
+// `a` degrees (finite) as s + 90 * quarter (quarter 0..3 modulo a full turn), |s| <= 45,
+// exactly; s in radians in extended precision.
 long double quarterOffset(double a, double period, int& quarter) {
   const double turn = std::fmod(a, period);
   const double q = std::nearbyint(turn / 90.0);
@@ -121,12 +121,15 @@ void degreeSineCosine(const double* in, double* out, int n, bool cosine) {
 void degreeTangent(const double* in, double* out, int n) {
   const double limit = degreeLimit();
   for (int i = 0; i < n; ++i) {
+    if (!(std::fabs(in[i]) < limit)) {  // beyond the range, infinite or NaN: a fault
+      out[i] = kNaN;
+      continue;
+    }
     int quarter = 0;
     const long double s = quarterOffset(in[i], 180.0, quarter);
     // An odd quarter turn: tan(s + 90) = -1 / tan(s), a fault at s = 0.
     const long double t = (quarter & 1) ? -1.0L / std::tan(s) : std::tan(s);
-    const bool valid = std::fabs(in[i]) < limit && std::fabs(t) <= DBL_MAX;
-    out[i] = valid ? static_cast<double>(t) : kNaN;
+    out[i] = std::fabs(t) <= DBL_MAX ? static_cast<double>(t) : kNaN;
   }
 }
 

@@ -292,6 +292,12 @@ TEST_F(VectorMathAccuracy, TheProgramsRulesAndOneValueAlone) {
   vm::tangent(degrees + 2, out, 2, true);  // the poles
   EXPECT_TRUE(std::isnan(out[0]));
   EXPECT_TRUE(std::isnan(out[1]));
+  const double notFinite[] = {HUGE_VAL, -HUGE_VAL, std::nan(""), 6e20};
+  for (auto f : {vm::sine, vm::cosine, vm::tangent}) {
+    f(notFinite, out, 4, true);
+    for (double v : out)
+      EXPECT_TRUE(f == vm::tangent ? std::isnan(v) : v == 0.0);
+  }
   const double exact[] = {30, 90, 180, 270, 360, -150};
   double s[6];
   vm::sine(exact, s, 6, true);
@@ -302,20 +308,41 @@ TEST_F(VectorMathAccuracy, TheProgramsRulesAndOneValueAlone) {
   EXPECT_EQ(s[4], 0.0);
   EXPECT_EQ(s[5], -0.5);
 
+  // Rows whose values range from tiny to huge, not finite ones among them: each value gets
+  // the bits it gets alone, whatever its neighbours, in every instruction set.
   std::mt19937_64 random(3);
   std::uniform_real_distribution<double> spread(-1000, 1000);
+  const double neighbours[] = {0.1, 20, 1e5, 1e13, 1e15, 1e19, 1e300, HUGE_VAL, std::nan("")};
   std::vector<double> row(1000), together(1000);
-  for (double& v : row)
-    v = spread(random);
-  for (bool degrees : {false, true}) {
-    for (auto f : {vm::sine, vm::cosine, vm::tangent, vm::arctangent}) {
-      f(row.data(), together.data(), 1000, degrees);
-      for (int i = 0; i < 1000; i += 37) {
+  for (size_t i = 0; i < row.size(); ++i)
+    row[i] = i % 3 == 0 ? neighbours[(i / 3) % 9] * (i % 2 ? -1 : 1) : spread(random);
+  using Angle = void (*)(const double*, double*, int, bool);
+  using Plain = void (*)(const double*, double*, int);
+  for (auto set :
+       {vm::InstructionSet::Sse2, vm::InstructionSet::Avx2, vm::InstructionSet::Avx512}) {
+    if (!vm::use(set)) continue;
+    auto expectAlone = [&](auto run, const char* name) {
+      run(row.data(), together.data(), 1000);
+      for (int i = 0; i < 1000; ++i) {
         double alone = 0;
-        f(&row[i], &alone, 1, degrees);
-        EXPECT_EQ(std::bit_cast<uint64_t>(alone), std::bit_cast<uint64_t>(together[i]));
+        run(&row[i], &alone, 1);
+        ASSERT_EQ(std::bit_cast<uint64_t>(alone), std::bit_cast<uint64_t>(together[i]))
+            << name << " (" << vm::nameOf(set) << ") of " << row[i];
+      }
+    };
+    for (bool degrees : {false, true}) {
+      for (Angle f :
+           {vm::sine, vm::cosine, vm::tangent, vm::arcsine, vm::arccosine, vm::arctangent}) {
+        expectAlone([f, degrees](const double* in, double* out, int n) { f(in, out, n, degrees); },
+                    degrees ? "an angle function in degrees" : "an angle function");
       }
     }
+    for (Plain f : {vm::exponential, vm::logarithm, vm::logarithm10})
+      expectAlone(f, "exp, ln or log");
+    std::vector<double> exponents(row.rbegin(), row.rend());
+    expectAlone([&](const double* in, double* out,
+                    int n) { vm::power(in, exponents.data() + (in - row.data()), out, n); },
+                "pow");
   }
 }
 
