@@ -309,6 +309,16 @@ void Analysis::clear() {
   signature_.clear();
 }
 
+// What was found now belongs to slot s: the list's title and the message line's count.
+std::string Analysis::found(int s, const char* one, const char* many) {
+  slot = s;
+  signature_ = signature(s);
+  const std::string of = formulas_.slotKind[s] == kSlotPolynomial ? "poly  " + std::to_string(s)
+                                                                  : formulas_.formulas[s].text;
+  title = std::string(many) + " van " + of;
+  return countText(static_cast<int>(results.size()), one, many);
+}
+
 std::string Analysis::findRoots(int s) {
   clear();
   if (auto reason = whyNot(s)) return *reason;
@@ -319,11 +329,7 @@ std::string Analysis::findRoots(int s) {
   auto slope = [&f](double x, double& d) { return f.slope(x, d); };
   for (double x : zerosOf(value, slope, gridOf(graph_.scale, f.left, f.right)))
     results.push_back({Kind::Root, x, 0, 0});
-  slot = s;
-  signature_ = signature(s);
-  title = "nulpunten van " + formulas_.formulas[s].text;
-  if (formulas_.slotKind[s] == kSlotPolynomial) title = "nulpunten van poly  " + std::to_string(s);
-  return countText(static_cast<int>(results.size()), "nulpunt", "nulpunten");
+  return found(s, "nulpunt", "nulpunten");
 }
 
 std::string Analysis::findExtrema(int s) {
@@ -364,11 +370,7 @@ std::string Analysis::findExtrema(int s) {
     if (!f.value(x, y)) y = ylo;
     results.push_back({q.y > 0 ? Kind::Minimum : Kind::Maximum, x, y, 0});
   }
-  slot = s;
-  signature_ = signature(s);
-  title = "extremen van " + formulas_.formulas[s].text;
-  if (formulas_.slotKind[s] == kSlotPolynomial) title = "extremen van poly  " + std::to_string(s);
-  return countText(static_cast<int>(results.size()), "extreem", "extremen");
+  return found(s, "extreem", "extremen");
 }
 
 std::string Analysis::findIntersections(int s) {
@@ -401,11 +403,7 @@ std::string Analysis::findIntersections(int s) {
   }
   std::sort(results.begin(), results.end(),
             [](const Result& p, const Result& q) { return p.x < q.x; });
-  slot = s;
-  signature_ = signature(s);
-  title = "snijpunten van " + formulas_.formulas[s].text;
-  if (formulas_.slotKind[s] == kSlotPolynomial) title = "snijpunten van poly  " + std::to_string(s);
-  return countText(static_cast<int>(results.size()), "snijpunt", "snijpunten");
+  return found(s, "snijpunt", "snijpunten");
 }
 
 FitOutcome Analysis::tangentAt(int s, double x0) {

@@ -62,6 +62,7 @@ class Analysis {
  private:
   class SlotFunction;
   std::string signature(int s) const;
+  std::string found(int s, const char* one, const char* many);
 
   FormulaEngine& formulas_;
   PolyInput& poly_;
