@@ -53,6 +53,7 @@ void implicitPlot(benchmark::State& state, const char* formula, bool precise, in
   ws.formulas.slotKind[1] = kSlotImplicit;
   ws.formulas.evalSlot = 1;
   for (auto _ : state) {
+    ws.graph.drawing.clear();  // a redraw starts the record afresh, as every plot's redraw does
     if (precise) {
       ws.graph.PlotImplicitPrecise();
     } else {
@@ -187,6 +188,7 @@ void polynomialPlot(benchmark::State& state) {
   ws.poly.cells = {"", "0,5", "-1", "0,25", "0,1", "-0,02", "0,003", "-0,0004", "0,00001"};
   ws.poly.StorePolyFromGrid(1);
   for (auto _ : state) {
+    ws.graph.drawing.clear();  // as in the implicit plots above
     ws.poly.PlotPolySlot(1);
     benchmark::DoNotOptimize(ws.graph.picture.data());
   }

@@ -16,9 +16,6 @@
 #include <algorithm>
 #include <cassert>
 #include <limits>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "common/VectorState.h"
 #include "formula/BatchLanes.h"
@@ -32,27 +29,6 @@ namespace {
 namespace k = kernels;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// Lane loops. An operand pointer is nullptr when the operand is the same for all lanes.
-template <class F>
-void map1(F f, const double* a, double* out, int n) {
-  for (int i = 0; i < n; ++i)
-    out[i] = f(a[i]);
-}
-
-template <class F>
-void map2(F f, const double* a, double ua, const double* b, double ub, double* out, int n) {
-  if (a && b) {
-    for (int i = 0; i < n; ++i)
-      out[i] = f(a[i], b[i]);
-  } else if (a) {
-    for (int i = 0; i < n; ++i)
-      out[i] = f(a[i], ub);
-  } else {
-    for (int i = 0; i < n; ++i)
-      out[i] = f(ua, b[i]);
-  }
-}
 
 // A kernel with its own fault checks, lane by lane; faults go to `poison`.
 template <class K>
@@ -74,13 +50,6 @@ void checked2(K kernel, const double* a, double ua, const double* b, double ub, 
     out[i] = r;
     poison[i] += ok ? 0.0 : kNaN;
   }
-}
-
-// Notes the NaNs and infinities of `values` in `poison`: v * 0 is 0 for a finite v and NaN
-// otherwise, so this stays plain arithmetic that the compiler vectorises.
-void notePoison(const double* values, double* poison, int n) {
-  for (int i = 0; i < n; ++i)
-    poison[i] += values[i] * 0.0;
 }
 
 // base^N over the lanes: the vectorised chain, then the rare lanes it cannot serve again
@@ -112,85 +81,14 @@ constexpr LaneFunction kWholePowerLanes[] = {
     wholePowerLanes<9>,
 };
 
-// valid[i] := (values[i] times `scale` is 0): with scale 1 on the poison row, a lane without
-// a noted fault; with scale 0 on a row of results, a lane whose result is finite.
-void writeValidity(const double* values, double scale, uint8_t* valid, int n) {
-  int i = 0;
-#if defined(__SSE2__)
-  const __m128d zero = _mm_setzero_pd();
-  const __m128d factor = _mm_set1_pd(scale);
-  for (; i + 2 <= n; i += 2) {
-    const __m128d v = _mm_mul_pd(_mm_loadu_pd(values + i), factor);
-    const int mask = _mm_movemask_pd(_mm_cmpeq_pd(v, zero));
-    valid[i] = static_cast<uint8_t>(mask & 1);
-    valid[i + 1] = static_cast<uint8_t>(mask >> 1);
-  }
-#endif
-  for (; i < n; ++i)
-    valid[i] = values[i] * scale == 0.0;
+// The sign rows of n values at lanes offset.. (a multiple of 64, as the chunks are).
+void writeSigns(const double* values, const uint8_t* validBytes, int n, int offset,
+                const BatchOutputs& out) {
+  assert(offset % 64 == 0);
+  const int word = offset / 64;
+  vectormath::signWords(values, validBytes, n, out.signValid + word, out.signPositive + word,
+                        out.signNegative + word);
 }
-
-void setBits(uint64_t* bits, int at, uint64_t value, int count) {
-  // `count` (at most 16) bits of value at bit position `at`, which is a multiple of count.
-  const uint64_t mask = count == 64 ? ~uint64_t{0} : ((uint64_t{1} << count) - 1);
-  uint64_t& word = bits[at / 64];
-  word = (word & ~(mask << (at % 64))) | ((value & mask) << (at % 64));
-}
-
-// The signs of n values at lanes offset.., valid where `isValid` says so.
-template <class IsValid>
-void writeSigns(const double* values, IsValid isValid, int n, int offset, const BatchOutputs& out) {
-  int i = 0;
-#if defined(__SSE2__)
-  if (offset % 16 == 0) {
-    const __m128d zero = _mm_setzero_pd();
-    for (; i + 16 <= n; i += 16) {
-      uint64_t valid = 0, positive = 0, negative = 0;
-      for (int k = 0; k < 16; k += 2) {
-        const __m128d v = _mm_loadu_pd(values + i + k);
-        valid |= static_cast<uint64_t>(isValid.pair(v, i + k)) << k;
-        positive |= static_cast<uint64_t>(_mm_movemask_pd(_mm_cmpgt_pd(v, zero))) << k;
-        negative |= static_cast<uint64_t>(_mm_movemask_pd(_mm_cmplt_pd(v, zero))) << k;
-      }
-      setBits(out.signValid, offset + i, valid, 16);
-      setBits(out.signPositive, offset + i, positive & valid, 16);
-      setBits(out.signNegative, offset + i, negative & valid, 16);
-    }
-  }
-#endif
-  for (; i < n; ++i) {
-    const bool valid = isValid.one(values[i], i);
-    setBits(out.signValid, offset + i, valid, 1);
-    setBits(out.signPositive, offset + i, valid && values[i] > 0, 1);
-    setBits(out.signNegative, offset + i, valid && values[i] < 0, 1);
-  }
-}
-
-// Validity that is the finiteness of the value itself (the common case: the result is the
-// only value a fault can still hide in).
-struct FiniteValues {
-#if defined(__SSE2__)
-  int pair(__m128d v, int) const {
-    return _mm_movemask_pd(_mm_cmpeq_pd(_mm_mul_pd(v, _mm_setzero_pd()), _mm_setzero_pd()));
-  }
-#endif
-  bool one(double v, int) const {
-    return v * 0.0 == 0.0;
-  }
-};
-
-// Validity as already written into the lanes' bytes.
-struct ValidBytes {
-  const uint8_t* valid;
-#if defined(__SSE2__)
-  int pair(__m128d, int i) const {
-    return (valid[i] ? 1 : 0) | (valid[i + 1] ? 2 : 0);
-  }
-#endif
-  bool one(double, int i) const {
-    return valid[i] != 0;
-  }
-};
 
 // Does a NaN or infinity in this operand of this operation need checking before the
 // operation runs? (Otherwise the operation keeps it NaN or infinite, or checks it itself.)
@@ -220,25 +118,25 @@ bool runLaneStep(uint8_t op, const double* a, double ua, const double* b, double
   bool dirty = true;
   switch (op) {
     case kOpAdd:
-      map2([](double x, double y) { return x + y; }, a, ua, b, ub, out, n);
+      vectormath::add(a, ua, b, ub, out, n);
       break;
     case kOpSub:
-      map2([](double x, double y) { return x - y; }, a, ua, b, ub, out, n);
+      vectormath::subtract(a, ua, b, ub, out, n);
       break;
     case kOpMul:
-      map2([](double x, double y) { return x * y; }, a, ua, b, ub, out, n);
+      vectormath::multiply(a, ua, b, ub, out, n);
       break;
     case kOpDiv:
-      map2([](double x, double y) { return x / y; }, a, ua, b, ub, out, n);
+      vectormath::divide(a, ua, b, ub, out, n);
       break;
     case kOpPow:
       if (wholePowerRule && whole == 1) {
         std::copy_n(a, n, out);
         dirty = inputDirty;
       } else if (wholePowerRule && whole == 2) {
-        map1([](double x) { return x * x; }, a, out, n);
+        vectormath::square(a, out, n);
       } else if (wholePowerRule && whole == 3) {
-        map1([](double x) { return x * x * x; }, a, out, n);
+        vectormath::cube(a, out, n);
       } else if (wholePowerRule) {
         kWholePowerLanes[whole](a, out, n);
       } else {
@@ -247,7 +145,7 @@ bool runLaneStep(uint8_t op, const double* a, double ua, const double* b, double
       }
       break;
     case kOpNeg:
-      map1([](double x) { return -x; }, b, out, n);
+      vectormath::negate(b, out, n);
       dirty = inputDirty;
       break;
     case kOpAssign:
@@ -255,12 +153,12 @@ bool runLaneStep(uint8_t op, const double* a, double ua, const double* b, double
       dirty = inputDirty;
       break;
     case kOpAbs:
-      map1([](double x) { return std::fabs(x); }, b, out, n);
+      vectormath::absolute(b, out, n);
       dirty = inputDirty;
       break;
     // A fault of these shows as NaN or -inf, and they keep NaN and infinities.
     case kOpSqrt:
-      map1([](double x) { return std::sqrt(x); }, b, out, n);
+      vectormath::squareRoot(b, out, n);
       break;
     case kOpLn:
       vectormath::logarithm(b, out, n);
@@ -292,7 +190,7 @@ bool runLaneStep(uint8_t op, const double* a, double ua, const double* b, double
                             : op == kOpAsin ? vectormath::arcsine
                                             : vectormath::arccosine;
       function(b, out, n, degrees);
-      notePoison(out, poison(), n);
+      vectormath::notePoison(out, poison(), n);
       dirty = false;
       break;
     }
@@ -370,7 +268,7 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
   }
   auto check = [&](uint8_t code) {
     if (L.lane[code] && L.dirty[code]) {
-      notePoison(L.lane[code], poison(), n);
+      vectormath::notePoison(L.lane[code], poison(), n);
       L.dirty[code] = false;
     }
   };
@@ -466,21 +364,22 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
   } else if (signs && !poisonStarted && unchecked == 1 &&
              lastUnchecked == L.lane[outputs.firstCode]) {
     // The common case of an implicit plot: signs and validity in one pass over the result.
-    writeSigns(firstValues, FiniteValues{}, n, offset, outputs);
+    writeSigns(firstValues, nullptr, n, offset, outputs);
     signs = false;  // written
   } else if (!poisonStarted && unchecked == 1) {
-    writeValidity(lastUnchecked, 0.0, valid, n);  // the common case: one pass, no poison row
+    vectormath::zeroBytes(lastUnchecked, 0.0, valid,
+                          n);  // the common case: one pass, no poison row
   } else {
     for (int t = 0; t < L.touchedCount; ++t)
       check(L.touched[t]);
     if (poisonStarted) {
-      writeValidity(L.poison, 1.0, valid, n);
+      vectormath::zeroBytes(L.poison, 1.0, valid, n);
     } else {
       std::fill_n(valid, n, 1);
     }
   }
 
-  if (signs) writeSigns(firstValues, ValidBytes{valid}, n, offset, outputs);
+  if (signs) writeSigns(firstValues, valid, n, offset, outputs);
 
   for (int t = 0; t < L.touchedCount; ++t) {
     const uint8_t code = L.touched[t];
@@ -521,7 +420,7 @@ void prepareRowCache(const StepList& program, bool degrees, RegisterFile registe
   std::fill_n(cache.poison, n, 0.0);
   auto poison = [&cache]() { return cache.poison; };
   auto check = [&](uint8_t code) {
-    if (lane[code] && dirty[code]) notePoison(lane[code], cache.poison, n);
+    if (lane[code] && dirty[code]) vectormath::notePoison(lane[code], cache.poison, n);
     dirty[code] = false;
   };
 
@@ -559,7 +458,7 @@ void prepareRowCache(const StepList& program, bool degrees, RegisterFile registe
   // Each cached value is the point evaluator's value of that step, so a NaN or an infinity
   // in one means that the point faults there or before.
   for (const double* values : cache.result) {
-    if (values) notePoison(values, cache.poison, n);
+    if (values) vectormath::notePoison(values, cache.poison, n);
   }
   cache.faults = std::any_of(cache.poison, cache.poison + n, [](double p) { return p != 0.0; });
   cache.ready = true;

@@ -42,9 +42,10 @@ struct BatchOutputs {
   std::span<double> first{};
   uint8_t secondCode = kRegNone;
   std::span<double> second{};
-  // Optionally, the signs of `first` as bit rows (bit i of word i / 64 for lane i; all bits
-  // of the lanes are written): valid, valid and > 0, valid and < 0. The implicit plots need
-  // no more; given these, `valid` is left unwritten.
+  // Optionally, the signs of `first` as bit rows (bit i of word i / 64 for lane i; every word
+  // of the lanes is written whole, the bits beyond the last lane cleared): valid, valid and
+  // > 0, valid and < 0. The implicit plots need no more; given these, `valid` is left
+  // unwritten.
   uint64_t* signValid = nullptr;
   uint64_t* signPositive = nullptr;
   uint64_t* signNegative = nullptr;

@@ -12,21 +12,19 @@ namespace quorvel::vectormath {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-// The sine instruction gives up at this magnitude, and the program shows 0.
-constexpr double kTrigLimit = 0x1p63;
 // Work goes through buffers of this many lanes.
 constexpr int kChunk = 256;
 
-const RawMath* rawOf(InstructionSet set) {
+const LaneKernels* kernelsOf(InstructionSet set) {
   switch (set) {
     case InstructionSet::Avx512:
-      return &kRawAvx512;
+      return &kLanesAvx512;
     case InstructionSet::Avx2:
-      return &kRawAvx2;
+      return &kLanesAvx2;
     case InstructionSet::Sse2:
       break;
   }
-  return &kRawSse2;
+  return &kLanesSse2;
 }
 
 bool runs(InstructionSet set) {
@@ -54,8 +52,8 @@ std::atomic<InstructionSet>& current() {
   return set;
 }
 
-const RawMath& raw() {
-  return *rawOf(current().load(std::memory_order_relaxed));
+const LaneKernels& lanes() {
+  return *kernelsOf(current().load(std::memory_order_relaxed));
 }
 
 // ---- Degrees. The angle is reduced exactly to within 45 degrees of a quarter turn (fmod is
@@ -175,7 +173,7 @@ InstructionSet inUse() {
 }
 
 const char* nameOf(InstructionSet set) {
-  return rawOf(set)->name;
+  return kernelsOf(set)->name;
 }
 
 bool use(InstructionSet set) {
@@ -184,34 +182,20 @@ bool use(InstructionSet set) {
   return true;
 }
 
+// The lane kernels keep the rule of the sine instruction's range themselves.
 void sine(const double* in, double* out, int n, bool degrees) {
   if (degrees) return degreeSineCosine(in, out, n, false);
-  inChunks(in, out, n, [](const double* a, double* r, int m) {
-    double v[kChunk];
-    raw().sin(a, v, m);
-    for (int i = 0; i < m; ++i)
-      r[i] = std::fabs(a[i]) < kTrigLimit ? v[i] : 0.0;
-  });
+  lanes().sin(in, out, n);
 }
 
 void cosine(const double* in, double* out, int n, bool degrees) {
   if (degrees) return degreeSineCosine(in, out, n, true);
-  inChunks(in, out, n, [](const double* a, double* r, int m) {
-    double v[kChunk];
-    raw().cos(a, v, m);
-    for (int i = 0; i < m; ++i)
-      r[i] = std::fabs(a[i]) < kTrigLimit ? v[i] : 0.0;
-  });
+  lanes().cos(in, out, n);
 }
 
 void tangent(const double* in, double* out, int n, bool degrees) {
   if (degrees) return degreeTangent(in, out, n);
-  inChunks(in, out, n, [](const double* a, double* r, int m) {
-    double v[kChunk];
-    raw().tan(a, v, m);
-    for (int i = 0; i < m; ++i)
-      r[i] = std::fabs(a[i]) < kTrigLimit ? v[i] : kNaN;
-  });
+  lanes().tan(in, out, n);
 }
 
 // asin: a fault at +-1 and beyond (the program's atan(a / sqrt(1 - a^2)) divides by 0 there).
@@ -219,7 +203,7 @@ void arcsine(const double* in, double* out, int n, bool degrees) {
   if (degrees) return degreeArcsine(in, out, n);
   inChunks(in, out, n, [](const double* a, double* r, int m) {
     double v[kChunk];
-    raw().asin(a, v, m);
+    lanes().asin(a, v, m);
     for (int i = 0; i < m; ++i)
       r[i] = std::fabs(a[i]) < 1.0 ? v[i] : kNaN;
   });
@@ -233,7 +217,7 @@ void arccosine(const double* in, double* out, int n, bool degrees) {
     double magnitude[kChunk], v[kChunk];
     for (int i = 0; i < m; ++i)
       magnitude[i] = std::fabs(a[i]);
-    raw().acos(magnitude, v, m);
+    lanes().acos(magnitude, v, m);
     for (int i = 0; i < m; ++i) {
       const bool valid = magnitude[i] <= 1.0 && a[i] != 0.0;
       r[i] = !valid ? kNaN : a[i] < 0 ? -v[i] : v[i];
@@ -243,23 +227,76 @@ void arccosine(const double* in, double* out, int n, bool degrees) {
 
 void arctangent(const double* in, double* out, int n, bool degrees) {
   if (degrees) return degreeArctangent(in, out, n);
-  raw().atan(in, out, n);
+  lanes().atan(in, out, n);
 }
 
 void exponential(const double* in, double* out, int n) {
-  raw().exp(in, out, n);
+  lanes().exp(in, out, n);
 }
 
 void logarithm(const double* in, double* out, int n) {
-  raw().log(in, out, n);
+  lanes().log(in, out, n);
 }
 
 void logarithm10(const double* in, double* out, int n) {
-  raw().log10(in, out, n);
+  lanes().log10(in, out, n);
 }
 
 void power(const double* base, const double* exponent, double* out, int n) {
-  raw().pow(base, exponent, out, n);
+  lanes().pow(base, exponent, out, n);
+}
+
+}  // namespace quorvel::vectormath
+
+namespace quorvel::vectormath {
+
+void add(const double* a, double ua, const double* b, double ub, double* out, int n) {
+  lanes().add(a, ua, b, ub, out, n);
+}
+
+void subtract(const double* a, double ua, const double* b, double ub, double* out, int n) {
+  lanes().subtract(a, ua, b, ub, out, n);
+}
+
+void multiply(const double* a, double ua, const double* b, double ub, double* out, int n) {
+  lanes().multiply(a, ua, b, ub, out, n);
+}
+
+void divide(const double* a, double ua, const double* b, double ub, double* out, int n) {
+  lanes().divide(a, ua, b, ub, out, n);
+}
+
+void square(const double* in, double* out, int n) {
+  lanes().square(in, out, n);
+}
+
+void cube(const double* in, double* out, int n) {
+  lanes().cube(in, out, n);
+}
+
+void negate(const double* in, double* out, int n) {
+  lanes().negate(in, out, n);
+}
+
+void absolute(const double* in, double* out, int n) {
+  lanes().absolute(in, out, n);
+}
+
+void squareRoot(const double* in, double* out, int n) {
+  lanes().squareRoot(in, out, n);
+}
+
+void notePoison(const double* values, double* poison, int n) {
+  lanes().notePoison(values, poison, n);
+}
+
+void zeroBytes(const double* values, double scale, uint8_t* valid, int n) {
+  lanes().zeroBytes(values, scale, valid, n);
+}
+
+void signWords(const double* values, const uint8_t* validBytes, int n, uint64_t* valid,
+               uint64_t* positive, uint64_t* negative) {
+  lanes().signWords(values, validBytes, n, valid, positive, negative);
 }
 
 }  // namespace quorvel::vectormath

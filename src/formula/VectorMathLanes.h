@@ -1,14 +1,153 @@
 #pragma once
-// The body of an instruction set's RawMath (VectorMathIsa.h): included by one source file per
-// instruction set, compiled for it, after it defined Vector, kWidth, load, store and the
-// SLEEF names through QUORVEL_SLEEF(name).
+// The body of an instruction set's lane kernels (VectorMathIsa.h): included by one source file
+// per instruction set, compiled for it, after it defined Vector, kWidth, the vector
+// operations below and the SLEEF names through QUORVEL_SLEEF(name):
+//   load, store, broadcast, add, subtract, multiply, divide, squareRoot, absolute, negate,
+//   and the comparisons below, greater, equal, each giving one bit per lane.
+//
+// Everything here has internal linkage and uses no template of the standard library: an
+// inline function of external linkage compiled here for a wider instruction set could be the
+// copy the linker keeps for the whole program, and run where the processor lacks the set.
 
-#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "formula/VectorMathIsa.h"
 
-// Whole vectors straight from the arrays, the rest through a buffer padded with zeros.
+namespace quorvel::vectormath {
+namespace {
+
+// ---- Arithmetic. IEEE rounds +, -, *, / and the square root alike in any width (the build
+// never contracts a product and a sum into one), so each lane gets the bits of the scalar
+// operation.
+
+template <class VectorOp, class ScalarOp>
+void binaryLanes(VectorOp vectorOp, ScalarOp scalarOp, const double* a, double ua, const double* b,
+                 double ub, double* out, int n) {
+  int i = 0;
+  if (a && b) {
+    for (; i + kWidth <= n; i += kWidth)
+      store(out + i, vectorOp(load(a + i), load(b + i)));
+    for (; i < n; ++i)
+      out[i] = scalarOp(a[i], b[i]);
+  } else if (a) {
+    const Vector w = broadcast(ub);
+    for (; i + kWidth <= n; i += kWidth)
+      store(out + i, vectorOp(load(a + i), w));
+    for (; i < n; ++i)
+      out[i] = scalarOp(a[i], ub);
+  } else {
+    const Vector v = broadcast(ua);
+    for (; i + kWidth <= n; i += kWidth)
+      store(out + i, vectorOp(v, load(b + i)));
+    for (; i < n; ++i)
+      out[i] = scalarOp(ua, b[i]);
+  }
+}
+
+template <class VectorOp, class ScalarOp>
+void unaryLanes(VectorOp vectorOp, ScalarOp scalarOp, const double* in, double* out, int n) {
+  int i = 0;
+  for (; i + kWidth <= n; i += kWidth)
+    store(out + i, vectorOp(load(in + i)));
+  for (; i < n; ++i)
+    out[i] = scalarOp(in[i]);
+}
+
+void addLanes(const double* a, double ua, const double* b, double ub, double* out, int n) {
+  binaryLanes([](Vector v, Vector w) { return add(v, w); },
+              [](double x, double y) { return x + y; }, a, ua, b, ub, out, n);
+}
+void subtractLanes(const double* a, double ua, const double* b, double ub, double* out, int n) {
+  binaryLanes([](Vector v, Vector w) { return subtract(v, w); },
+              [](double x, double y) { return x - y; }, a, ua, b, ub, out, n);
+}
+void multiplyLanes(const double* a, double ua, const double* b, double ub, double* out, int n) {
+  binaryLanes([](Vector v, Vector w) { return multiply(v, w); },
+              [](double x, double y) { return x * y; }, a, ua, b, ub, out, n);
+}
+void divideLanes(const double* a, double ua, const double* b, double ub, double* out, int n) {
+  binaryLanes([](Vector v, Vector w) { return divide(v, w); },
+              [](double x, double y) { return x / y; }, a, ua, b, ub, out, n);
+}
+void squareLanes(const double* in, double* out, int n) {
+  unaryLanes([](Vector v) { return multiply(v, v); }, [](double x) { return x * x; }, in, out, n);
+}
+void cubeLanes(const double* in, double* out, int n) {
+  unaryLanes([](Vector v) { return multiply(multiply(v, v), v); },
+             [](double x) { return x * x * x; }, in, out, n);
+}
+void negateLanes(const double* in, double* out, int n) {
+  unaryLanes([](Vector v) { return negate(v); }, [](double x) { return -x; }, in, out, n);
+}
+void absoluteLanes(const double* in, double* out, int n) {
+  unaryLanes([](Vector v) { return absolute(v); }, [](double x) { return std::fabs(x); }, in, out,
+             n);
+}
+void squareRootLanes(const double* in, double* out, int n) {
+  unaryLanes([](Vector v) { return squareRoot(v); }, [](double x) { return std::sqrt(x); }, in, out,
+             n);
+}
+
+// poison += value * 0: 0 for a finite value, NaN for a NaN or an infinity.
+void notePoisonLanes(const double* values, double* poison, int n) {
+  const Vector zero = broadcast(0.0);
+  int i = 0;
+  for (; i + kWidth <= n; i += kWidth)
+    store(poison + i, add(load(poison + i), multiply(load(values + i), zero)));
+  for (; i < n; ++i)
+    poison[i] += values[i] * 0.0;
+}
+
+// valid[i] = (values[i] * scale == 0).
+void zeroBytesLanes(const double* values, double scale, uint8_t* valid, int n) {
+  const Vector factor = broadcast(scale);
+  const Vector zero = broadcast(0.0);
+  int i = 0;
+  for (; i + kWidth <= n; i += kWidth) {
+    const unsigned bits = equal(multiply(load(values + i), factor), zero);
+    for (int k = 0; k < kWidth; ++k)
+      valid[i + k] = static_cast<uint8_t>((bits >> k) & 1);
+  }
+  for (; i < n; ++i)
+    valid[i] = values[i] * scale == 0.0;
+}
+
+// The signs of n values as bit rows from word 0 on; the bits of the last word beyond n are
+// cleared. Valid is finite, or what `validBytes` says when given.
+void signWordsLanes(const double* values, const uint8_t* validBytes, int n, uint64_t* valid,
+                    uint64_t* positive, uint64_t* negative) {
+  const Vector zero = broadcast(0.0);
+  for (int word = 0; word * 64 < n; ++word) {
+    const int first = word * 64;
+    const int count = n - first < 64 ? n - first : 64;
+    uint64_t v = 0, p = 0, m = 0;
+    int k = 0;
+    for (; k + kWidth <= count; k += kWidth) {
+      const Vector x = load(values + first + k);
+      if (!validBytes) v |= static_cast<uint64_t>(equal(multiply(x, zero), zero)) << k;
+      p |= static_cast<uint64_t>(greater(x, zero)) << k;
+      m |= static_cast<uint64_t>(below(x, zero)) << k;
+    }
+    for (; k < count; ++k) {
+      const double x = values[first + k];
+      if (!validBytes) v |= static_cast<uint64_t>(x * 0.0 == 0.0) << k;
+      p |= static_cast<uint64_t>(x > 0) << k;
+      m |= static_cast<uint64_t>(x < 0) << k;
+    }
+    if (validBytes) {
+      for (k = 0; k < count; ++k)
+        v |= static_cast<uint64_t>(validBytes[first + k] != 0) << k;
+    }
+    valid[word] = v;
+    positive[word] = p & v;
+    negative[word] = m & v;
+  }
+}
+
+// ---- Library functions: whole vectors straight from the arrays, the rest through a buffer
+// padded with zeros.
+
 #define QUORVEL_LANES1(function)                               \
   void function##Lanes(const double* in, double* out, int n) { \
     int i = 0;                                                 \
@@ -16,47 +155,51 @@
       store(out + i, QUORVEL_SLEEF(function)(load(in + i)));   \
     if (i == n) return;                                        \
     alignas(64) double buffer[kWidth] = {};                    \
-    std::copy(in + i, in + n, buffer);                         \
+    for (int k = 0; i + k < n; ++k)                            \
+      buffer[k] = in[i + k];                                   \
     store(buffer, QUORVEL_SLEEF(function)(load(buffer)));      \
-    std::copy(buffer, buffer + (n - i), out + i);              \
+    for (int k = 0; i + k < n; ++k)                            \
+      out[i + k] = buffer[k];                                  \
   }
 
 // The angle functions choose their argument reduction for the whole vector: where a lane is
 // huge (or not finite), every lane takes the slow reduction, whose last bit may differ. So a
-// vector with such a lane is done again lane by lane, each alone among zeros as a single
-// value is, and every lane gets the bits it gets alone.
+// vector with such a lane is done lane by lane, each alone among zeros as a single value is,
+// and every lane gets the bits it gets alone. Beyond the sine instruction's range the program
+// has its own value instead.
 constexpr double kFastReduction = 1e14;
 
-#define QUORVEL_LANES1_ALONE_BEYOND(function, range)           \
-  void function##Lanes(const double* in, double* out, int n) { \
-    alignas(64) double buffer[kWidth];                         \
-    for (int i = 0; i < n; i += kWidth) {                      \
-      const int count = std::min(kWidth, n - i);               \
-      bool alone = false;                                      \
-      for (int k = 0; k < count; ++k)                          \
-        alone |= !(std::fabs(in[i + k]) < (range));            \
-      if (!alone) {                                            \
-        std::fill(buffer, buffer + kWidth, 0.0);               \
-        std::copy(in + i, in + i + count, buffer);             \
-        store(buffer, QUORVEL_SLEEF(function)(load(buffer)));  \
-        std::copy(buffer, buffer + count, out + i);            \
-        continue;                                              \
-      }                                                        \
-      for (int k = 0; k < count; ++k) {                        \
-        std::fill(buffer, buffer + kWidth, 0.0);               \
-        buffer[0] = in[i + k];                                 \
-        store(buffer, QUORVEL_SLEEF(function)(load(buffer)));  \
-        out[i + k] = buffer[0];                                \
-      }                                                        \
-    }                                                          \
+bool allBelow(Vector v, Vector limit) {
+  return below(absolute(v), limit) == (1u << kWidth) - 1;
+}
+
+#define QUORVEL_ANGLE_LANES(function, beyondLimit)                                            \
+  void function##Lanes(const double* in, double* out, int n) {                                \
+    const Vector fast = broadcast(kFastReduction);                                            \
+    alignas(64) double buffer[kWidth];                                                        \
+    for (int i = 0; i < n; i += kWidth) {                                                     \
+      if (i + kWidth <= n && allBelow(load(in + i), fast)) {                                  \
+        store(out + i, QUORVEL_SLEEF(function)(load(in + i)));                                \
+        continue;                                                                             \
+      }                                                                                       \
+      const int count = n - i < kWidth ? n - i : kWidth;                                      \
+      bool alone = false;                                                                     \
+      for (int k = 0; k < count; ++k)                                                         \
+        alone |= !(std::fabs(in[i + k]) < kFastReduction);                                    \
+      for (int k = 0; k < count; k += alone ? 1 : count) {                                    \
+        const int lanes = alone ? 1 : count;                                                  \
+        for (int j = 0; j < kWidth; ++j)                                                      \
+          buffer[j] = j < lanes ? in[i + k + j] : 0.0;                                        \
+        store(buffer, QUORVEL_SLEEF(function)(load(buffer)));                                 \
+        for (int j = 0; j < lanes; ++j)                                                       \
+          out[i + k + j] = std::fabs(in[i + k + j]) < kTrigLimit ? buffer[j] : (beyondLimit); \
+      }                                                                                       \
+    }                                                                                         \
   }
 
-namespace quorvel::vectormath {
-namespace {
-
-QUORVEL_LANES1_ALONE_BEYOND(sin, kFastReduction)
-QUORVEL_LANES1_ALONE_BEYOND(cos, kFastReduction)
-QUORVEL_LANES1_ALONE_BEYOND(tan, kFastReduction)
+QUORVEL_ANGLE_LANES(sin, 0.0)
+QUORVEL_ANGLE_LANES(cos, 0.0)
+QUORVEL_ANGLE_LANES(tan, __builtin_nan(""))
 QUORVEL_LANES1(asin)
 QUORVEL_LANES1(acos)
 QUORVEL_LANES1(atan)
@@ -71,35 +214,41 @@ void powLanes(const double* a, const double* b, double* out, int n) {
   if (i == n) return;
   alignas(64) double first[kWidth] = {};
   alignas(64) double second[kWidth] = {};
-  std::copy(a + i, a + n, first);
-  std::copy(b + i, b + n, second);
-  store(first, QUORVEL_SLEEF(pow)(load(first), load(second)));
-  std::copy(first, first + (n - i), out + i);
-}
-
-void sincosLanes(const double* in, double* sine, double* cosine, int n) {
-  alignas(64) double buffer[kWidth];
-  alignas(64) double s[kWidth], c[kWidth];
-  for (int i = 0; i < n; i += kWidth) {
-    const int count = std::min(kWidth, n - i);
-    bool alone = false;
-    for (int k = 0; k < count; ++k)
-      alone |= !(std::fabs(in[i + k]) < kFastReduction);
-    for (int k = 0; k < count; k += alone ? 1 : count) {
-      std::fill(buffer, buffer + kWidth, 0.0);
-      std::copy(in + i + k, in + i + (alone ? k + 1 : count), buffer);
-      const auto both = QUORVEL_SLEEF(sincos)(load(buffer));
-      store(s, both.x);
-      store(c, both.y);
-      std::copy(s, s + (alone ? 1 : count), sine + i + k);
-      std::copy(c, c + (alone ? 1 : count), cosine + i + k);
-    }
+  for (int k = 0; i + k < n; ++k) {
+    first[k] = a[i + k];
+    second[k] = b[i + k];
   }
+  store(first, QUORVEL_SLEEF(pow)(load(first), load(second)));
+  for (int k = 0; i + k < n; ++k)
+    out[i + k] = first[k];
 }
 
 }  // namespace
 }  // namespace quorvel::vectormath
 
-#define QUORVEL_RAW_MATH(NAME, LABEL)                                                      \
-  const RawMath NAME = {LABEL,     sinLanes, cosLanes, tanLanes,   asinLanes,   acosLanes, \
-                        atanLanes, expLanes, logLanes, log10Lanes, sincosLanes, powLanes}
+#define QUORVEL_LANE_KERNELS(NAME, LABEL) \
+  const LaneKernels NAME = {              \
+      .name = LABEL,                      \
+      .sin = sinLanes,                    \
+      .cos = cosLanes,                    \
+      .tan = tanLanes,                    \
+      .asin = asinLanes,                  \
+      .acos = acosLanes,                  \
+      .atan = atanLanes,                  \
+      .exp = expLanes,                    \
+      .log = logLanes,                    \
+      .log10 = log10Lanes,                \
+      .pow = powLanes,                    \
+      .add = addLanes,                    \
+      .subtract = subtractLanes,          \
+      .multiply = multiplyLanes,          \
+      .divide = divideLanes,              \
+      .square = squareLanes,              \
+      .cube = cubeLanes,                  \
+      .negate = negateLanes,              \
+      .absolute = absoluteLanes,          \
+      .squareRoot = squareRootLanes,      \
+      .notePoison = notePoisonLanes,      \
+      .zeroBytes = zeroBytesLanes,        \
+      .signWords = signWordsLanes,        \
+  }

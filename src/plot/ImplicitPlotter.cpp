@@ -68,9 +68,11 @@ void toSigns(const uint8_t* valid, const double* values, int count, Graph::SignR
 }  // namespace
 
 // The signs of the grid points in rows 1..count (pixel rows step, 2 step, ...) at the
-// columns `xs`, into signRows_; row 0 is all invalid, the row above the first.
+// columns `xs`, into signRows_; row 0 is all invalid, the row above the first. Each row's
+// words are written whole, so only row 0 is cleared here.
 void Graph::implicitStatuses(int step, int count, std::span<const double> xs) {
-  signRows_.assign(static_cast<size_t>(count) + 1, SignRow{});
+  signRows_.resize(static_cast<size_t>(count) + 1);
+  signRows_[0] = SignRow{};
   if (pointByPoint) {  // the point evaluator, on the engine itself
     for (int row = 1; row <= count; ++row) {
       formulas_.registers[kRegY] = scale.rowWorldY[step * row];
