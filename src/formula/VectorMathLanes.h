@@ -162,39 +162,57 @@ void signWordsLanes(const double* values, const uint8_t* validBytes, int n, uint
       out[i + k] = buffer[k];                                  \
   }
 
-// The angle functions choose their argument reduction for the whole vector: where a lane is
-// huge (or not finite), every lane takes the slow reduction, whose last bit may differ. So a
-// vector with such a lane is done lane by lane, each alone among zeros as a single value is,
-// and every lane gets the bits it gets alone. Beyond the sine instruction's range the program
-// has its own value instead.
+// The angle functions choose their argument reduction for the whole vector: one for angles
+// below 15, another below 10^14, the slowest beyond (or not finite), and the last bits of a
+// lane depend on the reduction. A single value runs alone among zeros, which takes the
+// reduction of its own range; so a vector whose lanes are not all of one range runs once per
+// range, the lanes of the others replaced by zeros, and each of the slowest range alone.
+// Beyond the sine instruction's range the program has its own value instead.
+constexpr double kSmallReduction = 15;
 constexpr double kFastReduction = 1e14;
 
-bool allBelow(Vector v, Vector limit) {
-  return below(absolute(v), limit) == (1u << kWidth) - 1;
+template <class Function>
+Vector angleVector(Function f, Vector v, double beyondLimit) {
+  constexpr unsigned kAll = (1u << kWidth) - 1;
+  const Vector magnitude = absolute(v);
+  const unsigned small = below(magnitude, broadcast(kSmallReduction));
+  const unsigned fast = below(magnitude, broadcast(kFastReduction));
+  if (small == kAll || (fast == kAll && small == 0)) return f(v);
+  alignas(64) double in[kWidth], out[kWidth], part[kWidth];
+  store(in, v);
+  auto runLanes = [&](unsigned lanes) {
+    for (int k = 0; k < kWidth; ++k)
+      part[k] = (lanes >> k) & 1 ? in[k] : 0.0;
+    store(part, f(load(part)));
+    for (int k = 0; k < kWidth; ++k) {
+      if ((lanes >> k) & 1) out[k] = part[k];
+    }
+  };
+  if (small != 0) runLanes(small);
+  if ((fast & ~small) != 0) runLanes(fast & ~small);
+  for (int k = 0; k < kWidth; ++k) {
+    if ((fast >> k) & 1) continue;
+    if (std::fabs(in[k]) < kTrigLimit) {
+      runLanes(1u << k);
+    } else {
+      out[k] = beyondLimit;
+    }
+  }
+  return load(out);
 }
 
-#define QUORVEL_ANGLE_LANES(function, beyondLimit)                                            \
-  void function##Lanes(const double* in, double* out, int n) {                                \
-    const Vector fast = broadcast(kFastReduction);                                            \
-    alignas(64) double buffer[kWidth];                                                        \
-    for (int i = 0; i < n; i += kWidth) {                                                     \
-      if (i + kWidth <= n && allBelow(load(in + i), fast)) {                                  \
-        store(out + i, QUORVEL_SLEEF(function)(load(in + i)));                                \
-        continue;                                                                             \
-      }                                                                                       \
-      const int count = n - i < kWidth ? n - i : kWidth;                                      \
-      bool alone = false;                                                                     \
-      for (int k = 0; k < count; ++k)                                                         \
-        alone |= !(std::fabs(in[i + k]) < kFastReduction);                                    \
-      for (int k = 0; k < count; k += alone ? 1 : count) {                                    \
-        const int lanes = alone ? 1 : count;                                                  \
-        for (int j = 0; j < kWidth; ++j)                                                      \
-          buffer[j] = j < lanes ? in[i + k + j] : 0.0;                                        \
-        store(buffer, QUORVEL_SLEEF(function)(load(buffer)));                                 \
-        for (int j = 0; j < lanes; ++j)                                                       \
-          out[i + k + j] = std::fabs(in[i + k + j]) < kTrigLimit ? buffer[j] : (beyondLimit); \
-      }                                                                                       \
-    }                                                                                         \
+#define QUORVEL_ANGLE_LANES(function, beyondLimit)                                     \
+  void function##Lanes(const double* in, double* out, int n) {                         \
+    int i = 0;                                                                         \
+    for (; i + kWidth <= n; i += kWidth)                                               \
+      store(out + i, angleVector(QUORVEL_SLEEF(function), load(in + i), beyondLimit)); \
+    if (i == n) return;                                                                \
+    alignas(64) double buffer[kWidth] = {};                                            \
+    for (int k = 0; i + k < n; ++k)                                                    \
+      buffer[k] = in[i + k];                                                           \
+    store(buffer, angleVector(QUORVEL_SLEEF(function), load(buffer), beyondLimit));    \
+    for (int k = 0; i + k < n; ++k)                                                    \
+      out[i + k] = buffer[k];                                                          \
   }
 
 QUORVEL_ANGLE_LANES(sin, 0.0)
