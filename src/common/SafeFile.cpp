@@ -35,13 +35,12 @@ bool writeAll(int fd, std::span<const uint8_t> bytes) {
   return true;
 }
 
-}  // namespace
-
-std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path, size_t limit,
-                                                  ReadFault* fault) {
+// Reads what `fd` (just opened, or -1 with errno telling why not) holds, when it is a plain
+// file (of the user's, when `ownOnly`), and closes it.
+std::optional<std::vector<uint8_t>> readOpened(int fd, size_t limit, bool ownOnly,
+                                               ReadFault* fault) {
   ReadFault why = ReadFault::None;
   std::optional<std::vector<uint8_t>> bytes;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   struct stat info {};
   if (fd < 0) {
     why = errno == ENOENT || errno == ENOTDIR ? ReadFault::Missing
@@ -53,6 +52,8 @@ std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path, size_
     why = ReadFault::Folder;
   } else if (!S_ISREG(info.st_mode)) {
     why = ReadFault::NotPlain;
+  } else if (ownOnly && info.st_uid != ::geteuid()) {
+    why = ReadFault::NoAccess;
   } else {
     std::vector<uint8_t> read(limit);
     size_t done = 0;
@@ -71,6 +72,34 @@ std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path, size_
   if (fd >= 0) ::close(fd);
   if (fault) *fault = why;
   return bytes;
+}
+
+constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+
+}  // namespace
+
+std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path, size_t limit,
+                                                  ReadFault* fault) {
+  return readOpened(::open(path.c_str(), kReadFlags), limit, false, fault);
+}
+
+std::optional<std::vector<uint8_t>> readPrivateFile(int folder, const std::string& name,
+                                                    size_t limit) {
+  return readOpened(::openat(folder, name.c_str(), kReadFlags | O_NOFOLLOW), limit, true, nullptr);
+}
+
+std::string absoluteFilePath(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.string();
+}
+
+std::string canonicalFilePath(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code error;
+  const std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
+  return error ? absoluteFilePath(path) : canonical.string();
 }
 
 void failWritesBeyondTheSizeLimit() {
@@ -113,6 +142,19 @@ bool writeFileSafely(const std::string& path, std::span<const uint8_t> bytes) {
   ok = ::close(fd) == 0 && ok;
   ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
   if (!ok) ::unlink(temporary.c_str());
+  return ok;
+}
+
+bool writePrivateFile(int folder, const std::string& name, const std::string& temporary,
+                      std::span<const uint8_t> bytes) {
+  ::unlinkat(folder, temporary.c_str(), 0);  // what a failed write of this name left
+  const int fd = ::openat(folder, temporary.c_str(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  bool ok = ::fchmod(fd, 0600) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  ok = ok && ::renameat(folder, temporary.c_str(), folder, name.c_str()) == 0;
+  if (!ok) ::unlinkat(folder, temporary.c_str(), 0);
   return ok;
 }
 

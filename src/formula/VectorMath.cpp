@@ -59,22 +59,24 @@ const LaneKernels& lanes() {
 // ---- Degrees. The angle is reduced exactly to within 45 degrees of a quarter turn (fmod is
 // exact, and so is taking off whole quarter turns from what is left), then the function runs
 // in extended precision and is rounded once: within half an ulp and a hair. Lane by lane and
-// not in vectors, as before; the speed of the vector functions is for radians.
+// not in vectors: extended precision has no vector form, and the speed of the vector
+// functions is for radians.
 
 constexpr long double kPi = 3.14159265358979323846264338327950288L;
 constexpr long double kToRadians = kPi / 180;
 constexpr long double kToDegrees = 180 / kPi;
 
-// The degree limit of the angle functions: the old rule took the angle in radians as the
-// extended product a * 0.017453292519943295 and gave up at 2^63; this is the smallest double
-// whose product reaches it.
+// The degree limit of the angle functions: the angle in degrees counts as beyond the sine
+// instruction's range when its extended product a * 0.017453292519943295 (radians as the
+// point evaluator has always formed them, and graph files rely on) reaches 2^63; this is the
+// smallest double whose product does.
 double degreeLimit() {
   static const double limit = [] {
-    constexpr long double kOldToRadians = 0.017453292519943295L;
-    double a = static_cast<double>(kTrigLimit / kOldToRadians);
-    while (std::fabs(std::nextafter(a, 0.0) * kOldToRadians) >= kTrigLimit)
+    constexpr long double kPointToRadians = 0.017453292519943295L;
+    double a = static_cast<double>(kTrigLimit / kPointToRadians);
+    while (std::fabs(std::nextafter(a, 0.0) * kPointToRadians) >= kTrigLimit)
       a = std::nextafter(a, 0.0);
-    while (std::fabs(a * kOldToRadians) < kTrigLimit)
+    while (std::fabs(a * kPointToRadians) < kTrigLimit)
       a = std::nextafter(a, HUGE_VAL);
     return a;
   }();

@@ -10,7 +10,7 @@
 // instruction's range (2^63 radians) and work in degrees when asked; a NaN result marks a
 // fault where the function has faults of its own (tan, asin, acos), as the program's checks
 // find them. In degrees the angle is first reduced exactly (whole turns and quarter turns),
-// then the function runs in extended precision, lane by lane as before.
+// then the function runs in extended precision, lane by lane.
 
 #include <cstdint>
 

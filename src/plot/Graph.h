@@ -31,13 +31,13 @@ struct ImplicitCell {
   double value = 0;
 };
 
-// The program's texts of this part.
+// The graph's own texts in the message line.
 inline constexpr const char* kPleaseWait = "even geduld a.u.b.....";
 inline constexpr const char* kTextTooLong = "tekst te lang";
 
 class Graph {
  public:
-  // What the window and later parts supply.
+  // What the window and the other subsystems supply.
   struct Hooks {
     std::function<void()> ShowPicture;           // copy the picture to the screen
     std::function<void()> messageChanged;        // show the message line now: work follows

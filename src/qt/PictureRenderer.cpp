@@ -67,6 +67,29 @@ class PixelRuns {
   int runX_ = 0, runY_ = 0, runLength_ = 0;
 };
 
+// What XML 1.0 can hold of a text: tab, the line breaks and the characters from the space on,
+// but lone surrogate halves, U+FFFE and U+FFFF. The rest (control characters a graph file's
+// title may bring) is left out. The SVG writer escapes the markup characters of the texts it
+// draws, but not those of the document's title, and neither leaves anything out.
+QString xmlCharacters(const QString& text) {
+  QString kept;
+  kept.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      kept += c;
+      kept += text[++i];
+      continue;
+    }
+    const char16_t u = c.unicode();
+    if (u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u < 0xD800) ||
+        (u >= 0xE000 && u <= 0xFFFD)) {
+      kept += c;
+    }
+  }
+  return kept;
+}
+
 bool joins(const Op& a, const Op& b) {
   return b.kind == Kind::Line && a.kind == Kind::Line && a.colour == b.colour && !a.dotted &&
          !b.dotted && a.x1 == b.x0 && a.y1 == b.y0;
@@ -74,7 +97,8 @@ bool joins(const Op& a, const Op& b) {
 
 }  // namespace
 
-void replayDrawing(const DisplayList& list, QPainter& painter, int width, int height, bool smooth) {
+void replayDrawing(const DisplayList& list, QPainter& painter, int width, int height, bool smooth,
+                   bool xmlText) {
   painter.save();
   painter.setClipRect(QRect(0, 0, width, height));
   painter.setRenderHint(QPainter::Antialiasing, smooth);
@@ -150,8 +174,9 @@ void replayDrawing(const DisplayList& list, QPainter& painter, int width, int he
         if (smooth) font.setStyleStrategy(QFont::PreferAntialias);
         painter.setFont(font);
         painter.setPen(colourOf(op.colour));
+        const QString text = QString::fromStdString(list.texts[op.index]);
         painter.drawText(QPointF(op.x0, op.y0 + QFontMetrics(font).ascent()),
-                         QString::fromStdString(list.texts[op.index]));
+                         xmlText ? xmlCharacters(text) : text);
         break;
       }
     }
@@ -168,10 +193,10 @@ QByteArray svgDocument(const DisplayList& list, int width, int height, const QSt
   svg.setSize(QSize(width, height));
   svg.setViewBox(QRect(0, 0, width, height));
   svg.setResolution(96);  // a picture pixel is a CSS pixel: 801 wide in a browser
-  svg.setTitle(title);
+  svg.setTitle(xmlCharacters(title).toHtmlEscaped());  // written as it is given
   svg.setDescription("Quorvel");
   QPainter painter(&svg);
-  replayDrawing(list, painter, width, height, true);
+  replayDrawing(list, painter, width, height, true, true);
   painter.end();
   return bytes;
 }

@@ -17,8 +17,9 @@
 namespace quorvel {
 
 // `smooth`: antialiased paths and text (vectors, screens with more pixels); otherwise as the
-// raster draws them.
-void replayDrawing(const DisplayList& list, QPainter& painter, int width, int height, bool smooth);
+// raster draws them. `xmlText`: texts keep only the characters an XML document can hold.
+void replayDrawing(const DisplayList& list, QPainter& painter, int width, int height, bool smooth,
+                   bool xmlText = false);
 
 // The record as an SVG or a one-page PDF document of the picture's size (a picture pixel is a
 // point), or printed onto `painter`'s device scaled to fit `page` with its aspect kept,

@@ -1,6 +1,6 @@
 // The numbered commands of the menu and the command keys, run through one dispatcher.
-// Commands of parts that are not built yet do nothing but empty the message line and close
-// the menu.
+// A number without a command (a free place in the menu's scheme) does nothing but empty the
+// message line and close the menu.
 
 #include "common/NumberText.h"
 #include "common/PathText.h"
@@ -77,7 +77,8 @@ void Controller::executeCommand(int n) {
       break;
     case 25:  // "open"
       if (!shell || !mayDiscardDocument()) break;
-      if (const auto path = shell->askGraphFileName(false, ws_.documentPath)) openGraphFile(*path);
+      if (const auto path = shell->askGraphFileName(false, ws_.documentPath()))
+        openGraphFile(*path);
       break;
     case 26:  // "--> klembord"
       if (shell) shell->copyPictureToClipboard();

@@ -168,9 +168,14 @@ class Controller {
   void openGraphFileAfterGuard(const std::string& path);
   // Where the document goes after a crash; none in tests and headless work.
   RecoveryFiles* recovery = nullptr;
-  // Written when the document has unsaved changes that it does not hold yet, at most once a
-  // second; removed when the document is saved or unchanged.
+  // Written when the document has unsaved changes that it does not hold yet: at once after a
+  // quiet second, otherwise a second after the write before; removed when the document is
+  // saved or unchanged.
   void recoveryTick(Clock::time_point now = Clock::now());
+  // When the next tick must come for changes that wait for their second; nothing when none
+  // wait. The window's timer keeps this time.
+  std::optional<Clock::time_point> recoveryDue() const { return recoveryDue_; }
+  static constexpr std::chrono::seconds kRecoveryInterval{1};
   // At start-up: the work a crashed run left behind is offered (never loaded unasked).
   void offerRecovery();
   // The title of the window: the file's name, a mark while there are unsaved changes.
@@ -263,10 +268,12 @@ class Controller {
   void showValueTable();
   void analyse(int command);
   void askTangent();
-  void restore(const DocumentBytes& from, const DocumentBytes& document);
+  void restore(const DocumentBytes& from, const UndoHistory::Snapshot& snapshot);
   void openRecentFile(int index);
   Clock::time_point lastRecoveryWrite_{};
+  std::optional<Clock::time_point> recoveryDue_;
   DocumentBytes recoveryWritten_;  // what the recovery file holds; empty: no file
+  std::string recoveryPathWritten_;
   bool recoveryOffShown_ = false;
 
   Workspace& ws_;

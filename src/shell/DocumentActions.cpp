@@ -22,18 +22,21 @@ bool sameSlot(const SlotRecord& a, const SlotRecord& b) {
 }  // namespace
 
 void Controller::commitStep(Clock::time_point now) {
-  // A held button or key, an Alt command, a formula waiting for its domain: not yet.
-  if (ws_.klok.running() || ws_.settings.keyboardMode || beforeDomain_) return;
-  ws_.history.record(ws_.documentBytes());
+  // A held button or key, an Alt command, a formula waiting for its domain: no step yet, but
+  // the recovery file follows the work all the same.
+  if (!ws_.klok.running() && !ws_.settings.keyboardMode && !beforeDomain_)
+    ws_.history.record(ws_.documentBytes(), ws_.file);
   recoveryTick(now);
 }
 
-// Puts a document of the history back, and shows the first slot it changed in its input.
-void Controller::restore(const DocumentBytes& from, const DocumentBytes& document) {
+// Puts a document of the history back with its file, and shows the first slot it changed in
+// its input.
+void Controller::restore(const DocumentBytes& from, const UndoHistory::Snapshot& snapshot) {
   GraphFileContents before, after;
   readGraphFile(from, before);
-  if (readGraphFile(document, after) != GraphFileStatus::Ok) return;  // the writer made it
+  if (readGraphFile(snapshot.document, after) != GraphFileStatus::Ok) return;  // the writer's
   ws_.restoreDocument(after);
+  if (snapshot.file) ws_.file = snapshot.file;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     if (sameSlot(before.slotRecords[slot], after.slotRecords[slot])) continue;
     ws_.selection.hoverSlot = slot;
@@ -50,8 +53,8 @@ void Controller::restore(const DocumentBytes& from, const DocumentBytes& documen
 }
 
 void Controller::undo() {
-  const DocumentBytes shown = ws_.history.current();
-  const std::optional<DocumentBytes> document = ws_.history.undo();
+  const DocumentBytes shown = ws_.history.current().document;
+  const std::optional<UndoHistory::Snapshot> document = ws_.history.undo();
   if (!document) {
     ws_.MsgText = kNothingToUndo;
     return;
@@ -61,8 +64,8 @@ void Controller::undo() {
 }
 
 void Controller::redo() {
-  const DocumentBytes shown = ws_.history.current();
-  const std::optional<DocumentBytes> document = ws_.history.redo();
+  const DocumentBytes shown = ws_.history.current().document;
+  const std::optional<UndoHistory::Snapshot> document = ws_.history.redo();
   if (!document) {
     ws_.MsgText = kNothingToRedo;
     return;
@@ -72,7 +75,7 @@ void Controller::redo() {
 }
 
 bool Controller::saveDocument(bool ask) {
-  std::string path = ws_.documentPath;
+  std::string path = ws_.documentPath();
   if (ask || path.empty()) {
     if (!shell) return false;
     const std::optional<std::string> chosen = shell->askGraphFileName(true, path);
@@ -117,6 +120,7 @@ void Controller::openRecentFile(int index) {
 }
 
 void Controller::recoveryTick(Clock::time_point now) {
+  recoveryDue_.reset();
   if (!recovery) return;
   if (!recovery->enabled()) {
     if (!recoveryOffShown_) ws_.MsgText = kRecoveryOff;
@@ -130,49 +134,59 @@ void Controller::recoveryTick(Clock::time_point now) {
     return;
   }
   DocumentBytes document = ws_.documentBytes();
-  if (document == recoveryWritten_ || now - lastRecoveryWrite_ < std::chrono::seconds(1)) return;
+  const std::string& path = ws_.documentPath();
+  if (document == recoveryWritten_ && path == recoveryPathWritten_) return;
+  // The first change after a quiet second is written at once, the next ones a second after
+  // the write before them.
+  if (now - lastRecoveryWrite_ < kRecoveryInterval) {
+    recoveryDue_ = lastRecoveryWrite_ + kRecoveryInterval;
+    return;
+  }
   lastRecoveryWrite_ = now;
-  if (!recovery->write(document)) {
+  if (!recovery->write(document, path)) {
     recoveryTick(now);  // says once that it is off
     return;
   }
   recoveryWritten_ = std::move(document);
+  recoveryPathWritten_ = path;
 }
 
 void Controller::offerRecovery() {
   if (!recovery || !shell) return;
   std::optional<RecoveryFiles::LeftBehind> left = recovery->claimLeftBehind();
   if (!left) return;
-  const std::optional<DocumentBytes> document = readPlainFile(left->path, kImageSize);
+  const std::optional<DocumentBytes> document = recovery->document(*left);
   GraphFileContents contents;
   if (!document || readGraphFile(*document, contents) != GraphFileStatus::Ok) {
     shell->tellRecoveryDamaged();
-    RecoveryFiles::release(*left, true);
+    recovery->release(*left, true);
     return;
   }
   switch (shell->askRestoreRecovery()) {
     case ShellActions::RecoveryChoice::Restore:
-      // Unsaved work of this run now: it has no file, and its start is the empty document.
+      // Unsaved work of this run now, of the file it was the work of; its undo starts at the
+      // empty document.
       ws_.applyGraphFile(contents);
+      ws_.continueWork(recovery->documentPath(*left));
       ws_.MsgText = kRecovered;
       commitStep();
-      lastRecoveryWrite_ = {};
+      lastRecoveryWrite_ = {};  // written at once
       recoveryTick();
       // The file left behind goes only once this run holds the work in a file of its own.
-      RecoveryFiles::release(*left, !recoveryWritten_.empty() || !ws_.modified());
+      recovery->release(*left, !recoveryWritten_.empty() || !ws_.modified());
       break;
     case ShellActions::RecoveryChoice::Discard:
-      RecoveryFiles::release(*left, true);
+      recovery->release(*left, true);
       break;
     case ShellActions::RecoveryChoice::Later:
-      RecoveryFiles::release(*left, false);
+      recovery->release(*left, false);
       break;
   }
 }
 
 std::string Controller::windowTitle() const {
   const bool changed = ws_.modified();
-  const std::string& path = ws_.documentPath;
+  const std::string& path = ws_.documentPath();
   if (path.empty() && !changed) return "Quorvel";
   const size_t slash = path.rfind('/');
   std::string name =

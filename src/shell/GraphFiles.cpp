@@ -54,12 +54,17 @@ DocumentBytes Workspace::documentBytes() const {
 }
 
 bool Workspace::modified() const {
-  return documentBytes() != savedDocument;
+  return documentBytes() != file->saved;
 }
 
 void Workspace::startDocument(std::string path) {
-  documentPath = std::move(path);
-  savedDocument = documentBytes();
+  file = std::make_shared<DocumentFile>(DocumentFile{absoluteFilePath(path), documentBytes()});
+}
+
+void Workspace::continueWork(std::string path) {
+  DocumentBytes saved = file->saved;
+  if (!path.empty()) saved = readPlainFile(path, kImageSize).value_or(DocumentBytes{});
+  file = std::make_shared<DocumentFile>(DocumentFile{std::move(path), std::move(saved)});
 }
 
 bool Workspace::SaveGraphFile(const std::string& path) {
@@ -67,8 +72,8 @@ bool Workspace::SaveGraphFile(const std::string& path) {
   const bool saved = !bytes.empty() && writeFileSafely(path, bytes);
   MsgText = saved ? kGraphsSaved : kWriteError;
   if (saved) {
-    documentPath = path;
-    savedDocument = bytes;
+    file->path = absoluteFilePath(path);  // for every step of this work: it is in that file now
+    file->saved = bytes;
   }
   return saved;
 }

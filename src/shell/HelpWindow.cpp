@@ -1,14 +1,17 @@
 #include "shell/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QTextStream>
 #include <QWheelEvent>
 
 #include "qt/Controls.h"
 #include "qt/PictureImage.h"
+#include "shell/ScreenFit.h"
 
 namespace quorvel {
 namespace {
@@ -41,11 +44,35 @@ class HelpPageBox : public QWidget {
     hoverTarget = 0;
     setCursor(Qt::ArrowCursor);
   }
+  // The wheel over the page scrolls the text, also where the window's view could scroll.
+  void wheelEvent(QWheelEvent* event) override {
+    QCoreApplication::sendEvent(window(), event);
+    event->accept();
+  }
 
  private:
   HelpPage& page_;
   QScrollBar* scrollBar_;
   Picture picture_{HelpPage::kWidth, HelpPage::kHeight};
+};
+
+// The window's page, which a small screen shows in a scrolling view: the page box and its
+// scroll bar, with two rings two pixels outside the page.
+class HelpContent : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QWidget* pageBox = nullptr;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QRect box = pageBox->geometry();
+    const int l = box.left(), t = box.top(), r = box.right(), b = box.bottom();
+    for (int d = 1; d <= 2; ++d) {
+      paintBevel(painter, {l - d, t - d}, {r + d, b + d}, QColor::fromRgb(fromBgr(0x808000)),
+                 QColor::fromRgb(fromBgr(0xA0A000)));
+    }
+  }
 };
 
 }  // namespace
@@ -70,13 +97,21 @@ Thelpform6::Thelpform6(TextPainter& text, QWidget* mainWindow)
       page(text),
       mainWindow_(mainWindow) {
   setWindowTitle("help");
-  setFixedSize(869, 830);
-  ScrollBar1 = new QScrollBar(Qt::Vertical, this);
+  setFixedSize(kWidth, kHeight);
+  auto* content = new HelpContent();
+  content->setFixedSize(kWidth, kHeight);
+  scroller = new QScrollArea(this);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setFocusPolicy(Qt::NoFocus);  // the keys scroll the text
+  scroller->setWidget(content);
+  scroller->setGeometry(0, 0, kWidth, kHeight);
+  ScrollBar1 = new QScrollBar(Qt::Vertical, content);
   ScrollBar1->setGeometry(832, 16, 17, 801);
   ScrollBar1->setPageStep(10);
   ScrollBar1->setFocusPolicy(Qt::NoFocus);
-  PaintBox1 = new HelpPageBox(page, ScrollBar1, this);
+  PaintBox1 = new HelpPageBox(page, ScrollBar1, content);
   PaintBox1->setGeometry(16, 16, HelpPage::kWidth, HelpPage::kHeight);
+  content->pageBox = PaintBox1;
   connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int position) {
     page.topLine = position;
     PaintBox1->update();
@@ -88,8 +123,21 @@ void Thelpform6::loadText() {
   ScrollBar1->setRange(0, page.scrollMaximum());
 }
 
+void Thelpform6::fitToScreen(const QRect& freeArea, QSize frame) {
+  const WindowFit fit =
+      quorvel::fitToScreen(kWidth, kHeight, freeArea.width(), freeArea.height(), frame.width(),
+                           frame.height(), style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  setFixedSize(fit.width, fit.height);
+  scrolledAt_ = fit.scrolls ? std::optional(freeArea.topLeft()) : std::nullopt;
+}
+
+void Thelpform6::resizeEvent(QResizeEvent* event) {
+  scroller->setGeometry(rect());
+  QDialog::resizeEvent(event);
+}
+
 void Thelpform6::showHelp() {
-  move(mainWindow_->x() + 10, mainWindow_->y() + 10);
+  move(scrolledAt_.value_or(mainWindow_->pos() + QPoint(10, 10)));
   ScrollBar1->setValue(0);
   page.topLine = 0;
   PaintBox1->update();
@@ -118,17 +166,6 @@ void Thelpform6::wheelEvent(QWheelEvent* event) {
   wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
   if (notches != 0) ScrollBar1->setValue(page.scrolledByWheel(notches));
   event->accept();
-}
-
-void Thelpform6::paintEvent(QPaintEvent*) {
-  // Two rings two pixels outside the page.
-  QPainter painter(this);
-  const QRect box = PaintBox1->geometry();
-  const int l = box.left(), t = box.top(), r = box.right(), b = box.bottom();
-  for (int d = 1; d <= 2; ++d) {
-    paintBevel(painter, {l - d, t - d}, {r + d, b + d}, QColor::fromRgb(fromBgr(0x808000)),
-               QColor::fromRgb(fromBgr(0xA0A000)));
-  }
 }
 
 }  // namespace quorvel

@@ -106,9 +106,9 @@ class TcontrolForm::Page : public QWidget {
 };
 
 void TcontrolForm::fitToScreen(const QRect& freeArea, QSize frame) {
-  const WindowFit fit =
-      quorvel::fitToScreen(freeArea.width(), freeArea.height(), frame.width(), frame.height(),
-                           style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  const WindowFit fit = quorvel::fitToScreen(kPageWidth, kPageHeight, freeArea.width(),
+                                             freeArea.height(), frame.width(), frame.height(),
+                                             style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   setFixedSize(fit.width, fit.height);
   if (fit.scrolls) move(freeArea.topLeft());
 }
@@ -133,11 +133,7 @@ TcontrolForm::TcontrolForm(Workspace& workspace, Controller& controller)
 
   // Start-up: the workspace's state, then what only the window shows.
   ws_.startUp();
-  std::vector<std::string> recent;
-  for (const QString& path : QSettings("Quorvel", "quorvel").value("recentFiles").toStringList())
-    recent.push_back(path.toStdString());
-  controller_.recentFiles.set(recent);
-  controller_.menu.setRecentFiles(controller_.recentFiles.menuTexts());
+  loadRecentFiles();
   showtext->setStyleSheet(
       QString("color: %1; background: %2;").arg(css(kAutoplotAtStart), css(kSettingsBackground)));
   selectFormulaInput();
@@ -250,7 +246,7 @@ void TcontrolForm::buildLayout() {
 
   klok = new QTimer(this);
   recoveryTimer = new QTimer(this);
-  recoveryTimer->start(1000);
+  recoveryTimer->setSingleShot(true);
   puntenForm = new TpuntenForm(ws_.pointsTable, this);
   debugForm = new TdebugForm(this);
   VdomainForm = new TVdomainForm(this);
@@ -349,6 +345,7 @@ void TcontrolForm::connectEvents() {
     const std::string message = ws_.MsgText;
     controller_.recoveryTick();
     if (ws_.MsgText != message) refresh();
+    keepRecoveryTime();
   });
   connect(PolyGrid, &QTableWidget::cellClicked, this, [this](int row, int) {
     if (row >= 1) ws_.poly.currentRow = row;
@@ -685,19 +682,48 @@ void TcontrolForm::copyPictureToClipboard() {
   QApplication::clipboard()->setImage(imageOf(ws_.graph.picture).copy());
 }
 
-std::optional<ShellActions::PictureFile> TcontrolForm::askPictureFileName() {
+// A save dialog for a picture, in the document's folder as "bewaar" opens; `named` makes the
+// file to write of the name chosen and the filter's index. A file that is there already is
+// replaced only when the user says so (Qt's own question, as the graph file's dialog asks
+// it); otherwise the dialog comes back. The question is asked here, after the extension is
+// known, rather than by the dialog, which would ask about the name as typed.
+std::optional<std::pair<std::string, int>> TcontrolForm::askPictureFile(
+    const QStringList& filters, const std::function<std::string(std::string, int)>& named) {
   refresh();  // the menu is closed before the dialog comes
-  static const QString kBitmap = "bitmap (*.bmp)";
-  static const QString kPng = "PNG (*.png)";
   QFileDialog dialog(this);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters({kBitmap, kPng});
+  dialog.setNameFilters(filters);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  const bool png = dialog.selectedNameFilter() == kPng;
-  std::string path = dialog.selectedFiles().front().toStdString();
-  if (lowerExtension(path).empty()) path += png ? ".png" : ".bmp";  // the chosen filter's
-  return PictureFile{path, png};
+  if (!ws_.documentPath().empty())
+    dialog.setDirectory(
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(ws_.documentPath()))).absolutePath());
+  for (;;) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const int filter = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
+    const std::string path =
+        named(QFile::encodeName(dialog.selectedFiles().front()).toStdString(), filter);
+    const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.exists() ||
+        QMessageBox::warning(this, "Quorvel",
+                             QCoreApplication::translate(
+                                 "QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                                 .arg(file.fileName()),
+                             QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::No) == QMessageBox::Yes) {
+      return std::pair{path, filter};
+    }
+    dialog.selectFile(file.fileName());
+  }
+}
+
+std::optional<ShellActions::PictureFile> TcontrolForm::askPictureFileName() {
+  const auto chosen =
+      askPictureFile({"bitmap (*.bmp)", "PNG (*.png)"}, [](std::string path, int filter) {
+        if (lowerExtension(path).empty()) path += filter == 1 ? ".png" : ".bmp";  // the filter's
+        return path;
+      });
+  if (!chosen) return std::nullopt;
+  return PictureFile{chosen->first, chosen->second == 1};
 }
 
 std::vector<uint8_t> TcontrolForm::pngBytes(const Picture& picture) {
@@ -705,19 +731,15 @@ std::vector<uint8_t> TcontrolForm::pngBytes(const Picture& picture) {
 }
 
 std::optional<std::string> TcontrolForm::askVectorFileName() {
-  refresh();  // the menu is closed before the dialog comes
-  static const QString kSvg = "SVG (*.svg)";
-  static const QString kPdf = "PDF (*.pdf)";
-  QFileDialog dialog(this);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters({kSvg, kPdf});
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  std::string path = dialog.selectedFiles().front().toStdString();
-  const std::string extension = lowerExtension(path);
-  if (extension != "svg" && extension != "pdf") {
-    path += dialog.selectedNameFilter() == kPdf ? ".pdf" : ".svg";  // the chosen filter's
-  }
-  return path;
+  const auto chosen =
+      askPictureFile({"SVG (*.svg)", "PDF (*.pdf)"}, [](std::string path, int filter) {
+        const std::string extension = lowerExtension(path);
+        if (extension != "svg" && extension != "pdf")
+          path += filter == 1 ? ".pdf" : ".svg";  // the filter's
+        return path;
+      });
+  if (!chosen) return std::nullopt;
+  return chosen->first;
 }
 
 std::vector<uint8_t> TcontrolForm::vectorBytes(const DisplayList& drawing, bool pdf,
@@ -761,7 +783,7 @@ void TcontrolForm::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
   if (urls.size() != 1 || !urls.front().isLocalFile()) return;
   event->acceptProposedAction();
-  controller_.openGraphFileAfterGuard(urls.front().toLocalFile().toStdString());
+  controller_.openGraphFileAfterGuard(QFile::encodeName(urls.front().toLocalFile()).toStdString());
   refresh();
 }
 
@@ -774,12 +796,12 @@ std::optional<std::string> TcontrolForm::askGraphFileName(bool save, const std::
   dialog.setDefaultSuffix("qvl");
   // The document's own file: its folder, and for a save its name.
   if (!current.empty()) {
-    const QFileInfo file(QString::fromStdString(current));
+    const QFileInfo file(QFile::decodeName(QByteArray::fromStdString(current)));
     dialog.setDirectory(file.absolutePath());
     if (save) dialog.selectFile(file.fileName());
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().front().toStdString();
+  return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
 
 ShellActions::SaveChoice TcontrolForm::askSaveChanges() {
@@ -861,9 +883,21 @@ void TcontrolForm::showSettings() {
           .arg(ws_.settings.autoplotMode ? "black" : css(kAutoplotOff), css(kSettingsBackground)));
 }
 
+// Changes that wait for their second reach the recovery file when it has passed.
+void TcontrolForm::keepRecoveryTime() {
+  const std::optional<Controller::Clock::time_point> due = controller_.recoveryDue();
+  if (!due) {
+    recoveryTimer->stop();
+    return;
+  }
+  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*due - Controller::Clock::now());
+  recoveryTimer->start(std::max<int>(0, static_cast<int>(wait.count())));
+}
+
 void TcontrolForm::refresh() {
   // Every event ends here: what it changed in the document becomes an undo step.
   controller_.commitStep();
+  keepRecoveryTime();
   setWindowTitle(QString::fromStdString(controller_.windowTitle()));
   if (controller_.recentFilesChanged) showRecentFiles();
   MsgText->setText(QString::fromStdString(ws_.MsgText));
@@ -895,12 +929,25 @@ void TcontrolForm::refresh() {
   GrafiekBox->update();
 }
 
+// The recent files as the platform's settings keep them: the paths' bytes (earlier versions
+// kept them as text).
+void TcontrolForm::loadRecentFiles() {
+  std::vector<std::string> recent;
+  for (const QVariant& path : QSettings("Quorvel", "quorvel").value("recentFiles").toList()) {
+    recent.push_back(
+        (path.typeId() == QMetaType::QByteArray ? path.toByteArray() : path.toString().toUtf8())
+            .toStdString());
+  }
+  controller_.recentFiles.set(recent);
+  controller_.menu.setRecentFiles(controller_.recentFiles.menuTexts());
+}
+
 // The recent files: in the menu, and kept in the platform's settings for the next run.
 void TcontrolForm::showRecentFiles() {
   controller_.recentFilesChanged = false;
-  QStringList paths;
+  QVariantList paths;
   for (const std::string& path : controller_.recentFiles.paths())
-    paths << QString::fromStdString(path);
+    paths << QByteArray::fromStdString(path);
   QSettings("Quorvel", "quorvel").setValue("recentFiles", paths);
   controller_.menu.setRecentFiles(controller_.recentFiles.menuTexts());
 }

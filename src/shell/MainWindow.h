@@ -58,6 +58,8 @@ class TcontrolForm : public QWidget, public ShellActions {
   // manager's frame taking `frame` more: the whole page, or as much of it as fits in a
   // scrolling view.
   void fitToScreen(const QRect& freeArea, QSize frame);
+  // The recent files kept by the last run (at start-up).
+  void loadRecentFiles();
   QScrollArea* scroller;
   QWidget* page;  // every control, at its place
 
@@ -88,7 +90,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   FieldLabel* polyDegreeText;
   QTableWidget* PolyGrid;
   QTimer* klok;
-  QTimer* recoveryTimer;  // a second: unsaved changes reach the recovery file
+  QTimer* recoveryTimer;  // when changes that wait reach the recovery file
   // The other windows, in the order they are made.
   TpuntenForm* puntenForm;
   TdebugForm* debugForm;
@@ -159,6 +161,9 @@ class TcontrolForm : public QWidget, public ShellActions {
   bool keyDown(QKeyEvent* event);
   void showPolyGrid();
   void showRecentFiles();
+  void keepRecoveryTime();
+  std::optional<std::pair<std::string, int>> askPictureFile(
+      const QStringList& filters, const std::function<std::string(std::string, int)>& named);
   void klokTimer();
   void startKlok();
   class Page;

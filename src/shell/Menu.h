@@ -71,8 +71,8 @@ class Menu {
   void mouseMove(int level, int x, int y);
   void mouseDown(int level);
   void mouseUp(int level);
-  // The keys while the menu has the keyboard (key 0: the first call after F10). Returns the
-  // message to show, if any.
+  // The keys while the menu has the keyboard (key 0: the first call after F10). `message`
+  // gets the text to show, when a key has one.
   void menuKey(int key, std::string& message);
   void closeMenu();
   void hideBelow(int level);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/SafeFile.h"
 #include "shell/Menu.h"
 
 namespace quorvel {
@@ -15,7 +16,10 @@ void RecentFiles::set(const std::vector<std::string>& paths) {
   }
 }
 
-void RecentFiles::add(const std::string& path) {
+void RecentFiles::add(const std::string& typed) {
+  // As the system names the file, so that it opens from wherever the program starts next and
+  // one file has one place in the list.
+  const std::string path = canonicalFilePath(typed);
   remove(path);
   paths_.insert(paths_.begin(), path);
   if (paths_.size() > kMax) paths_.resize(kMax);

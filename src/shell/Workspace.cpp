@@ -23,7 +23,7 @@ void Workspace::startUp() {
     formulas.slotKind[slot] = kSlotEmpty;
   graph.ResetScale();
   startDocument("");
-  history.reset(documentBytes());
+  history.reset(documentBytes(), file);
 }
 
 FormulaEngine::SlotMessages Workspace::retranslateAll() {

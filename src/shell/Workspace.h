@@ -59,14 +59,19 @@ class Workspace {
   void startUp();
 
   // ---- The document: what a graph file of this workspace would hold.
-  std::string documentPath;     // the graph file it was last saved to or opened from; "" none
-  DocumentBytes savedDocument;  // the document as that file holds it (or as it started)
+  // The graph file it was last saved to or opened from, and what that file holds.
+  DocumentFileRef file = std::make_shared<DocumentFile>();
+  const std::string& documentPath() const { return file->path; }
   UndoHistory history;
   DocumentBytes documentBytes() const;
   // Unsaved changes: the document is not what its file (or the start) holds.
   bool modified() const;
-  // From now on the document counts as the contents of `path` ("": of no file).
+  // From now on the document counts as the contents of `path` ("": of no file), a file of its
+  // own apart from the one before (which the undo history keeps with the steps before).
   void startDocument(std::string path);
+  // The document is unsaved work of the graph file `path` (restored after a crash): changed
+  // unless that file holds exactly this document. Without a path, of no file, as it started.
+  void continueWork(std::string path);
   // Everything the document holds replaced by `contents`, the rest (selection, inputs) kept;
   // replotted. The undo history's way back.
   void restoreDocument(const GraphFileContents& contents);

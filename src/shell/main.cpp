@@ -67,14 +67,17 @@ int runWindow(int argc, char** argv, const std::string& file) {
   quorvel::TcontrolForm window(workspace, controller);
   // On a screen smaller than the window the page scrolls. The frame the window manager adds
   // is known once it framed the window; until then a usual title bar and border are assumed.
+  // The help window, which has the same frame, fits the same way.
   QScreen* const display = QGuiApplication::primaryScreen();
-  if (!offscreen) window.fitToScreen(display->availableGeometry(), QSize(10, 40));
+  auto fit = [&window, display](QSize frame) {
+    window.fitToScreen(display->availableGeometry(), frame);
+    window.helpform6->fitToScreen(display->availableGeometry(), frame);
+  };
+  if (!offscreen) fit(QSize(10, 40));
   window.show();
   if (!offscreen) {
-    QTimer::singleShot(300, &window, [&window, display] {
-      window.fitToScreen(display->availableGeometry(),
-                         window.frameGeometry().size() - window.size());
-    });
+    QTimer::singleShot(300, &window,
+                       [&window, fit] { fit(window.frameGeometry().size() - window.size()); });
   }
   // First the work a crashed run left behind, then the file named on the command line.
   QTimer::singleShot(0, &window, [&window, &controller, file] {

@@ -190,7 +190,8 @@ TEST(LeastSquaresSolver, AsExactAsDoublesAllow) {
   std::printf("fewest correct digits: %.1f (%s)\n", fewestDigits, worst.c_str());
 }
 
-// The issue that began it: 1 + x + ... + x^5 at x = 0, 1, ..., 20 came back with 0,99987.
+// Exact points must give their polynomial back: 1 + x + ... + x^5 at x = 0, 1, ..., 20 is
+// where a naive solver returns 0,99987 for the constant term.
 TEST(LeastSquaresSolver, ExactPointsGiveTheirPolynomial) {
   LeastSquares lsq;
   lsq.lsqN = 21;

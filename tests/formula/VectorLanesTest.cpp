@@ -18,13 +18,15 @@ namespace {
 
 namespace vm = vectormath;
 
-constexpr vm::InstructionSet kSets[] = {vm::InstructionSet::Sse2, vm::InstructionSet::Avx2,
-                                        vm::InstructionSet::Avx512};
 // Row lengths around every vector width and the 64 lanes of a word of sign bits.
 constexpr int kLengths[] = {0, 1, 2, 3, 7, 8, 9, 15, 63, 64, 65, 129, 800};
 
-class VectorLanes : public ::testing::Test {
+// Each test runs once per instruction set; one this processor lacks is reported as skipped.
+class VectorLanes : public ::testing::TestWithParam<vm::InstructionSet> {
  protected:
+  void SetUp() override {
+    if (!vm::use(GetParam())) GTEST_SKIP() << vm::nameOf(GetParam()) << " is not available here";
+  }
   void TearDown() override { vm::use(vm::widest()); }
 
   // Values of every kind: ordinary, tiny, subnormal, huge, zeros of both signs, infinities, NaN.
@@ -53,7 +55,8 @@ void expectSame(double expected, double actual, const char* what, vm::Instructio
   }
 }
 
-TEST_F(VectorLanes, ArithmeticHasTheBitsOfTheScalarOperations) {
+TEST_P(VectorLanes, ArithmeticHasTheBitsOfTheScalarOperations) {
+  const vm::InstructionSet set = GetParam();
   using Binary = void (*)(const double*, double, const double*, double, double*, int);
   struct Op {
     const char* name;
@@ -79,84 +82,84 @@ TEST_F(VectorLanes, ArithmeticHasTheBitsOfTheScalarOperations) {
       {"absolute", vm::absolute, [](double x) { return std::fabs(x); }},
       {"square root", vm::squareRoot, [](double x) { return std::sqrt(x); }},
   };
-  for (vm::InstructionSet set : kSets) {
-    if (!vm::use(set)) continue;
-    for (int n : kLengths) {
-      const std::vector<double> a = values(n, 1 + n), b = values(n, 1000 + n);
-      const double single[] = {2.5, -0.0, HUGE_VAL, 1e-310};
-      std::vector<double> out(n);
-      for (const Op& op : ops) {
-        op.lanes(a.data(), 0, b.data(), 0, out.data(), n);
-        for (int i = 0; i < n; ++i)
-          expectSame(op.scalar(a[i], b[i]), out[i], op.name, set, n, i);
-        for (double u : single) {
-          op.lanes(a.data(), 0, nullptr, u, out.data(), n);
-          for (int i = 0; i < n; ++i)
-            expectSame(op.scalar(a[i], u), out[i], op.name, set, n, i);
-          op.lanes(nullptr, u, b.data(), 0, out.data(), n);
-          for (int i = 0; i < n; ++i)
-            expectSame(op.scalar(u, b[i]), out[i], op.name, set, n, i);
-        }
-        std::vector<double> inPlace = a;  // the result over its first operand
-        op.lanes(inPlace.data(), 0, b.data(), 0, inPlace.data(), n);
-        for (int i = 0; i < n; ++i)
-          expectSame(op.scalar(a[i], b[i]), inPlace[i], op.name, set, n, i);
-      }
-      for (const Op1& op : ops1) {
-        op.lanes(a.data(), out.data(), n);
-        for (int i = 0; i < n; ++i)
-          expectSame(op.scalar(a[i]), out[i], op.name, set, n, i);
-      }
-      // negate and absolute touch the sign bit alone, NaN included.
-      std::vector<double> nan = {std::numeric_limits<double>::quiet_NaN(), -0.0, 0.0};
-      vm::negate(nan.data(), nan.data(), 3);
-      EXPECT_TRUE(std::signbit(nan[0]) && !std::signbit(nan[1]) && std::signbit(nan[2]));
-      vm::absolute(nan.data(), nan.data(), 3);
-      EXPECT_TRUE(!std::signbit(nan[0]) && !std::signbit(nan[1]) && !std::signbit(nan[2]));
-    }
-  }
-}
-
-TEST_F(VectorLanes, FaultRowsAndSignRows) {
-  for (vm::InstructionSet set : kSets) {
-    if (!vm::use(set)) continue;
-    for (int n : kLengths) {
-      const std::vector<double> v = values(n, 7 + n);
-      std::vector<double> poison(n, 0.0);
-      vm::notePoison(v.data(), poison.data(), n);
-      std::vector<uint8_t> finite(n, 9), fault(n, 9);
-      vm::zeroBytes(v.data(), 0.0, finite.data(), n);
-      vm::zeroBytes(poison.data(), 1.0, fault.data(), n);
-      for (int i = 0; i < n; ++i) {
-        EXPECT_EQ(finite[i], std::isfinite(v[i]) ? 1 : 0) << vm::nameOf(set) << " " << v[i];
-        EXPECT_EQ(fault[i], finite[i]) << vm::nameOf(set) << " " << v[i];
-      }
-
-      // Every word written whole, the bits beyond the last value cleared; validity from the
-      // values, or from bytes that say otherwise.
-      const int words = (n + 63) / 64;
-      std::vector<uint8_t> bytes(n);
+  for (int n : kLengths) {
+    const std::vector<double> a = values(n, 1 + n), b = values(n, 1000 + n);
+    const double single[] = {2.5, -0.0, HUGE_VAL, 1e-310};
+    std::vector<double> out(n);
+    for (const Op& op : ops) {
+      op.lanes(a.data(), 0, b.data(), 0, out.data(), n);
       for (int i = 0; i < n; ++i)
-        bytes[i] = static_cast<uint8_t>(i % 3 != 0);
-      const uint8_t* const validities[] = {nullptr, bytes.data()};
-      for (const uint8_t* given : validities) {
-        std::vector<uint64_t> valid(words + 1, ~uint64_t{0}), positive = valid, negative = valid;
-        vm::signWords(v.data(), given, n, valid.data(), positive.data(), negative.data());
-        for (int i = 0; i < 64 * words; ++i) {
-          const uint64_t bit = uint64_t{1} << (i % 64);
-          const bool isValid = i < n && (given ? given[i] != 0 : std::isfinite(v[i]));
-          EXPECT_EQ((valid[i / 64] & bit) != 0, isValid)
-              << vm::nameOf(set) << " n=" << n << " i=" << i;
-          EXPECT_EQ((positive[i / 64] & bit) != 0, isValid && v[i] > 0)
-              << vm::nameOf(set) << " i=" << i;
-          EXPECT_EQ((negative[i / 64] & bit) != 0, isValid && v[i] < 0)
-              << vm::nameOf(set) << " i=" << i;
-        }
-        EXPECT_EQ(valid[words], ~uint64_t{0}) << "a word beyond the row was written";
+        expectSame(op.scalar(a[i], b[i]), out[i], op.name, set, n, i);
+      for (double u : single) {
+        op.lanes(a.data(), 0, nullptr, u, out.data(), n);
+        for (int i = 0; i < n; ++i)
+          expectSame(op.scalar(a[i], u), out[i], op.name, set, n, i);
+        op.lanes(nullptr, u, b.data(), 0, out.data(), n);
+        for (int i = 0; i < n; ++i)
+          expectSame(op.scalar(u, b[i]), out[i], op.name, set, n, i);
       }
+      std::vector<double> inPlace = a;  // the result over its first operand
+      op.lanes(inPlace.data(), 0, b.data(), 0, inPlace.data(), n);
+      for (int i = 0; i < n; ++i)
+        expectSame(op.scalar(a[i], b[i]), inPlace[i], op.name, set, n, i);
+    }
+    for (const Op1& op : ops1) {
+      op.lanes(a.data(), out.data(), n);
+      for (int i = 0; i < n; ++i)
+        expectSame(op.scalar(a[i]), out[i], op.name, set, n, i);
+    }
+    // negate and absolute touch the sign bit alone, NaN included.
+    std::vector<double> nan = {std::numeric_limits<double>::quiet_NaN(), -0.0, 0.0};
+    vm::negate(nan.data(), nan.data(), 3);
+    EXPECT_TRUE(std::signbit(nan[0]) && !std::signbit(nan[1]) && std::signbit(nan[2]));
+    vm::absolute(nan.data(), nan.data(), 3);
+    EXPECT_TRUE(!std::signbit(nan[0]) && !std::signbit(nan[1]) && !std::signbit(nan[2]));
+  }
+}
+
+TEST_P(VectorLanes, FaultRowsAndSignRows) {
+  const vm::InstructionSet set = GetParam();
+  for (int n : kLengths) {
+    const std::vector<double> v = values(n, 7 + n);
+    std::vector<double> poison(n, 0.0);
+    vm::notePoison(v.data(), poison.data(), n);
+    std::vector<uint8_t> finite(n, 9), fault(n, 9);
+    vm::zeroBytes(v.data(), 0.0, finite.data(), n);
+    vm::zeroBytes(poison.data(), 1.0, fault.data(), n);
+    for (int i = 0; i < n; ++i) {
+      EXPECT_EQ(finite[i], std::isfinite(v[i]) ? 1 : 0) << vm::nameOf(set) << " " << v[i];
+      EXPECT_EQ(fault[i], finite[i]) << vm::nameOf(set) << " " << v[i];
+    }
+
+    // Every word written whole, the bits beyond the last value cleared; validity from the
+    // values, or from bytes that say otherwise.
+    const int words = (n + 63) / 64;
+    std::vector<uint8_t> bytes(n);
+    for (int i = 0; i < n; ++i)
+      bytes[i] = static_cast<uint8_t>(i % 3 != 0);
+    const uint8_t* const validities[] = {nullptr, bytes.data()};
+    for (const uint8_t* given : validities) {
+      std::vector<uint64_t> valid(words + 1, ~uint64_t{0}), positive = valid, negative = valid;
+      vm::signWords(v.data(), given, n, valid.data(), positive.data(), negative.data());
+      for (int i = 0; i < 64 * words; ++i) {
+        const uint64_t bit = uint64_t{1} << (i % 64);
+        const bool isValid = i < n && (given ? given[i] != 0 : std::isfinite(v[i]));
+        EXPECT_EQ((valid[i / 64] & bit) != 0, isValid)
+            << vm::nameOf(set) << " n=" << n << " i=" << i;
+        EXPECT_EQ((positive[i / 64] & bit) != 0, isValid && v[i] > 0)
+            << vm::nameOf(set) << " i=" << i;
+        EXPECT_EQ((negative[i / 64] & bit) != 0, isValid && v[i] < 0)
+            << vm::nameOf(set) << " i=" << i;
+      }
+      EXPECT_EQ(valid[words], ~uint64_t{0}) << "a word beyond the row was written";
     }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryInstructionSet, VectorLanes,
+                         ::testing::Values(vm::InstructionSet::Sse2, vm::InstructionSet::Avx2,
+                                           vm::InstructionSet::Avx512),
+                         [](const auto& info) { return std::string(vm::nameOf(info.param)); });
 
 }  // namespace
 }  // namespace quorvel

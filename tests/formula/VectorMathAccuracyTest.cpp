@@ -124,24 +124,23 @@ class Arguments {
   }
 };
 
-class VectorMathAccuracy : public ::testing::Test {
+// Each test runs once per instruction set; one this processor lacks is reported as skipped.
+class VectorMathAccuracy : public ::testing::TestWithParam<vm::InstructionSet> {
  protected:
+  void SetUp() override {
+    if (!vm::use(GetParam())) GTEST_SKIP() << vm::nameOf(GetParam()) << " is not available here";
+  }
   void TearDown() override { vm::use(vm::widest()); }
 
-  // Every instruction set this processor runs, each against the same references.
+  // The function in this test's instruction set against its references.
   void expectWithin(const char* name, const std::vector<double>& arguments,
                     const Function& function, const Reference& reference, double limit = 1.0) {
-    const std::vector<Exact> exact = referenceValues(arguments, reference);
-    for (auto set :
-         {vm::InstructionSet::Sse2, vm::InstructionSet::Avx2, vm::InstructionSet::Avx512}) {
-      if (!vm::use(set)) continue;
-      const Worst worst = measure(arguments, function, exact);
-      EXPECT_GT(worst.compared, static_cast<int>(arguments.size() / 2)) << name;
-      EXPECT_LE(worst.error, limit)
-          << name << " (" << vm::nameOf(set) << ") at " << std::hexfloat << worst.at;
-      std::printf("%-24s %-7s %8d arguments, worst %.3f ulp\n", name, vm::nameOf(set),
-                  worst.compared, worst.error);
-    }
+    const Worst worst = measure(arguments, function, referenceValues(arguments, reference));
+    EXPECT_GT(worst.compared, static_cast<int>(arguments.size() / 2)) << name;
+    EXPECT_LE(worst.error, limit) << name << " (" << vm::nameOf(GetParam()) << ") at "
+                                  << std::hexfloat << worst.at;
+    std::printf("%-24s %-7s %8d arguments, worst %.3f ulp\n", name, vm::nameOf(GetParam()),
+                worst.compared, worst.error);
   }
   static Reference of(int (*f)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t)) {
     return [f](const Big& x, Big& r) {
@@ -160,7 +159,7 @@ class VectorMathAccuracy : public ::testing::Test {
   }
 };
 
-TEST_F(VectorMathAccuracy, AngleFunctionsInRadians) {
+TEST_P(VectorMathAccuracy, AngleFunctionsInRadians) {
   Arguments a;
   a.uniform(-10, 10, 200000);
   a.magnitudes(-1074, 62.9, 100000);
@@ -173,7 +172,7 @@ TEST_F(VectorMathAccuracy, AngleFunctionsInRadians) {
   }
 }
 
-TEST_F(VectorMathAccuracy, AngleFunctionsInDegrees) {
+TEST_P(VectorMathAccuracy, AngleFunctionsInDegrees) {
   Arguments a;
   a.uniform(-1e6, 1e6, 200000);
   a.uniform(-360, 360, 100000);
@@ -188,7 +187,7 @@ TEST_F(VectorMathAccuracy, AngleFunctionsInDegrees) {
   }
 }
 
-TEST_F(VectorMathAccuracy, InverseAngleFunctions) {
+TEST_P(VectorMathAccuracy, InverseAngleFunctions) {
   Arguments unit;
   unit.uniform(-1, 1, 200000);
   unit.magnitudes(-1074, 0, 50000);
@@ -226,7 +225,7 @@ TEST_F(VectorMathAccuracy, InverseAngleFunctions) {
   }
 }
 
-TEST_F(VectorMathAccuracy, ExponentialsAndLogarithms) {
+TEST_P(VectorMathAccuracy, ExponentialsAndLogarithms) {
   Arguments e;
   e.uniform(-745, 709.78, 200000);
   e.magnitudes(-1074, 0, 50000);
@@ -242,7 +241,7 @@ TEST_F(VectorMathAccuracy, ExponentialsAndLogarithms) {
   expectWithin("log", l.values, vm::logarithm10, positive(of(mpfr_log10)));
 }
 
-TEST_F(VectorMathAccuracy, Powers) {
+TEST_P(VectorMathAccuracy, Powers) {
   Arguments base, exponent;
   base.magnitudes(-30, 30, 300000, true);
   exponent.uniform(-25, 25, 300000);
@@ -256,9 +255,8 @@ TEST_F(VectorMathAccuracy, Powers) {
     mpfr_pow(r.v, b.v, x.v, MPFR_RNDN);
     exact[i] = exactOf(r);
   }
-  for (auto set :
-       {vm::InstructionSet::Sse2, vm::InstructionSet::Avx2, vm::InstructionSet::Avx512}) {
-    if (!vm::use(set)) continue;
+  {
+    const vm::InstructionSet set = GetParam();
     vm::power(base.values.data(), exponents.data(), paired.data(), static_cast<int>(paired.size()));
     double worst = 0;
     int compared = 0;
@@ -276,7 +274,7 @@ TEST_F(VectorMathAccuracy, Powers) {
 
 // Beyond the range of the sine instruction the program gives 0, and tan faults; and one
 // value alone gets the bits it gets among others.
-TEST_F(VectorMathAccuracy, TheProgramsRulesAndOneValueAlone) {
+TEST_P(VectorMathAccuracy, TheProgramsRulesAndOneValueAlone) {
   const double beyond[] = {0x1p63, -0x1p63, 1e300, HUGE_VAL};
   double out[4];
   vm::sine(beyond, out, 4, false);
@@ -332,9 +330,8 @@ TEST_F(VectorMathAccuracy, TheProgramsRulesAndOneValueAlone) {
   std::vector<double> together(row.size());
   using Angle = void (*)(const double*, double*, int, bool);
   using Plain = void (*)(const double*, double*, int);
-  for (auto set :
-       {vm::InstructionSet::Sse2, vm::InstructionSet::Avx2, vm::InstructionSet::Avx512}) {
-    if (!vm::use(set)) continue;
+  {
+    const vm::InstructionSet set = GetParam();
     auto expectAlone = [&](auto run, const char* name) {
       run(row.data(), together.data(), n);
       for (int i = 0; i < n; ++i) {
@@ -359,6 +356,11 @@ TEST_F(VectorMathAccuracy, TheProgramsRulesAndOneValueAlone) {
                 "pow");
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryInstructionSet, VectorMathAccuracy,
+                         ::testing::Values(vm::InstructionSet::Sse2, vm::InstructionSet::Avx2,
+                                           vm::InstructionSet::Avx512),
+                         [](const auto& info) { return std::string(vm::nameOf(info.param)); });
 
 }  // namespace
 }  // namespace quorvel

@@ -217,6 +217,55 @@ TEST_F(PictureRenderer, SvgAndPdfAreValidVectorAndSearchable) {
   EXPECT_GT(same, kPictureSize * kPictureSize * 9 / 10);
 }
 
+// The title is the document's <title> and a text of the drawing. Whatever it holds, the SVG is
+// well-formed, holds no element the renderer does not write, and reads back as the title
+// without the characters XML cannot hold.
+TEST_F(PictureRenderer, AnyTitleMakesAWellFormedSvgWithoutMarkupOfItsOwn) {
+  std::string controls;
+  for (char c = 1; c < 0x20; ++c)
+    controls += c;
+  const std::string titles[] = {
+      "sin & cos",
+      "</title><script>alert(1)</script><title>",
+      "a<b>c]]>d\"e'f&amp;g&#0;",
+      "x" + controls + "\x7f" + "y",
+      "\xef\xbf\xbe\xef\xbf\xbf z \xf0\x9d\x9c\x8b",  // U+FFFE, U+FFFF and a letter beyond 16 bits
+  };
+  const auto elements = [](const std::string& document) {
+    std::set<std::string> names;
+    const std::regex tag("<([A-Za-z][A-Za-z0-9:_-]*)");
+    for (auto it = std::sregex_iterator(document.begin(), document.end(), tag);
+         it != std::sregex_iterator(); ++it)
+      names.insert((*it)[1]);
+    return names;
+  };
+  const auto svgOf = [&](const std::string& title) {
+    ws.personalText = title;
+    ws.graph.RedrawAll();
+    const std::vector<uint8_t> bytes = vectorBytes(ws.graph.drawing, false, title);
+    return std::string(bytes.begin(), bytes.end());
+  };
+  const std::set<std::string> written = elements(svgOf("grafiek"));
+  for (const std::string& title : titles) {
+    const fs::path svg = folder / "titel.svg";
+    const std::string document = svgOf(title);
+    std::ofstream(svg, std::ios::binary) << document;
+    EXPECT_EQ(run("xmllint --noout '" + svg.string() + "' && echo valid"), "valid\n") << title;
+    EXPECT_EQ(elements(document), written) << title;
+    std::string expected;
+    for (unsigned char c : title) {
+      if (c >= 0x20 || c == '\t' || c == '\n') expected += static_cast<char>(c);
+      if (c == '\r') expected += '\n';  // as every XML reader reads a line break
+    }
+    if (expected.find("\xef\xbf\xbe") != std::string::npos)
+      expected = expected.substr(6);  // U+FFFE and U+FFFF left out
+    EXPECT_EQ(run("xmllint --xpath \"string(/*[local-name()='svg']/*[local-name()='title'])\" '" +
+                  svg.string() + "'"),
+              expected + "\n")
+        << title;
+  }
+}
+
 // "snap" > "--> svg/pdf" in the real window, and "--> printer" to a PDF printer.
 TEST(VectorCommands, FromTheMenuAndThePrinter) {
   QtTextPainter text;

@@ -1,8 +1,10 @@
 // What a desktop user does beyond the program's own menus: pictures saved as PNG from the
 // "--> disk" dialog, and graph files dropped onto the window.
 
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <filesystem>
 #include <fstream>
@@ -62,6 +64,72 @@ TEST_F(Desktop, ThePictureAsPngOrBitmap) {
   controller.executeCommand(29);
   EXPECT_EQ(signatureOf(folder / "getypt.png"), "\x89PNG");
   EXPECT_EQ(message(), "");
+}
+
+// Neither picture dialog replaces a file without asking, also when it adds the extension to
+// the name typed; "nee" brings the dialog back. Both open in the document's folder.
+TEST_F(Desktop, PictureDialogsAskBeforeAFileIsReplaced) {
+  const std::string replace = "plaatje.png bestaat al.\nWilt u het vervangen?";
+  std::ofstream(folder / "plaatje.png") << "mine";
+  std::ofstream(folder / "tekening.svg") << "mine too";
+  const auto typed = [](const fs::path& name, const char* filter = nullptr) {
+    return [name, filter](QFileDialog& dialog) -> std::optional<std::string> {
+      if (filter) dialog.selectNameFilter(filter);
+      return name.string();
+    };
+  };
+  // "Nee", then cancelled: the file stays.
+  inTheDialog([&](QFileDialog& dialog) {
+    QTimer::singleShot(0, [&] {
+      answerQuestion("&Nee");
+      inTheDialog([](QFileDialog&) -> std::optional<std::string> { return std::nullopt; });
+    });
+    return typed(folder / "plaatje", "PNG (*.png)")(dialog);
+  });
+  controller.executeCommand(29);
+  EXPECT_EQ(questions, std::vector<std::string>{replace});
+  EXPECT_EQ(signatureOf(folder / "plaatje.png"), "mine");
+  // "Ja": replaced.
+  questions.clear();
+  inTheDialog([&](QFileDialog& dialog) {
+    answerQuestion("&Ja");
+    return typed(folder / "plaatje.png")(dialog);
+  });
+  controller.executeCommand(29);
+  EXPECT_EQ(questions, std::vector<std::string>{replace});
+  EXPECT_EQ(signatureOf(folder / "plaatje.png"), "\x89PNG");
+
+  // The vector dialog: "tekening" is tekening.svg; "nee" and another name, typed over the
+  // name the dialog comes back with.
+  questions.clear();
+  inTheDialog([&](QFileDialog& dialog) {
+    QTimer::singleShot(0, [&] {
+      answerQuestion("&Nee");
+      inTheDialog([&](QFileDialog& again) -> std::optional<std::string> {
+        again.findChild<QLineEdit*>("fileNameEdit")->setText("andere");
+        return (folder / "andere").string();
+      });
+    });
+    return typed(folder / "tekening")(dialog);
+  });
+  controller.executeCommand(46);
+  EXPECT_EQ(questions, std::vector<std::string>{"tekening.svg bestaat al.\nWilt u het vervangen?"});
+  EXPECT_EQ(signatureOf(folder / "tekening.svg"), "mine");
+  EXPECT_EQ(signatureOf(folder / "andere.svg"), "<?xm");
+
+  // With a document, in its folder.
+  const fs::path elsewhere = folder / "les";
+  fs::create_directories(elsewhere);
+  ASSERT_TRUE(ws.SaveGraphFile((elsewhere / "les.qvl").string()));
+  for (int command : {29, 46}) {
+    QString opened;
+    inTheDialog([&](QFileDialog& dialog) -> std::optional<std::string> {
+      opened = dialog.directory().absolutePath();
+      return std::nullopt;
+    });
+    controller.executeCommand(command);
+    EXPECT_EQ(opened.toStdString(), elsewhere.string()) << command;
+  }
 }
 
 TEST_F(Desktop, AGraphFileDroppedOntoTheWindowOpens) {
@@ -159,6 +227,50 @@ TEST_F(Desktop, SmallScreensScrollThePage) {
     QApplication::sendEvent(viewport, &wheel);
     EXPECT_GT(window.scroller->verticalScrollBar()->value(), 0) << name;
   }
+}
+
+// The help window on a small screen: its page in a scrolling view that fits, every line of the
+// page within reach, the wheel over the page still scrolling the text.
+TEST_F(Desktop, TheHelpFitsASmallScreen) {
+  Thelpform6* help = window.helpform6;
+  const QSize frame(10, 40);
+  help->fitToScreen({0, 28, 1024, 740}, frame);
+  bool seen = false;
+  std::function<void()> whileOpen = [&] {
+    if (!help->isVisible()) {
+      QTimer::singleShot(10, whileOpen);
+      return;
+    }
+    seen = true;
+    EXPECT_EQ(help->pos(), QPoint(0, 28));
+    EXPECT_LE(help->height() + frame.height(), 740);
+    EXPECT_EQ(help->PaintBox1->size(), QSize(800, 800));
+    QScrollBar* view = help->scroller->verticalScrollBar();
+    EXPECT_GT(view->maximum(), 0);
+    // The page's last line: below the view at first, in it once scrolled there.
+    const QWidget* viewport = help->scroller->viewport();
+    const auto lastLineShown = [&] {
+      const QPoint bottom = help->PaintBox1->mapTo(viewport, QPoint(0, 799));
+      return viewport->rect().contains(bottom);
+    };
+    EXPECT_FALSE(lastLineShown());
+    view->setValue(view->maximum());
+    EXPECT_TRUE(lastLineShown());
+    // The wheel over the page: the text, not the view.
+    view->setValue(0);
+    QWheelEvent wheel({400, 400}, help->PaintBox1->mapToGlobal(QPoint(400, 400)), {}, {0, -120},
+                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(help->PaintBox1, &wheel);
+    EXPECT_EQ(help->page.topLine, 3);
+    EXPECT_EQ(view->value(), 0);
+    QTest::keyClick(help, Qt::Key_Escape);
+  };
+  QTimer::singleShot(0, whileOpen);
+  controller.executeCommand(28);
+  EXPECT_TRUE(seen);
+  // On a large screen the whole page, as it always was.
+  help->fitToScreen({0, 0, 1920, 1050}, frame);
+  EXPECT_EQ(help->size(), QSize(869, 830));
 }
 
 }  // namespace

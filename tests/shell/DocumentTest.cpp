@@ -3,8 +3,10 @@
 // place, the question before work is discarded, the recent files and the window's title.
 
 #include <filesystem>
+#include <fstream>
 
 #include "ControllerTestSupport.h"
+#include "common/SafeFile.h"
 #include "storage/GraphFile.h"
 
 namespace quorvel {
@@ -50,19 +52,19 @@ TEST(UndoHistory, StepsUndoRedoAndTheViewAside) {
   EXPECT_TRUE(history.record(bytes()));
   f.centreX = 50;  // the view alone: no step, but kept
   EXPECT_FALSE(history.record(bytes()));
-  EXPECT_EQ(history.current(), bytes());
+  EXPECT_EQ(history.current().document, bytes());
   f.b = 2;
   EXPECT_TRUE(history.record(bytes()));
   EXPECT_EQ(history.undoSteps(), 2u);
 
   GraphFileContents back;
-  ASSERT_EQ(readGraphFile(*history.undo(), back), GraphFileStatus::Ok);
+  ASSERT_EQ(readGraphFile(history.undo()->document, back), GraphFileStatus::Ok);
   EXPECT_EQ(back.b, 0);
   EXPECT_EQ(back.centreX, 50);  // the view the step was taken in
-  ASSERT_EQ(readGraphFile(*history.undo(), back), GraphFileStatus::Ok);
+  ASSERT_EQ(readGraphFile(history.undo()->document, back), GraphFileStatus::Ok);
   EXPECT_EQ(back.a, 0);
   EXPECT_FALSE(history.undo());
-  ASSERT_EQ(readGraphFile(*history.redo(), back), GraphFileStatus::Ok);
+  ASSERT_EQ(readGraphFile(history.redo()->document, back), GraphFileStatus::Ok);
   EXPECT_EQ(back.a, 1);
   EXPECT_TRUE(history.canRedo());
   f.c = 3;  // a new step after an undo: what was undone cannot come back
@@ -310,11 +312,64 @@ TEST_F(Document, UnsavedChangesAcrossSaveLoadAndUndo) {
   act([&] { controller.openGraphFile(folder + "/ander.qvl"); });
   EXPECT_FALSE(ws.modified());
   EXPECT_EQ(controller.windowTitle(), "ander.qvl — Quorvel");
-  EXPECT_EQ(ws.documentPath, folder + "/ander.qvl");
-  // Undo of the load: the other file's document, as unsaved work over this one.
+  EXPECT_EQ(ws.documentPath(), folder + "/ander.qvl");
+  // Undo of the load: the work before it, with its own file, as saved.
   controller.undo();
-  EXPECT_TRUE(ws.modified());
+  EXPECT_FALSE(ws.modified());
   EXPECT_EQ(ws.formulas.formulas[1].text, "y=2x");
+  EXPECT_EQ(controller.windowTitle(), "grafiek.qvl — Quorvel");
+}
+
+// Each undo step keeps the file of its work: undoing an open returns to the file (or none) the
+// work had before, redoing it to the opened file, so a save in place writes the work into
+// the file it came from and never over another.
+TEST_F(Document, UndoingAnOpenReturnsToTheFileTheWorkHadBefore) {
+  {
+    Workspace other(text);
+    other.startUp();
+    other.formulas.translateFormula(1, "y=sin(x)");
+    other.graph.PlotSlot(1);
+    other.personalText = "les B";
+    ASSERT_TRUE(other.SaveGraphFile(folder + "/lesB.qvl"));
+  }
+  const auto lesB = [&] { return readPlainFile(folder + "/lesB.qvl", kImageSize).value(); };
+  const DocumentBytes original = lesB();
+  typeAndPlot("y=x^2");
+  shell.saveChoice = Choice::Discard;
+  shell.graphFileName = folder + "/lesB.qvl";
+  act([&] { controller.executeCommand(25); });  // "open", "niet bewaren"
+  EXPECT_EQ(controller.windowTitle(), "lesB.qvl — Quorvel");
+
+  act([&] { controller.undo(); });
+  EXPECT_EQ(ws.formulas.formulas[1].text, "y=x^2");
+  EXPECT_EQ(ws.documentPath(), "");
+  EXPECT_EQ(controller.windowTitle(), "naamloos* — Quorvel");
+  shell.calls.clear();
+  shell.graphFileName.reset();  // the name asked for is refused
+  key('S', {false, true, false});
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"save graph"});
+  EXPECT_EQ(lesB(), original);
+
+  act([&] { controller.redo(); });
+  EXPECT_EQ(ws.formulas.formulas[1].text, "y=sin(x)");
+  EXPECT_EQ(controller.windowTitle(), "lesB.qvl — Quorvel");
+  typeAndPlot("y=cos(x)");
+  key('S', {false, true, false});  // into the file it came from
+  EXPECT_NE(lesB(), original);
+  EXPECT_FALSE(ws.modified());
+
+  // Saved under a name after the open was undone: the name belongs to that work alone.
+  act([&] { controller.undo(); });
+  act([&] { controller.undo(); });
+  EXPECT_EQ(controller.windowTitle(), "naamloos* — Quorvel");
+  shell.graphFileName = folder + "/kwadraat.qvl";
+  act([&] { controller.executeCommand(24); });
+  EXPECT_EQ(controller.windowTitle(), "kwadraat.qvl — Quorvel");
+  act([&] { controller.undo(); });  // before y=x^2: the same file, unsaved
+  EXPECT_EQ(controller.windowTitle(), "kwadraat.qvl* — Quorvel");
+  act([&] { controller.redo(); });
+  act([&] { controller.redo(); });  // y=sin(x) again, which lesB.qvl no longer holds
+  EXPECT_EQ(controller.windowTitle(), "lesB.qvl* — Quorvel");
 }
 
 TEST_F(Document, UnsavedWorkIsAskedAboutBeforeItGoes) {
@@ -342,7 +397,7 @@ TEST_F(Document, UnsavedWorkIsAskedAboutBeforeItGoes) {
   EXPECT_TRUE(std::filesystem::exists(folder + "/eerst.qvl"));
   EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
   EXPECT_FALSE(ws.modified());  // a new document
-  EXPECT_EQ(ws.documentPath, "");
+  EXPECT_EQ(ws.documentPath(), "");
 
   // A save that fails keeps the work.
   typeAndPlot("y=2x");
@@ -368,6 +423,15 @@ TEST_F(Document, RecentFiles) {
   recent.add("/c/5.qvl");
   EXPECT_EQ(recent.paths().size(), RecentFiles::kMax);
   EXPECT_EQ(recent.paths().front(), "/c/5.qvl");
+  // Each file as the system names it, wherever the program starts next.
+  std::ofstream(folder + "/hier.qvl") << "x";
+  const std::string relative =
+      std::filesystem::relative(folder + "/hier.qvl", std::filesystem::current_path()).string();
+  ASSERT_NE(relative.front(), '/');
+  recent.add(relative);
+  EXPECT_EQ(recent.paths().front(), std::filesystem::canonical(folder + "/hier.qvl").string());
+  recent.add(folder + "/./sub/../hier.qvl");
+  EXPECT_EQ(recent.paths()[1], "/c/5.qvl");  // the same file once
   recent.set({"/x/een-heel-lange-naam.qvl", "/x/é-kort.qvl"});
   EXPECT_EQ(recent.menuTexts(), (std::vector<std::string>{"een-heel-lange…", "é-kort.qvl"}));
 

@@ -153,6 +153,32 @@ TEST_F(DocumentWindow, HerstartAndOpenAsk) {
   EXPECT_TRUE(controller.menu.has(191));
 }
 
+// A file whose name is not UTF-8 (a Latin-1 é here, as older systems name files) opens from
+// the recent files of the next run: they keep the name's bytes.
+TEST_F(DocumentWindow, RecentFilesKeepNamesThatAreNotUtf8) {
+  const std::string name = (folder / "les\xe9.qvl").string();
+  {
+    QtTextPainter otherText;
+    Workspace other(otherText, 1);
+    other.startUp();
+    other.formulas.translateFormula(4, "y=x^3");
+    other.graph.PlotSlot(4);
+    ASSERT_TRUE(other.SaveGraphFile(name));
+  }
+  window.openGraphFile(name);
+  ASSERT_EQ(message(), "grafieken geladen");
+  controller.recentFiles.set({});
+  window.loadRecentFiles();  // as the next run starts
+  ASSERT_FALSE(controller.recentFiles.paths().empty());
+  ASSERT_EQ(controller.recentFiles.paths().front(), name);
+  controller.executeCommand(2);
+  EXPECT_EQ(ws.formulas.slotKind[4], kSlotEmpty);
+  controller.executeCommand(kFirstRecentCommand);
+  window.refresh();
+  EXPECT_EQ(message(), "grafieken geladen");
+  EXPECT_EQ(ws.formulas.slotKind[4], kSlotFunction);
+}
+
 // A recovery file left in the state folder by a run that crashed: offered at start-up,
 // restored as unsaved work, and its file gone only after that.
 TEST_F(DocumentWindow, TheWorkOfACrashedRunIsOffered) {
