@@ -7,7 +7,7 @@
 #   make tsan    the plotting tests (implicit plots on many threads) under ThreadSanitizer
 
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libqt6svg6-dev fonts-liberation \
-                  qt6-translations-l10n libsleef-dev
+                  qt6-translations-l10n libsleef-dev libxcb1-dev
 PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
 TEST_PACKAGES  := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
                   libxml2-utils poppler-utils lintian man-db libmpfr-dev

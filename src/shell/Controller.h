@@ -175,6 +175,8 @@ class Controller {
   // When the next tick must come for changes that wait for their second; nothing when none
   // wait. The window's timer keeps this time.
   std::optional<Clock::time_point> recoveryDue() const { return recoveryDue_; }
+  // The unsaved work to the recovery file now, however soon after the last write.
+  void writeRecoveryNow();
   static constexpr std::chrono::seconds kRecoveryInterval{1};
   // At start-up: the work a crashed run left behind is offered (never loaded unasked).
   void offerRecovery();

@@ -151,6 +151,11 @@ void Controller::recoveryTick(Clock::time_point now) {
   recoveryPathWritten_ = path;
 }
 
+void Controller::writeRecoveryNow() {
+  lastRecoveryWrite_ = {};
+  recoveryTick();
+}
+
 void Controller::offerRecovery() {
   if (!recovery || !shell) return;
   std::optional<RecoveryFiles::LeftBehind> left = recovery->claimLeftBehind();
@@ -170,8 +175,7 @@ void Controller::offerRecovery() {
       ws_.continueWork(recovery->documentPath(*left));
       ws_.MsgText = kRecovered;
       commitStep();
-      lastRecoveryWrite_ = {};  // written at once
-      recoveryTick();
+      writeRecoveryNow();
       // The file left behind goes only once this run holds the work in a file of its own.
       recovery->release(*left, !recoveryWritten_.empty() || !ws_.modified());
       break;

@@ -712,7 +712,7 @@ std::optional<std::pair<std::string, int>> TcontrolForm::askPictureFile(
                              QMessageBox::No) == QMessageBox::Yes) {
       return std::pair{path, filter};
     }
-    dialog.selectFile(file.fileName());
+    dialog.selectFile(file.absoluteFilePath());  // its folder too, wherever it was typed
   }
 }
 

@@ -16,6 +16,7 @@
 #include "shell/HeadlessExport.h"
 #include "shell/MainWindow.h"
 #include "shell/ScreenFit.h"
+#include "shell/WindowDestroyWatch.h"
 #include "shell/Workspace.h"
 
 namespace {
@@ -86,8 +87,17 @@ int runWindow(int argc, char** argv, const std::string& file) {
     if (!file.empty()) window.openGraphFile(file);
   });
   if (qEnvironmentVariableIsSet("QUORVEL_EXIT_AFTER_FIRST_PAINT")) reportFirstPaint(*window.page);
+  // The window destroyed from outside: the work goes to the recovery file and the run ends,
+  // as after a crash, so that the next start offers it.
+  bool windowLost = false;
+  quorvel::WindowDestroyWatch watch(window, [&windowLost, &controller] {
+    windowLost = true;
+    controller.writeRecoveryNow();
+    QApplication::exit(1);
+  });
+  application.installNativeEventFilter(&watch);
   const int status = QApplication::exec();
-  recovery.remove();  // a clean end: nothing to recover
+  if (!windowLost) recovery.remove();  // a clean end: nothing to recover
   return status;
 }
 

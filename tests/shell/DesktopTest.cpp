@@ -9,8 +9,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include <xcb/xcb.h>
+
 #include "../storage/HandWrittenFile.h"
 #include "MainWindowTestSupport.h"
+#include "shell/WindowDestroyWatch.h"
 
 namespace quorvel {
 namespace {
@@ -106,6 +109,7 @@ TEST_F(Desktop, PictureDialogsAskBeforeAFileIsReplaced) {
     QTimer::singleShot(0, [&] {
       answerQuestion("&Nee");
       inTheDialog([&](QFileDialog& again) -> std::optional<std::string> {
+        EXPECT_EQ(again.directory().absolutePath().toStdString(), folder.string());
         again.findChild<QLineEdit*>("fileNameEdit")->setText("andere");
         return (folder / "andere").string();
       });
@@ -130,6 +134,31 @@ TEST_F(Desktop, PictureDialogsAskBeforeAFileIsReplaced) {
     controller.executeCommand(command);
     EXPECT_EQ(opened.toStdString(), elsewhere.string()) << command;
   }
+}
+
+// The X server's notice that a window was destroyed (by another client, not by Qt) reaches
+// the watch of that window, once; nothing else does.
+TEST_F(Desktop, AWindowDestroyedFromOutsideIsNoticed) {
+  QWidget watched, other;
+  const auto id = static_cast<uint32_t>(watched.winId());
+  const auto otherId = static_cast<uint32_t>(other.winId());
+  ASSERT_NE(id, otherId);
+  int noticed = 0;
+  WindowDestroyWatch watch(watched, [&noticed] { ++noticed; });
+  const auto notice = [&watch](uint8_t type, uint32_t window, const char* kind) {
+    xcb_destroy_notify_event_t event{};
+    event.response_type = type;
+    event.event = event.window = window;
+    watch.nativeEventFilter(kind, &event, nullptr);
+  };
+  notice(XCB_UNMAP_NOTIFY, id, "xcb_generic_event_t");
+  notice(XCB_DESTROY_NOTIFY, otherId, "xcb_generic_event_t");
+  notice(XCB_DESTROY_NOTIFY, id, "windows_generic_MSG");
+  EXPECT_EQ(noticed, 0);
+  notice(XCB_DESTROY_NOTIFY | 0x80, id, "xcb_generic_event_t");  // sent by another client
+  EXPECT_EQ(noticed, 1);
+  notice(XCB_DESTROY_NOTIFY, id, "xcb_generic_event_t");
+  EXPECT_EQ(noticed, 1);
 }
 
 TEST_F(Desktop, AGraphFileDroppedOntoTheWindowOpens) {

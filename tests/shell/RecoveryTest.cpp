@@ -120,13 +120,20 @@ TEST_F(Recovery, AChangeIsWrittenAtOnceAfterAQuietSecondAndOtherwiseASecondAfter
   controller.commitStep(at(3500));  // after a quiet second: at once
   EXPECT_EQ(contentsOf(recovery.path()), ws.documentBytes());
   EXPECT_FALSE(controller.recoveryDue());
-  // Nothing unsaved: nothing waits.
+  // At once when the run must end (its window destroyed from outside).
   typeAndPlot("y=5x");
   controller.commitStep(at(3600));
   EXPECT_TRUE(controller.recoveryDue());
+  controller.writeRecoveryNow();
+  EXPECT_EQ(contentsOf(recovery.path()), ws.documentBytes());
+  EXPECT_FALSE(controller.recoveryDue());
+  // Nothing unsaved: nothing waits.
+  typeAndPlot("y=6x");
+  controller.commitStep(Controller::Clock::now());
+  EXPECT_TRUE(controller.recoveryDue());
   shell.graphFileName = folder + "/saved.qvl";
   controller.executeCommand(24);
-  controller.commitStep(at(3700));
+  controller.commitStep(Controller::Clock::now());
   EXPECT_FALSE(controller.recoveryDue());
   EXPECT_FALSE(fs::exists(recovery.path()));
 }
