@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/NumberText.h"
+#include "editor/FormulaEditor.h"
 #include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
 #include "formula/Taylor.h"
@@ -414,7 +415,12 @@ FitOutcome Analysis::tangentAt(int s, double x0) {
   const std::string at = FormatFloat(kTableNumberFormat, x0);
   if (!f.value(x0, y)) return {std::nullopt, "geen waarde in x = " + at, false};
   if (!f.slope(x0, m)) return {std::nullopt, "niet differentieerbaar in x = " + at, false};
-  return lineFormula(m, y - m * x0);
+  // Every digit, so that the plotted line is the tangent; the intercept rounded once.
+  FitOutcome line = exactLineFormula(m, std::fma(-m, x0, y));
+  if (line.formula && line.formula->size() > FormulaEditor::kCapacity) {
+    return {std::nullopt, kTangentTooLong, false};
+  }
+  return line;
 }
 
 namespace {

@@ -21,6 +21,8 @@ class PolyInput;
 struct Constants;
 
 inline constexpr const char* kOnlyFunctionsOfX = "alleen voor y = f(x) en polynomen";
+// A tangent whose numbers, written with every digit, do not fit the formula edit box.
+inline constexpr const char* kTangentTooLong = "raaklijn te lang voor het invoervak";
 
 class Analysis {
  public:

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <numbers>
 
@@ -142,6 +143,46 @@ TEST_F(AnalysisTest, TangentAndWhatCannotBeAnalysed) {
   plot("x=y^2", 2);
   EXPECT_EQ(analysis.findRoots(2), "alleen voor y = f(x) en polynomen");
   EXPECT_EQ(analysis.findRoots(3), "geen formule/polynoom");
+}
+
+// The tangent's text holds every digit: read back by the translator, the line passes through
+// the point with the slope, and its intercept is the exact one to a few units in the last
+// place, however small against m x0.
+TEST_F(AnalysisTest, TheTangentIsWrittenWithEveryDigit) {
+  struct Case {
+    const char* formula;
+    double x0, slope, intercept;
+    const char* text;  // where it is short enough to state
+  };
+  const Case cases[] = {
+      {"y=sin(x)", 1, std::cos(1.0), std::sin(1.0) - std::cos(1.0), nullptr},
+      {"y=x^2", 0.001, 0.002, -1e-6, nullptr},
+      {"y=0,000001x", 1, 1e-6, 0, "y = 0,000001 x"},
+      {"y=x^3", -2, 12, 16, "y = 12 x + 16"},
+  };
+  for (const Case& c : cases) {
+    plot(c.formula);
+    const FitOutcome tangent = analysis.tangentAt(1, c.x0);
+    ASSERT_TRUE(tangent.formula) << c.formula << ": " << tangent.message;
+    if (c.text) {
+      EXPECT_EQ(*tangent.formula, c.text);
+    }
+    ASSERT_NE(ws.formulas.translateFormula(9, *tangent.formula).next, AfterTranslation::Nothing)
+        << *tangent.formula;
+    auto line = [this](double x) {
+      ws.formulas.evalSlot = 9;
+      ws.formulas.registers[kRegX] = x;
+      ws.formulas.runProgram();
+      return ws.formulas.registers[kRegY];
+    };
+    const double ulp = 4 * DBL_EPSILON;
+    EXPECT_NEAR(line(0), c.intercept, ulp * std::max(std::fabs(c.intercept), 1e-300))
+        << *tangent.formula;
+    EXPECT_NEAR(line(1) - line(0), c.slope, ulp * std::fabs(c.slope)) << *tangent.formula;
+  }
+  // Numbers too long for the formula edit box: said, never cut.
+  plot("y=x^2");
+  EXPECT_EQ(analysis.tangentAt(1, 1e-80).message, kTangentTooLong);
 }
 
 TEST_F(AnalysisTest, MarksStayWithThePictureUntilTheSlotChanges) {

@@ -116,6 +116,11 @@ TEST_F(AnalysisWindows, TangentAtTheCrossHairAndATypedX) {
   enter();
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->statustext->text(), "fout getal");
+  dialog->Xedit->setText("1e-80");  // every digit of its numbers would not fit the edit box
+  click(dialog->tekenBtn);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->statustext->text(), "raaklijn te lang voor het invoervak");
+  EXPECT_EQ(ws.formulas.slotKind[3], kSlotEmpty);
   dialog->Xedit->setText("-0.5");
   click(dialog->tekenBtn);
   EXPECT_FALSE(dialog->isVisible());
