@@ -813,7 +813,9 @@ std::string Analysis::findExtrema(int s) {
                  [&f](double x, RoundedValue& r) { return f.rounded(x, r); },
                  [&f](double x, Derivatives& d) { return f.derivatives(x, d); }, f.depth},
                 gridOf(graph_.scale, f.left, f.right), graph_.scale);
-  if (search.valid == 0 && search.lost > 0) return found(s, "extremen", kLostInRounding);
+  if (search.lost > 0 && search.zeros == search.valid) {
+    return found(s, "extremen", kLostInRounding);  // as for the roots: nothing is known
+  }
   search.findCriticalPoints();
   for (const Search::Extremum& e : search.extrema())
     results.push_back({e.minimum ? Kind::Minimum : Kind::Maximum, e.x, e.y, 0});

@@ -236,6 +236,7 @@ TEST_F(AnalysisTest, RoundingNoiseIsNoResult) {
   plot("y=(100000000000000000000+sin(x))-100000000000000000000");
   EXPECT_EQ(analysis.findRoots(1), kLostInRounding);
   EXPECT_TRUE(analysis.results.empty());
+  EXPECT_EQ(analysis.findExtrema(1), kLostInRounding);  // though its series knows the slope
   plot("y=i:sin(x)", 1, -1e300, 1e300);  // from far beyond where sin has any digit left
   EXPECT_EQ(analysis.findRoots(1), kLostInRounding);
   EXPECT_EQ(analysis.findExtrema(1), kLostInRounding);
