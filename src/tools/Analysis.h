@@ -3,8 +3,9 @@
 // it is narrower): its roots, its extrema, its intersections with the other function slots,
 // and the tangent at a point. Values come from the slot's program (or polynomial) as the
 // plot evaluates them, derivatives from the program run on Taylor series, so every result is
-// exact but for rounding. The results stay marked on the picture, redraw after redraw, until
-// "herschrijven" or until the slot changes.
+// exact but for rounding; a value within the bound of its rounding counts as zero. The results
+// stay marked on the picture, redraw after redraw, until "herschrijven" or until the slot
+// changes.
 
 #include <optional>
 #include <string>
@@ -43,9 +44,9 @@ class Analysis {
   };
 
   // What one search may spend, in steps of the programs it runs (a step on Taylor series
-  // counts once, one with its rounding bound twice): about 0,35 s on the dearest steps there
-  // are, powers, and far more than any search of ordinary formulas needs. A search that
-  // reaches its budget stops and says so.
+  // counts once, one with its rounding bound twice): about 0,3 s on the dearest steps there
+  // are, powers (bench/AnalysisBench.cpp), and far more than any search of ordinary formulas
+  // needs. A search that reaches its budget stops and says so.
   static constexpr long kWorkBudget = 5000000;
   long workBudget = kWorkBudget;  // lower for the tests
 
