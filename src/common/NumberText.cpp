@@ -112,9 +112,9 @@ std::string FormatFloat(std::string_view pattern, double value) {
 
 namespace {
 
-// The general layout of formatGeneral, of 15 significant digits or (digits 0) of the fewest
-// that read back as the same double.
-std::string generalText(double value, bool shortest) {
+// The general layout of formatGeneral, of 15 significant digits or (shortest) of the fewest
+// that read back as the same double; `plain` never uses E notation.
+std::string generalText(double value, bool shortest, bool plain = false) {
   if (!std::isfinite(value)) return textOfNonFinite(value);
   if (value == 0) return "0";
 
@@ -135,7 +135,7 @@ std::string generalText(double value, bool shortest) {
   const int exponent = std::atoi(std::string(text.substr(ePos + 1)).c_str());
 
   std::string out = value < 0 ? "-" : "";
-  if (exponent < -5 || exponent >= 15) {
+  if (!plain && (exponent < -5 || exponent >= 15)) {
     out += mantissa[0];
     if (mantissa.size() > 1) {
       out += ',';
@@ -171,6 +171,10 @@ std::string formatGeneral(double value) {
 
 std::string formatExact(double value) {
   return generalText(value, true);
+}
+
+std::string formatExactPlain(double value) {
+  return generalText(value, true, true);
 }
 
 std::optional<double> parseTypedNumber(std::string_view text) {

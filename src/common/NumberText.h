@@ -22,6 +22,9 @@ std::string FormatFloat(std::string_view pattern, double value);
 std::string formatGeneral(double value);
 // The same layout with as many digits as it takes (up to 17) to read back as the same double.
 std::string formatExact(double value);
+// The digits of formatExact written out without E notation ("0,000000015", "3E20" as
+// "300000000000000000000"), as a formula's number: a formula has no E notation.
+std::string formatExactPlain(double value);
 
 // Reads a number: optional blanks around, an optional sign, digits with at most one comma
 // and at least one digit, an optional exponent ("E" or "e", optional sign, digits). Anything

@@ -270,6 +270,24 @@ FitOutcome lineFormula(double m, double n) {
   return formulaOf({lit("y = "), slope, intercept});
 }
 
+FitOutcome exactLineFormula(double m, double n) {
+  if (!std::isfinite(m) || !std::isfinite(n)) return message(kFitOutOfRange);
+  std::string formula = "y =";
+  if (m == 1) {
+    formula += " x";
+  } else if (m == -1) {
+    formula += " - x";
+  } else if (m != 0) {
+    formula += " " + formatExactPlain(m) + " x";
+  }
+  if (n != 0) {
+    formula += std::string(n < 0 ? " - " : " + ") + formatExactPlain(std::abs(n));
+  } else if (m == 0) {
+    formula += " 0";  // the x axis itself
+  }
+  return {formula, "", false};
+}
+
 FitOutcome MakeCircle(const Points& points, const ScaleState& scale) {
   double cx = scale.columnWorldX[scale.originColumn];
   double cy = scale.rowWorldY[scale.originRow];

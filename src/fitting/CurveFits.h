@@ -39,6 +39,9 @@ struct FitOutcome {
 FitOutcome MakeLine(const Points& points);
 // The line y = m x + n as the line through the points is written ("y = 0,5 x + 1,0").
 FitOutcome lineFormula(double m, double n);
+// The same line with every digit of m and n that a double holds ("y = 0,5403023058681398 x +
+// 0,30116867893975674"), so that the plotted line is the one computed: a tangent.
+FitOutcome exactLineFormula(double m, double n);
 // The defaults, with fewer than three points, come from the scale: its centre and a radius of
 // 100 pixels.
 FitOutcome MakeCircle(const Points& points, const ScaleState& scale);

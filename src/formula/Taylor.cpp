@@ -229,7 +229,7 @@ bool taylorRun(const FormulaEngine& engine, int slot, double x0, uint8_t result,
                TaylorSeries& series) {
   assert(slot >= 1 && slot <= kSlotCount);
   // Only the registers the program writes carry derivatives; the rest are constants.
-  std::array<Series, 256> registers{};
+  std::array<Series, 256> registers;  // read only where varying
   std::array<bool, 256> varying{};
   registers[kRegX] = constant(x0);
   registers[kRegX][1] = 1;
@@ -256,6 +256,14 @@ double derivativeOf(const TaylorSeries& series, int k) {
   for (int i = 2; i <= k; ++i)
     factorial *= i;
   return series[static_cast<size_t>(k)] * factorial;
+}
+
+bool stepSlope(uint8_t opcode, double a, double b, bool degrees, int operand, double& slope) {
+  Series u = constant(a), w = constant(b), r{};
+  (operand == 1 ? u : w)[1] = 1;
+  if (!step(opcode, u, w, degrees, r) || !finiteSeries(r)) return false;
+  slope = r[1];
+  return true;
 }
 
 }  // namespace quorvel

@@ -26,4 +26,10 @@ bool taylorRun(const FormulaEngine& engine, int slot, double x0, uint8_t result,
 // The k-th derivative from a series.
 double derivativeOf(const TaylorSeries& series, int k);
 
+// The slope of one step with respect to one of its operands (1: src1, 2: src2) at the operand
+// values a and b, by the same series rule: how much the result moves per unit of that
+// operand. False where the step has no slope there (the corner of abs, a jump of int, a root
+// at 0, a power of a base that is not positive with a varying exponent).
+bool stepSlope(uint8_t opcode, double a, double b, bool degrees, int operand, double& slope);
+
 }  // namespace quorvel

@@ -3,8 +3,9 @@
 // it is narrower): its roots, its extrema, its intersections with the other function slots,
 // and the tangent at a point. Values come from the slot's program (or polynomial) as the
 // plot evaluates them, derivatives from the program run on Taylor series, so every result is
-// exact but for rounding. The results stay marked on the picture, redraw after redraw, until
-// "herschrijven" or until the slot changes.
+// exact but for rounding; a value within the bound of its rounding counts as zero. The results
+// stay marked on the picture, redraw after redraw, until "herschrijven" or until the slot
+// changes.
 
 #include <optional>
 #include <string>
@@ -21,10 +22,20 @@ class PolyInput;
 struct Constants;
 
 inline constexpr const char* kOnlyFunctionsOfX = "alleen voor y = f(x) en polynomen";
+// A tangent whose numbers, written with every digit, do not fit the formula edit box.
+inline constexpr const char* kTangentTooLong = "raaklijn te lang voor het invoervak";
+
+// Texts of the message line that the searches add to their counts.
+inline constexpr const char* kAllZero = "y = 0 in beeld";
+inline constexpr const char* kLostInRounding = "y verloren in afronding";
+inline constexpr const char* kPartlyLost = ", deels verloren in afronding";
+inline constexpr const char* kSearchStopped = " (zoeken afgebroken)";
 
 class Analysis {
  public:
-  enum class Kind { Root, Minimum, Maximum, Intersection };
+  // A stretch where f is zero (or equal to another slot) is two results: where it begins and
+  // where it ends.
+  enum class Kind { Root, Minimum, Maximum, Intersection, RootsFrom, RootsTo, EqualFrom, EqualTo };
   struct Result {
     Kind kind;
     double x = 0;
@@ -32,12 +43,20 @@ class Analysis {
     int otherSlot = 0;  // of an intersection
   };
 
+  // What one search may spend, in steps of the programs it runs (a step on Taylor series
+  // counts once, one with its rounding bound twice): about 0,3 s on the dearest steps there
+  // are, powers (bench/AnalysisBench.cpp), and far more than any search of ordinary formulas
+  // needs. A search that reaches its budget stops and says so.
+  static constexpr long kWorkBudget = 5000000;
+  long workBudget = kWorkBudget;  // lower for the tests
+
   Analysis(FormulaEngine& formulas, PolyInput& poly, const Constants& constants, Graph& graph);
 
   // Why the slot cannot be analysed ("geen formule/polynoom", kOnlyFunctionsOfX), if so.
   std::optional<std::string> whyNot(int slot) const;
   // Each finds and lists (the next redraw marks them), and returns the message line's text
-  // ("3 nulpunten", "geen extremen in beeld", or why nothing could be looked for).
+  // ("3 nulpunten", "geen extremen in beeld", "y = 0 in beeld", or why nothing could be
+  // looked for).
   std::string findRoots(int slot);
   std::string findExtrema(int slot);
   std::string findIntersections(int slot);
@@ -56,19 +75,24 @@ class Analysis {
   void DrawMarks();
   void clear();
 
-  // How many evaluations the last search made (for the tests' bound on the work).
+  // The work of the last search, in the units of kWorkBudget (for the tests' bound on it).
   long evaluations = 0;
 
  private:
   class SlotFunction;
   std::string signature(int s) const;
-  std::string found(int s, const char* one, const char* many);
+  void start();
+  // Takes `work` from the search's budget; false, and the search stops, when it is spent.
+  bool spend(long work);
+  long workLeft() const { return workBudget - evaluations; }
+  std::string found(int s, const char* many, std::string message);
 
   FormulaEngine& formulas_;
   PolyInput& poly_;
   const Constants& constants_;
   Graph& graph_;
   std::string signature_;  // of the slot the results belong to
+  bool stopped_ = false;   // the last search ran out of its budget
 };
 
 // Where the list window's twenty rows start when a scroll asks for `wanted`: within the list.

@@ -77,7 +77,7 @@ bool estimate(const std::function<bool(double, double&)>& f, Piece& piece) {
 
 Integral integrate(const std::function<bool(double, double&)>& f, double a, double b,
                    long& budget) {
-  if (a == b) return {true, 0};
+  if (a == b) return {true, 0, 0};
   if (!std::isfinite(b - a)) return {};  // wider than a double can measure
   std::array<Piece, kMaxPieces> pieces{};
   int count = 0;
@@ -95,9 +95,10 @@ Integral integrate(const std::function<bool(double, double&)>& f, double a, doub
       value += pieces[i].value;
       error += pieces[i].error;
     }
-    if (!std::isfinite(value)) return {true, INFINITY};  // the values are, their sum is not
+    if (!std::isfinite(value))
+      return {true, INFINITY, INFINITY};  // the values are, their sum is not
     if (error <= std::max(kAbsoluteTolerance, kRelativeTolerance * std::fabs(value))) {
-      return {true, value};
+      return {true, value, error};
     }
     if (count == kMaxPieces) return {};
     // Halve the piece with the largest error; a piece too narrow to halve cannot improve.

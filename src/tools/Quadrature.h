@@ -12,6 +12,7 @@ namespace quorvel {
 struct Integral {
   bool valid = false;  // false: the function failed somewhere, or the estimate did not settle
   double value = 0;    // may be infinite when the sum overflows
+  double error = 0;    // the estimate of |exact - value|, rounding included
 };
 
 // `f` gives the value at x, or false where there is none. `budget` is how many evaluations

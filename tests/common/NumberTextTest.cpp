@@ -109,6 +109,31 @@ TEST(FormatExact, ReadsBackAsTheSameDouble) {
   }
 }
 
+// What a formula can hold: the same digits, never in E notation, and read back by the
+// formula's own rule (digits and one comma) as the same double.
+TEST(FormatExactPlain, WritesEveryDigitWithoutENotation) {
+  const std::pair<double, const char*> cases[] = {
+      {0.30116867893975674, "0,30116867893975674"},
+      {-2.25, "-2,25"},
+      {3e20, "300000000000000000000"},
+      {1e-6, "0,000001"},
+      {-2.5e-7, "-0,00000025"},
+      {1.5e-12, "0,0000000000015"},
+      {123456789012345.67, "123456789012345,67"},
+      {0, "0"},
+  };
+  for (const auto& [value, text] : cases)
+    EXPECT_EQ(formatExactPlain(value), text) << value;
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> exponent(-40, 40);
+  for (int i = 0; i < 20000; ++i) {
+    const double value = std::pow(10.0, exponent(random)) * (i % 2 ? -1 : 1);
+    const std::string text = formatExactPlain(value);
+    ASSERT_EQ(text.find('E'), std::string::npos) << text;
+    ASSERT_EQ(parseFloat(text), value) << text;
+  }
+}
+
 TEST(FormatFloat, IgnoresTheSystemLocale) {
   const char* previous = std::setlocale(LC_ALL, nullptr);
   const std::string saved = previous ? previous : "C";

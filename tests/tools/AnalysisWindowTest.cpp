@@ -91,6 +91,26 @@ TEST_F(AnalysisWindows, TheListOfRootsScrollsAndCopiesEveryDigit) {
   EXPECT_NE(ws.graph.picture.pixel(column + 3, row + 3), ws.slotColours[1]);
 }
 
+// A stretch of zeros is two rows, its begin and its end; every text of the first column fits
+// the column (130 pixels, the text from its fifth on) in the list's font.
+TEST_F(AnalysisWindows, AStretchOfZerosIsTwoRows) {
+  type("y=int(x)");
+  enter();
+  withAlt({Qt::Key_F, Qt::Key_N});
+  ASSERT_TRUE(window.analyseForm->isVisible());
+  EXPECT_EQ(message(), "1 interval met y = 0");
+  EXPECT_EQ(rows(), "1 - 2 van 2");
+  const std::vector<TableRow> shown = ws.analysis.rows(0);
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0], (TableRow{"y = 0 vanaf", "-0,5", "0,0"}));
+  EXPECT_EQ(shown[1], (TableRow{"y = 0 tot", "0,5", "0,0"}));
+  key(Qt::Key_Escape);
+  for (const char* what : {"y = 0 vanaf", "y = 0 tot", "gelijk aan 9 vanaf", "gelijk aan 9 tot",
+                           "snijpunt met 9", "maximum"}) {
+    EXPECT_LE(text.textWidth(what, Font{"arial", 16, false}), 130 - 5 - 3) << what;
+  }
+}
+
 TEST_F(AnalysisWindows, TangentAtTheCrossHairAndATypedX) {
   type("y=x^2");
   enter();
@@ -116,6 +136,11 @@ TEST_F(AnalysisWindows, TangentAtTheCrossHairAndATypedX) {
   enter();
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->statustext->text(), "fout getal");
+  dialog->Xedit->setText("1e-80");  // every digit of its numbers would not fit the edit box
+  click(dialog->tekenBtn);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->statustext->text(), "raaklijn te lang voor het invoervak");
+  EXPECT_EQ(ws.formulas.slotKind[3], kSlotEmpty);
   dialog->Xedit->setText("-0.5");
   click(dialog->tekenBtn);
   EXPECT_FALSE(dialog->isVisible());
