@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/Settings.h"
-#include "formula/BatchAgreement.h"
+#include "evaluation/BatchAgreement.h"
 #include "formula/FormulaEngine.h"
 
 using namespace quorvel;

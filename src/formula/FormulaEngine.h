@@ -1,9 +1,11 @@
 #pragma once
 // The formula engine: the nine slots with their programs, the translator that makes those
-// programs from formula texts, and the evaluator that runs them. It owns the register file
-// that translator, evaluator and plotters share. One engine per workspace; no globals.
+// programs from formula texts, and the runs of those programs through the evaluators
+// (evaluation/). It owns the register file that translator, evaluators and plotters share.
+// One engine per workspace; no globals.
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -13,12 +15,13 @@
 #include <string_view>
 
 #include "common/Settings.h"
+#include "evaluation/BatchEvaluator.h"
+#include "evaluation/PointEvaluator.h"
+#include "evaluation/Program.h"
 #include "formula/DebugView.h"
 #include "formula/FormulaSlots.h"
 
 namespace quorvel {
-
-struct BatchLanes;  // lane buffers of the batch evaluator
 
 // What the caller does after a successful translation.
 enum class AfterTranslation {
@@ -34,23 +37,6 @@ struct TranslationOutcome {
   bool scanned = false;  // the postfix table holds the scanned formula (for the debug view)
 };
 
-// Where runBatch leaves its results. `valid` gets one flag per lane; each named output
-// register gets its value per lane. The value of an invalid lane means nothing.
-struct BatchOutputs {
-  std::span<uint8_t> valid{};
-  uint8_t firstCode = kRegNone;
-  std::span<double> first{};
-  uint8_t secondCode = kRegNone;
-  std::span<double> second{};
-  // Optionally, the signs of `first` as bit rows (bit i of word i / 64 for lane i; every word
-  // of the lanes is written whole, the bits beyond the last lane cleared): valid, valid and
-  // > 0, valid and < 0. The implicit plots need no more; given these, `valid` is left
-  // unwritten.
-  uint64_t* signValid = nullptr;
-  uint64_t* signPositive = nullptr;
-  uint64_t* signNegative = nullptr;
-};
-
 class FormulaEngine {
  public:
   explicit FormulaEngine(const Settings& settings);
@@ -58,8 +44,6 @@ class FormulaEngine {
   ~FormulaEngine();
   FormulaEngine(const FormulaEngine&) = delete;
   FormulaEngine& operator=(const FormulaEngine&) = delete;
-
-  friend class BatchWorker;
 
   // ---- Shared data. Slots are numbered 1..9; index 0 of the slot arrays is unused.
   RegisterFile registers{};
@@ -105,15 +89,25 @@ class FormulaEngine {
   int evalSlot = 1;        // slot whose program runProgram runs
   int evalStep = 0;        // step being executed (1-based)
   bool evalValid = false;  // the last run completed without fault
-  // Runs the program of `evalSlot` once on the register file. A step that faults clears
-  // `evalValid` and ends the run; the registers it would have written keep their values.
-  void runProgram();
-  // Runs the program of `slot` for a row of points: lane i sets the register `inputCode` to
-  // inputs[i]; all other registers as they stand. Per lane, validity and the output values
-  // of valid lanes are bit for bit what runProgram gives for that point. Allocates nothing.
-  // Afterwards the input register holds the last input and `evalSlot` is `slot`.
+  // Runs the program of `evalSlot` once on the register file (the point evaluator). A step
+  // that faults clears `evalValid` and ends the run; the registers it would have written keep
+  // their values.
+  void runProgram() {
+    assert(evalSlot >= 1 && evalSlot <= kSlotCount);
+    const PointRun run = runPoint(stepTable[evalSlot], registers, settings_.degreesMode);
+    evalValid = run.valid;
+    evalStep = run.step;
+  }
+  // Runs the program of `slot` for a row of points (the batch evaluator): lane i sets the
+  // register `inputCode` to inputs[i]; all other registers as they stand. Per lane, validity
+  // and the output values of valid lanes are bit for bit what runProgram gives for that
+  // point. Allocates nothing. Afterwards the input register holds the last input and
+  // `evalSlot` is `slot`.
   void runBatch(int slot, uint8_t inputCode, std::span<const double> inputs,
                 const BatchOutputs& outputs);
+  // The program of `slot` with the registers and angle unit it runs on, for the Taylor and
+  // rounding runs (evaluation/Taylor.h, evaluation/Rounding.h).
+  Program program(int slot) const { return {stepTable[slot], registers, settings_.degreesMode}; }
 
  private:
   struct Translation;  // scanner and generator state of one translation
@@ -148,10 +142,6 @@ class FormulaEngine {
   std::unique_ptr<Translation> t_;
   std::unique_ptr<BatchLanes> lanes_;
 };
-
-// The batch evaluator on a register file and lane buffers of the caller's.
-void runBatchOn(const StepList& program, bool degrees, RegisterFile& registers, BatchLanes& lanes,
-                uint8_t inputCode, std::span<const double> inputs, const BatchOutputs& outputs);
 
 // The batch evaluator for one thread of a parallel scan: a copy of the engine's register
 // file and lane buffers of its own; the engine's programs and settings are only read, so

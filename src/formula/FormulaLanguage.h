@@ -1,13 +1,15 @@
 #pragma once
 // The vocabulary of the formula language: which character starts which token, the function
 // and variable names with their codes, the operators with their priorities, the limits of a
-// formula and the translator's messages. Translator, evaluator and debug view all read these
-// tables; the numbering here is the numbering that postfix tables and step lists carry.
+// formula and the translator's messages. Translator and debug view read these tables; the
+// opcodes and operand codes they map to are the programs' (evaluation/Program.h).
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "evaluation/Program.h"
 
 namespace quorvel {
 
@@ -25,32 +27,6 @@ enum class CharClass {
 };
 CharClass classOf(char c);
 
-// Operator codes, as postfix entries (`oper`) and steps (`opcode`) carry them.
-enum Opcode : uint8_t {
-  kOpEnd = 0,
-  kOpAdd = 1,
-  kOpSub = 2,
-  kOpMul = 3,
-  kOpDiv = 4,
-  kOpPow = 5,
-  kOpNeg = 6,     // unary minus, shown as "(-)"
-  kOpAssign = 7,  // "="
-  kOpSeparator = 8,
-  kOpAsin = 10,
-  kOpAcos = 11,
-  kOpAtan = 12,
-  kOpSqrt = 13,
-  kOpSin = 14,
-  kOpCos = 15,
-  kOpTan = 16,
-  kOpLog = 17,
-  kOpAbs = 18,
-  kOpExp = 19,
-  kOpLn = 20,
-  kOpInt = 21,
-};
-constexpr int kLastOpcode = kOpInt;
-
 // Function names in table order; the opcode of function i (1-based) is 9 + i.
 constexpr std::array<std::string_view, 12> kFunctionNames = {
     "asin", "acos", "atan", "sqrt", "sin", "cos", "tan", "log", "abs", "exp", "ln", "int"};
@@ -58,29 +34,6 @@ constexpr int kFirstFunctionOpcode = 10;
 
 // One-letter names in table order; the operand code of letter i (1-based) is 199 + i.
 constexpr std::array<char, 8> kVariableLetters = {'x', 'y', 'v', 'a', 'b', 'c', 'p', 'e'};
-
-// Operand codes of the register file.
-constexpr uint8_t kRegNone = 0;         // never written, reads as 0
-constexpr uint8_t kFirstTemporary = 1;  // 1..19: temporaries of a run
-constexpr uint8_t kLastTemporary = 19;
-constexpr uint8_t kFirstConstant = 20;  // slot s owns 20*s .. 20*s+19
-constexpr uint8_t kRegX = 200;
-constexpr uint8_t kRegY = 201;
-constexpr uint8_t kRegV = 202;
-constexpr uint8_t kRegA = 203;
-constexpr uint8_t kRegB = 204;
-constexpr uint8_t kRegC = 205;
-constexpr uint8_t kRegPi = 206;
-constexpr uint8_t kRegE = 207;
-// Frozen a, b, c of slot s (after "subst. abc") at 207+3s, 208+3s, 209+3s.
-constexpr uint8_t frozenConstantCode(int slot, uint8_t constantCode) {
-  return static_cast<uint8_t>(constantCode + 3 * slot + 4);
-}
-constexpr int kRegisterCount = 238;
-
-constexpr bool isTemporary(int code) {
-  return code >= kFirstTemporary && code <= kLastTemporary;
-}
 
 // Priorities: within bracket level L (0, 10, 20, ...) an operator binds with L plus these.
 constexpr int kBracketStep = 10;
@@ -95,8 +48,6 @@ constexpr int kPriorSeparator = 1;  // only at level 0
 // Limits of one formula.
 constexpr int kMaxNumbers = 20;
 constexpr int kMaxTemporaries = 19;
-constexpr int kStepsPerSlot = 30;  // the 30th always holds the end mark
-constexpr int kMaxSteps = kStepsPerSlot - 1;
 constexpr int kPostfixEntries = 40;  // the 40th may never be opened
 constexpr int kMaxBracketLevel = 200;
 constexpr int kMaxSubstitutedLength = 249;

@@ -1,10 +1,12 @@
 #pragma once
-// The nine slots and the programs the translator makes for them.
+// The nine slots and what the translator keeps of their formulas; their programs are
+// evaluation/Program.h's step lists.
 
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "evaluation/Program.h"
 #include "formula/FormulaLanguage.h"
 
 namespace quorvel {
@@ -35,20 +37,6 @@ struct TFormule {
   uint16_t domainSteps = 0;  // parametric: number of v steps
   uint8_t derivMarker = 0;
 };
-
-// One three-address step: dest := src1 <opcode> src2 (unary operations use src2 only).
-struct Step {
-  uint8_t opcode = kOpEnd;
-  uint8_t dest = kRegNone;
-  uint8_t src1 = kRegNone;
-  uint8_t src2 = kRegNone;
-  friend bool operator==(const Step&, const Step&) = default;
-};
-using StepList = std::array<Step, kStepsPerSlot>;
-
-// The register file, addressed by one-byte operand codes. The program uses codes 0..237; the
-// file is as large as a byte can address, so no operand code can ever reach outside it.
-using RegisterFile = std::array<double, 256>;
 
 // One entry of the translator's postfix table: an operand and the operator after it.
 struct PostfixEntry {

@@ -8,10 +8,10 @@
 
 #include "common/NumberText.h"
 #include "editor/FormulaEditor.h"
+#include "evaluation/Rounding.h"
+#include "evaluation/Taylor.h"
 #include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
-#include "formula/Rounding.h"
-#include "formula/Taylor.h"
 #include "plot/Constants.h"
 #include "plot/Graph.h"
 #include "tools/Quadrature.h"
@@ -195,7 +195,8 @@ class Analysis::SlotFunction {
   }
 
   bool taylor(double x, TaylorSeries& series) {
-    return a_.spend(kSeriesWork * steps_) && taylorRun(a_.formulas_, slot_, x, kRegY, series);
+    return a_.spend(kSeriesWork * steps_) &&
+           taylorRun(a_.formulas_.program(slot_), x, kRegY, series);
   }
 
   bool roundedAt(double x, RoundedValue& r) {
@@ -221,7 +222,8 @@ class Analysis::SlotFunction {
       return std::isfinite(r.value) && std::isfinite(r.bound);
     }
     if (marker_ == 0) {
-      return a_.spend(kRoundingWork * steps_) && roundingRun(a_.formulas_, slot_, x, kRegY, r);
+      return a_.spend(kRoundingWork * steps_) &&
+             roundingRun(a_.formulas_.program(slot_), x, kRegY, r);
     }
     r = {};
     return value(x, r.value);  // a derivative: its last bits are all that is known

@@ -8,9 +8,9 @@
 #include <random>
 #include <string>
 
-#include "BatchAgreement.h"
 #include "FormulaGenerator.h"
 #include "FormulaTestSupport.h"
+#include "evaluation/BatchAgreement.h"
 
 namespace quorvel {
 namespace {

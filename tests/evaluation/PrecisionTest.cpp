@@ -11,7 +11,7 @@
 #include <functional>
 #include <random>
 
-#include "FormulaTestSupport.h"
+#include "formula/FormulaTestSupport.h"
 
 namespace quorvel {
 namespace {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <numbers>
 
-#include "FormulaTestSupport.h"
+#include "formula/FormulaTestSupport.h"
 
 namespace quorvel {
 namespace {

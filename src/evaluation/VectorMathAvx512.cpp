@@ -54,7 +54,7 @@ inline unsigned equal(Vector a, Vector b) {
 }  // namespace
 
 #define QUORVEL_SLEEF(name) Sleef_##name##d8_u10avx512f
-#include "formula/VectorMathLanes.h"
+#include "evaluation/VectorMathLanes.h"
 
 namespace quorvel::vectormath {
 QUORVEL_LANE_KERNELS(kLanesAvx512, "avx512");

@@ -2,7 +2,7 @@
 // runs over all lanes before the next one starts, so the dispatch costs once per step
 // instead of once per point, and steps whose operands are the same for every lane (numbers,
 // a, b, c, the fixed y of an implicit row, ...) are computed once. Every value comes from
-// the same kernel as in runProgram, so each lane gets exactly the point evaluator's result.
+// the same kernel as in the point evaluator, so each lane gets exactly its result.
 //
 // Faults are noted lazily. The point evaluator checks every result; here most operations
 // simply compute, because a fault of +, -, *, /, sqrt, ln, log, exp or a whole power shows
@@ -17,11 +17,12 @@
 #include <cassert>
 #include <limits>
 
+#include "evaluation/BatchEvaluator.h"
+
 #include "common/VectorState.h"
-#include "formula/BatchLanes.h"
-#include "formula/EvalKernels.h"
-#include "formula/FormulaEngine.h"
-#include "formula/VectorMath.h"
+#include "evaluation/BatchLanes.h"
+#include "evaluation/EvalKernels.h"
+#include "evaluation/VectorMath.h"
 
 namespace quorvel {
 namespace {
@@ -206,25 +207,6 @@ bool runLaneStep(uint8_t op, const double* a, double ua, const double* b, double
 }
 
 }  // namespace
-
-void FormulaEngine::runBatch(int slot, uint8_t inputCode, std::span<const double> inputs,
-                             const BatchOutputs& outputs) {
-  assert(slot >= 1 && slot <= kSlotCount);
-  runBatchOn(stepTable[slot], settings_.degreesMode, registers, *lanes_, inputCode, inputs,
-             outputs);
-  evalSlot = slot;
-  const int total = static_cast<int>(inputs.size());
-  if (total == 0) return;
-  registers[inputCode] = inputs[total - 1];
-  // Like a run point by point, the outputs keep the values of the last valid point.
-  for (int i = total - 1; i >= 0; --i) {
-    if (!outputs.valid[i]) continue;
-    if (outputs.firstCode != kRegNone) registers[outputs.firstCode] = outputs.first[i];
-    if (outputs.secondCode != kRegNone) registers[outputs.secondCode] = outputs.second[i];
-    break;
-  }
-  evalValid = outputs.valid[total - 1] != 0;
-}
 
 namespace {
 
@@ -481,47 +463,26 @@ void runBatchOn(const StepList& program, bool degrees, RegisterFile& registers, 
   }
 }
 
-BatchWorker::BatchWorker(const FormulaEngine& engine)
-    : engine_(engine), lanes_(std::make_unique<BatchLanes>()) {}
-
-BatchWorker::~BatchWorker() = default;
-
-void BatchWorker::start() {
-  registers = engine_.registers;
-  lanes_->rows.ready = false;
-}
-
-void BatchWorker::startRows(int slot, uint8_t inputCode, uint8_t rowCode,
-                            std::span<const double> inputs) {
-  assert(slot >= 1 && slot <= kSlotCount);
-  rowSlot_ = slot;
-  rowInputCode_ = inputCode;
-  rowInputs_ = inputs;
+void startRowsOn(const StepList& steps, bool degrees, const RegisterFile& registers,
+                 BatchLanes& lanes, uint8_t inputCode, uint8_t rowCode,
+                 std::span<const double> inputs) {
   clearUpperVectorState();
-  prepareRowCache(engine_.stepTable[slot], engine_.settings_.degreesMode, registers, *lanes_,
-                  inputCode, rowCode, inputs.data(), static_cast<int>(inputs.size()));
+  prepareRowCache(steps, degrees, registers, lanes, inputCode, rowCode, inputs.data(),
+                  static_cast<int>(inputs.size()));
 }
 
-void BatchWorker::runRow(const BatchOutputs& outputs) {
-  const StepList& program = engine_.stepTable[rowSlot_];
-  const bool degrees = engine_.settings_.degreesMode;
-  if (!lanes_->rows.ready) {
-    runBatchOn(program, degrees, registers, *lanes_, rowInputCode_, rowInputs_, outputs);
+void runRowOn(const StepList& steps, bool degrees, RegisterFile& registers, BatchLanes& lanes,
+              uint8_t inputCode, std::span<const double> inputs, const BatchOutputs& outputs) {
+  if (!lanes.rows.ready) {
+    runBatchOn(steps, degrees, registers, lanes, inputCode, inputs, outputs);
     return;
   }
-  assert(outputs.valid.size() >= rowInputs_.size());
-  assert(outputs.firstCode == kRegNone || outputs.first.size() >= rowInputs_.size());
-  assert(outputs.secondCode == kRegNone || outputs.second.size() >= rowInputs_.size());
+  assert(outputs.valid.size() >= inputs.size());
+  assert(outputs.firstCode == kRegNone || outputs.first.size() >= inputs.size());
+  assert(outputs.secondCode == kRegNone || outputs.second.size() >= inputs.size());
   clearUpperVectorState();
-  runChunk(program, degrees, registers, *lanes_, rowInputCode_, rowInputs_.data(),
-           static_cast<int>(rowInputs_.size()), outputs, 0, &lanes_->rows);
-}
-
-void BatchWorker::runBatch(int slot, uint8_t inputCode, std::span<const double> inputs,
-                           const BatchOutputs& outputs) {
-  assert(slot >= 1 && slot <= kSlotCount);
-  runBatchOn(engine_.stepTable[slot], engine_.settings_.degreesMode, registers, *lanes_, inputCode,
-             inputs, outputs);
+  runChunk(steps, degrees, registers, lanes, inputCode, inputs.data(),
+           static_cast<int>(inputs.size()), outputs, 0, &lanes.rows);
 }
 
 }  // namespace quorvel

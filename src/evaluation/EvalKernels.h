@@ -8,7 +8,7 @@
 // +, -, *, /, sqrt and the library functions. Where double would lose more than that (the
 // arcsine and arccosine formulas near their ends, the degree conversions, the repeated
 // multiplication of the power rule) the kernels work in long double or in double-double; the
-// library functions (formula/VectorMath) are SLEEF's, within one unit in the last place.
+// library functions (evaluation/VectorMath) are SLEEF's, within one unit in the last place.
 //
 // Faults are found by explicit checks, never by floating-point traps: a result that is not
 // a finite double is a fault (overflow, division by zero, root or logarithm out of domain),
@@ -19,8 +19,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "formula/FormulaLanguage.h"
-#include "formula/VectorMath.h"
+#include "evaluation/Program.h"
+#include "evaluation/VectorMath.h"
 
 namespace quorvel::kernels {
 

@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-#include "formula/VectorMath.h"
+#include "evaluation/VectorMath.h"
 
 namespace quorvel {
 namespace {

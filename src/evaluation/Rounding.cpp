@@ -1,13 +1,12 @@
-#include "formula/Rounding.h"
+#include "evaluation/Rounding.h"
 
 #include <algorithm>
 #include <array>
-#include <cassert>
 #include <cfloat>
 #include <cmath>
 
-#include "formula/EvalKernels.h"
-#include "formula/Taylor.h"
+#include "evaluation/EvalKernels.h"
+#include "evaluation/Taylor.h"
 
 namespace quorvel {
 namespace {
@@ -17,7 +16,7 @@ namespace {
 constexpr double kLibraryError = DBL_EPSILON;
 
 struct Rounded {
-  double v;   // the value, as runProgram has it
+  double v;   // the value, as the point evaluator has it
   double lo;  // its correction
   double e;   // the bound on its error
 };
@@ -155,19 +154,17 @@ void roundStep(uint8_t opcode, const Rounded& a, const Rounded& b, bool degrees,
 
 }  // namespace
 
-bool roundingRun(const FormulaEngine& engine, int slot, double x0, uint8_t result,
-                 RoundedValue& out) {
-  assert(slot >= 1 && slot <= kSlotCount);
+bool roundingRun(const Program& program, double x0, uint8_t result, RoundedValue& out) {
   // Only the registers the program writes carry an error; the rest are exact as they stand.
   std::array<Rounded, 256> registers;  // read only where written
   std::array<bool, 256> written{};
   registers[kRegX] = {x0, 0, 0};
   written[kRegX] = true;
   auto read = [&](uint8_t code) {
-    return written[code] ? registers[code] : Rounded{engine.registers[code], 0, 0};
+    return written[code] ? registers[code] : Rounded{program.registers[code], 0, 0};
   };
-  const bool degrees = engine.degrees();
-  for (const Step& s : engine.stepTable[slot]) {
+  const bool degrees = program.degrees;
+  for (const Step& s : program.steps) {
     if (s.opcode == kOpEnd) break;
     if (!kernels::writesResult(s.opcode)) continue;
     const Rounded a = read(s.src1);

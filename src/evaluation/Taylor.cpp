@@ -1,9 +1,8 @@
-#include "formula/Taylor.h"
+#include "evaluation/Taylor.h"
 
-#include <cassert>
 #include <cmath>
 
-#include "formula/EvalKernels.h"
+#include "evaluation/EvalKernels.h"
 
 namespace quorvel {
 namespace {
@@ -225,9 +224,7 @@ bool step(uint8_t opcode, const Series& a, const Series& b, bool degrees, Series
 
 }  // namespace
 
-bool taylorRun(const FormulaEngine& engine, int slot, double x0, uint8_t result,
-               TaylorSeries& series) {
-  assert(slot >= 1 && slot <= kSlotCount);
+bool taylorRun(const Program& program, double x0, uint8_t result, TaylorSeries& series) {
   // Only the registers the program writes carry derivatives; the rest are constants.
   std::array<Series, 256> registers;  // read only where varying
   std::array<bool, 256> varying{};
@@ -235,13 +232,13 @@ bool taylorRun(const FormulaEngine& engine, int slot, double x0, uint8_t result,
   registers[kRegX][1] = 1;
   varying[kRegX] = true;
   auto read = [&](uint8_t code) {
-    return varying[code] ? registers[code] : constant(engine.registers[code]);
+    return varying[code] ? registers[code] : constant(program.registers[code]);
   };
-  for (const Step& s : engine.stepTable[slot]) {
+  for (const Step& s : program.steps) {
     if (s.opcode == kOpEnd) break;
     if (!kernels::writesResult(s.opcode)) continue;
     Series r{};
-    if (!step(s.opcode, read(s.src1), read(s.src2), engine.degrees(), r) || !finiteSeries(r)) {
+    if (!step(s.opcode, read(s.src1), read(s.src2), program.degrees, r) || !finiteSeries(r)) {
       return false;
     }
     registers[s.dest] = r;

@@ -51,7 +51,7 @@ inline unsigned equal(Vector a, Vector b) {
 }  // namespace
 
 #define QUORVEL_SLEEF(name) Sleef_##name##d4_u10avx2
-#include "formula/VectorMathLanes.h"
+#include "evaluation/VectorMathLanes.h"
 
 namespace quorvel::vectormath {
 QUORVEL_LANE_KERNELS(kLanesAvx2, "avx2");

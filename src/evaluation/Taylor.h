@@ -4,11 +4,12 @@
 // f'(x0), ..., f''''(x0) come from one run without any difference quotient. Each step of the
 // language has its series rule; a step that has no derivative at the point (a root at 0, the
 // corner of abs, a jump of int, a power of a base that is not positive with a varying
-// exponent) makes the run fail, as a fault fails runProgram.
+// exponent) makes the run fail, as a fault fails the point evaluator.
 
 #include <array>
+#include <cstdint>
 
-#include "formula/FormulaEngine.h"
+#include "evaluation/Program.h"
 
 namespace quorvel {
 
@@ -17,11 +18,10 @@ constexpr int kTaylorOrder = 4;  // derivatives up to the fourth
 // derivative divided by k!.
 using TaylorSeries = std::array<double, kTaylorOrder + 1>;
 
-// Runs the program of `slot` with x = x0 + t, every other register a constant as it stands in
-// the engine, and gives the series of the register `result` (y for y = f(x)). False when a
-// step faults or has no derivative there.
-bool taylorRun(const FormulaEngine& engine, int slot, double x0, uint8_t result,
-               TaylorSeries& series);
+// Runs `program` with x = x0 + t, every other register a constant as it stands, and gives the
+// series of the register `result` (y for y = f(x)). False when a step faults or has no
+// derivative there.
+bool taylorRun(const Program& program, double x0, uint8_t result, TaylorSeries& series);
 
 // The k-th derivative from a series.
 double derivativeOf(const TaylorSeries& series, int k);

@@ -1,4 +1,4 @@
-#include "formula/VectorMath.h"
+#include "evaluation/VectorMath.h"
 
 #include <algorithm>
 #include <atomic>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "formula/VectorMathIsa.h"
+#include "evaluation/VectorMathIsa.h"
 
 namespace quorvel::vectormath {
 namespace {

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "formula/VectorMathIsa.h"
+#include "evaluation/VectorMathIsa.h"
 
 namespace quorvel::vectormath {
 namespace {

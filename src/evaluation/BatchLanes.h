@@ -1,11 +1,11 @@
 #pragma once
-// Lane buffers of the batch evaluator, private to the formula engine and its workers.
-// Allocated once with their owner, so a batch run allocates nothing.
+// Lane buffers of the batch evaluator, owned by its callers (the formula engine and each of
+// its batch workers). Allocated once with their owner, so a batch run allocates nothing.
 
 #include <array>
 #include <cstdint>
 
-#include "formula/FormulaSlots.h"
+#include "evaluation/Program.h"
 
 namespace quorvel {
 
@@ -22,7 +22,7 @@ struct BatchLanes {
   // Per operand code, for the registers that vary from lane to lane in this chunk: their
   // values, the buffer the code writes into, and whether the values may still hold a fault
   // (a NaN or an infinity) that is not yet noted in `poison`. A code with no lane values
-  // holds one value for all lanes, in the engine's register file.
+  // holds one value for all lanes, in the caller's register file.
   std::array<const double*, 256> lane{};
   std::array<double*, 256> owned{};
   std::array<bool, 256> dirty{};

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "BatchAgreement.h"
-#include "FormulaTestSupport.h"
+#include "formula/FormulaTestSupport.h"
 
 namespace quorvel {
 namespace {

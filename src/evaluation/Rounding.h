@@ -2,7 +2,7 @@
 // A slot's program run at one point with two more numbers beside its value: how far rounding
 // may have carried the value from the exact value of the formula (a bound), and the part of
 // that error that can be recovered (a correction). The bound adds each step's own rounding to
-// its operands' bounds carried by the step's slopes (the series rules of formula/Taylor), so
+// its operands' bounds carried by the step's slopes (the series rules of evaluation/Taylor), so
 // a value that is nothing but rounding, as sin(x)^2 + cos(x)^2 - 1, shows as a value within
 // its bound, while 0,00000000001 (x - 1) keeps a bound as small as itself. The correction is
 // what double-double arithmetic recovers of +, -, *, /, the root and the whole powers, carried
@@ -14,19 +14,18 @@
 
 #include <cstdint>
 
-#include "formula/FormulaEngine.h"
+#include "evaluation/Program.h"
 
 namespace quorvel {
 
 struct RoundedValue {
-  double value = 0;       // what runProgram gives, bit for bit
+  double value = 0;       // what the point evaluator gives, bit for bit
   double correction = 0;  // value + correction lies nearer the exact value
   double bound = 0;       // |exact - value| <= bound (may be infinite: nothing known)
 };
 
-// Runs the program of `slot` with x = x0, every other register as it stands in the engine,
-// and gives the register `result` (y for y = f(x)). False where runProgram faults.
-bool roundingRun(const FormulaEngine& engine, int slot, double x0, uint8_t result,
-                 RoundedValue& out);
+// Runs `program` with x = x0, every other register as it stands, and gives the register
+// `result` (y for y = f(x)). False where the point evaluator faults.
+bool roundingRun(const Program& program, double x0, uint8_t result, RoundedValue& out);
 
 }  // namespace quorvel

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "formula/VectorMath.h"
+#include "evaluation/VectorMath.h"
 
 namespace quorvel {
 namespace {

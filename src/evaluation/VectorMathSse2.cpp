@@ -50,7 +50,7 @@ inline unsigned equal(Vector a, Vector b) {
 }  // namespace
 
 #define QUORVEL_SLEEF(name) Sleef_##name##d2_u10sse2
-#include "formula/VectorMathLanes.h"
+#include "evaluation/VectorMathLanes.h"
 
 namespace quorvel::vectormath {
 QUORVEL_LANE_KERNELS(kLanesSse2, "sse2");

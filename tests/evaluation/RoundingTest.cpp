@@ -3,7 +3,7 @@
 // against values known in closed form), small where the arithmetic loses nothing, and a
 // correction that recovers what cancellation lost.
 
-#include "formula/Rounding.h"
+#include "evaluation/Rounding.h"
 
 #include <gtest/gtest.h>
 #include <mpfr.h>
@@ -14,8 +14,8 @@
 #include <cmath>
 #include <random>
 
-#include "FormulaGenerator.h"
-#include "FormulaTestSupport.h"
+#include "formula/FormulaGenerator.h"
+#include "formula/FormulaTestSupport.h"
 
 namespace quorvel {
 namespace {
@@ -28,7 +28,7 @@ class Rounding : public ::testing::Test, public testing::EngineTest {
  protected:
   RoundedValue at(double x) {
     RoundedValue r;
-    EXPECT_TRUE(roundingRun(engine, 1, x, kRegY, r)) << x;
+    EXPECT_TRUE(roundingRun(engine.program(1), x, kRegY, r)) << x;
     return r;
   }
 };
@@ -47,7 +47,8 @@ TEST_F(Rounding, TheValueIsRunProgramsBitForBit) {
       const double x = (k % 2 ? -1 : 1) * std::exp2(exponent(random));
       const std::optional<double> expected = y(x);
       RoundedValue r;
-      ASSERT_EQ(roundingRun(engine, 1, x, kRegY, r), expected.has_value()) << text << " " << x;
+      ASSERT_EQ(roundingRun(engine.program(1), x, kRegY, r), expected.has_value())
+          << text << " " << x;
       if (!expected) continue;
       ASSERT_EQ(std::bit_cast<uint64_t>(r.value), std::bit_cast<uint64_t>(*expected))
           << text << " at " << x;
