@@ -1,209 +1,70 @@
 // The batch evaluator: one slot's program over a row of points, step by step. Each step
 // runs over all lanes before the next one starts, so the dispatch costs once per step
 // instead of once per point, and steps whose operands are the same for every lane (numbers,
-// a, b, c, the fixed y of an implicit row, ...) are computed once. Every value comes from
-// the same kernel as in the point evaluator, so each lane gets exactly its result.
+// a, b, c, the fixed y of an implicit row, ...) are computed once. Each step runs its row's
+// lane kernel (evaluation/Operations.h), which gives every lane the bits of the point kernel,
+// so each lane gets exactly the point evaluator's result.
 //
-// Faults are noted lazily. The point evaluator checks every result; here most operations
-// simply compute, because a fault of +, -, *, /, sqrt, ln, log, exp or a whole power shows
-// as a NaN or an infinity in the result, and such a value stays NaN or infinite through
-// +, -, *, the dividend of /, sqrt, ln, log, whole powers, unary minus, abs and copies.
-// Only where a value enters an operation that could hide it (a divisor: x/inf is 0; exp;
-// the angle functions; other powers) is it checked first, and every value still unchecked
-// at the end of the program is checked then. A lane is valid exactly when no check found
-// anything, which is exactly when no step of the point evaluator faults.
-
-#include <algorithm>
-#include <cassert>
-#include <limits>
+// Faults are noted lazily, by each row's fault rule: most operations simply compute, because
+// their faults show as a NaN or an infinity in the result, and such a value stays NaN or
+// infinite through most operations. Only where a value enters an operation that could hide
+// it (a divisor: x/inf is 0; exp; the angle functions; other powers) is it checked first,
+// and every value still unchecked at the end of the program is checked then. A lane is valid
+// exactly when no check found anything, which is exactly when no step of the point evaluator
+// faults.
 
 #include "evaluation/BatchEvaluator.h"
 
+#include <algorithm>
+#include <cassert>
+
 #include "common/VectorState.h"
 #include "evaluation/BatchLanes.h"
-#include "evaluation/EvalKernels.h"
+#include "evaluation/Operations.h"
 #include "evaluation/VectorMath.h"
 
 namespace quorvel {
 namespace {
-
-namespace k = kernels;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// A kernel with its own fault checks, lane by lane; faults go to `poison`.
-template <class K>
-void checked1(K kernel, const double* a, double* out, double* poison, int n) {
-  for (int i = 0; i < n; ++i) {
-    double r = 0;
-    const bool ok = kernel(a[i], r);
-    out[i] = r;
-    poison[i] += ok ? 0.0 : kNaN;
-  }
-}
-
-template <class K>
-void checked2(K kernel, const double* a, double ua, const double* b, double ub, double* out,
-              double* poison, int n) {
-  for (int i = 0; i < n; ++i) {
-    double r = 0;
-    const bool ok = kernel(a ? a[i] : ua, b ? b[i] : ub, r);
-    out[i] = r;
-    poison[i] += ok ? 0.0 : kNaN;
-  }
-}
-
-// base^N over the lanes: the vectorised chain, then the rare lanes it cannot serve again
-// the way the point evaluator does them.
-template <int N>
-void wholePowerLanes(const double* a, double* out, int n) {
-  uint32_t unusable = 0;
-  for (int i = 0; i < n; ++i) {
-    out[i] = k::wholePowerChain<N>(a[i]);
-    unusable |= !k::wholePowerChainUsable(out[i]);
-  }
-  if (!unusable) return;
-  for (int i = 0; i < n; ++i) {
-    if (!k::wholePowerChainUsable(out[i])) out[i] = k::wholePowerExtended(a[i], N);
-  }
-}
-
-using LaneFunction = void (*)(const double*, double*, int);
-constexpr LaneFunction kWholePowerLanes[] = {
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    wholePowerLanes<4>,
-    wholePowerLanes<5>,
-    wholePowerLanes<6>,
-    wholePowerLanes<7>,
-    wholePowerLanes<8>,
-    wholePowerLanes<9>,
-};
 
 // The sign rows of n values at lanes offset.. (a multiple of 64, as the chunks are).
 void writeSigns(const double* values, const uint8_t* validBytes, int n, int offset,
                 const BatchOutputs& out) {
   assert(offset % 64 == 0);
   const int word = offset / 64;
-  vectormath::signWords(values, validBytes, n, out.signValid + word, out.signPositive + word,
-                        out.signNegative + word);
+  vectormath::lanes().signWords(values, validBytes, n, out.signValid + word,
+                                out.signPositive + word, out.signNegative + word);
 }
 
-// Does a NaN or infinity in this operand of this operation need checking before the
-// operation runs? (Otherwise the operation keeps it NaN or infinite, or checks it itself.)
-bool needsCheckedOperand(uint8_t opcode, bool second, bool wholePowerRule) {
-  switch (opcode) {
-    case kOpDiv:
-      return second;
-    case kOpPow:
-      return !wholePowerRule;
-    case kOpExp:
-    case kOpSin:
-    case kOpCos:
-    case kOpAtan:
-      return true;
-    default:
-      return false;
+// The lane form of a step from its row: the power of a varying base to a whole exponent the
+// same in every lane has a form of its own.
+const LaneForm& laneFormOf(uint8_t op, const double* a, const double* b, double ub, int& whole) {
+  if (op == kOpPow && Operation<kOpPow>::WholeExponent::applies(a, b, ub, whole)) {
+    return kWholePowerLanes;
   }
+  return operationInfo(op).lanes;
 }
 
-// Runs one step whose operands vary from lane to lane (a or b; the other may be the same for
-// all lanes, ua or ub) into `out`. Faults that the step's own checks find go to `poison()`.
-// Returns whether the result may hold a NaN or an infinity that nobody has noted.
+// Runs one step whose operands vary from lane to lane (args.a or args.b) by its lane form, after
+// its operands were checked as the form's fault rule asks. Faults that the step's own checks
+// find go to `poison()`. Returns whether the result may hold a NaN or an infinity that nobody
+// has noted.
 template <class Poison>
-bool runLaneStep(uint8_t op, const double* a, double ua, const double* b, double ub, double* out,
-                 int n, bool degrees, bool wholePowerRule, int whole, bool inputDirty,
-                 Poison poison) {
-  bool dirty = true;
-  switch (op) {
-    case kOpAdd:
-      vectormath::add(a, ua, b, ub, out, n);
-      break;
-    case kOpSub:
-      vectormath::subtract(a, ua, b, ub, out, n);
-      break;
-    case kOpMul:
-      vectormath::multiply(a, ua, b, ub, out, n);
-      break;
-    case kOpDiv:
-      vectormath::divide(a, ua, b, ub, out, n);
-      break;
-    case kOpPow:
-      if (wholePowerRule && whole == 1) {
-        std::copy_n(a, n, out);
-        dirty = inputDirty;
-      } else if (wholePowerRule && whole == 2) {
-        vectormath::square(a, out, n);
-      } else if (wholePowerRule && whole == 3) {
-        vectormath::cube(a, out, n);
-      } else if (wholePowerRule) {
-        kWholePowerLanes[whole](a, out, n);
-      } else {
-        checked2(k::power, a, ua, b, ub, out, poison(), n);
-        dirty = false;
-      }
-      break;
-    case kOpNeg:
-      vectormath::negate(b, out, n);
-      dirty = inputDirty;
-      break;
-    case kOpAssign:
-      std::copy_n(b, n, out);
-      dirty = inputDirty;
-      break;
-    case kOpAbs:
-      vectormath::absolute(b, out, n);
-      dirty = inputDirty;
-      break;
-    // A fault of these shows as NaN or -inf, and they keep NaN and infinities.
-    case kOpSqrt:
-      vectormath::squareRoot(b, out, n);
-      break;
-    case kOpLn:
-      vectormath::logarithm(b, out, n);
-      break;
-    case kOpLog:
-      vectormath::logarithm10(b, out, n);
-      break;
-    case kOpExp:
-      vectormath::exponential(b, out, n);
-      break;  // may overflow
-    // No faults of their own, on checked operands.
-    case kOpSin:
-      vectormath::sine(b, out, n, degrees);
-      dirty = false;
-      break;
-    case kOpCos:
-      vectormath::cosine(b, out, n, degrees);
-      dirty = false;
-      break;
-    case kOpAtan:
-      vectormath::arctangent(b, out, n, degrees);
-      dirty = false;
-      break;
-    // Their own checks also catch a NaN or infinite operand; a fault is a NaN result.
-    case kOpTan:
-    case kOpAsin:
-    case kOpAcos: {
-      const auto function = op == kOpTan    ? vectormath::tangent
-                            : op == kOpAsin ? vectormath::arcsine
-                                            : vectormath::arccosine;
-      function(b, out, n, degrees);
-      vectormath::notePoison(out, poison(), n);
-      dirty = false;
-      break;
-    }
-    case kOpInt:
-      checked1(k::wholeNumber, b, out, poison(), n);
-      dirty = false;
-      break;
-    default:
-      assert(false && "no such opcode");
+bool runLaneStep(const LaneForm& form, LaneArgs& args, bool inputDirty, Poison poison) {
+  if (form.faults.result == ResultFaults::LaneByLane) args.poison = poison();
+  form.kernel(args);
+  switch (form.faults.result) {
+    case ResultFaults::Shows:
+      return true;
+    case ResultFaults::Passes:
+      return inputDirty;
+    case ResultFaults::NaNIsFault:
+      vectormath::lanes().notePoison(args.out, poison(), args.n);
+      return false;
+    case ResultFaults::Clean:
+    case ResultFaults::LaneByLane:
       break;
   }
-  return dirty;
+  return false;
 }
 
 }  // namespace
@@ -250,7 +111,7 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
   }
   auto check = [&](uint8_t code) {
     if (L.lane[code] && L.dirty[code]) {
-      vectormath::notePoison(L.lane[code], poison(), n);
+      vectormath::lanes().notePoison(L.lane[code], poison(), n);
       L.dirty[code] = false;
     }
   };
@@ -259,8 +120,9 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
     const Step& step = program[s];
     const uint8_t op = step.opcode;
     if (op == kOpEnd) break;
-    if (!k::writesResult(op)) continue;
-    const bool unary = op >= kOpNeg;
+    const OperationInfo& operation = operationInfo(op);
+    if (!operation.writes) continue;
+    const bool unary = operation.unary;
     // A value about to be overwritten without being read (odd formulas such as
     // 'y=1/0=;x=v' assign y twice) must have its faults noted first.
     if (step.dest != step.src2 && (unary || step.dest != step.src1)) check(step.dest);
@@ -279,7 +141,7 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
 
     if (!a && !b) {  // the same for every lane: compute once
       double r = 0;
-      if (!k::evaluate(op, ua, ub, degrees, r)) {
+      if (!operation.point(ua, ub, degrees, r)) {
         allBad = true;  // the same fault in every lane
         break;
       }
@@ -290,23 +152,20 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
     }
 
     int whole = 0;
-    const bool wholePowerRule =
-        op == kOpPow && a && !b && k::smallWholeExponent(ub, whole) && whole > 0;
-    if (a && needsCheckedOperand(op, false, wholePowerRule)) check(step.src1);
-    if (b && needsCheckedOperand(op, true, wholePowerRule)) check(step.src2);
+    const LaneForm& form = laneFormOf(op, a, b, ub, whole);
+    if (a && form.faults.check == OperandCheck::Operands) check(step.src1);
+    if (b && form.faults.check != OperandCheck::None) check(step.src2);
     const bool inputDirty = (a && L.dirty[step.src1]) || (b && L.dirty[step.src2]);
 
+    // Steps write in place, lane by lane.
     double*& out = L.owned[step.dest];
-    // Steps write in place, lane by lane; only the higher whole powers read their operand
-    // again afterwards (for their rare lanes), so they never overwrite it.
-    const bool keepOperand = wholePowerRule && whole >= 4 && out == a;
-    if (!out || keepOperand) {
+    if (!out) {
       assert(nextBuffer < BatchLanes::kBuffers);
       touch(step.dest);
       out = L.buffer[nextBuffer++];
     }
-    const bool dirty =
-        runLaneStep(op, a, ua, b, ub, out, n, degrees, wholePowerRule, whole, inputDirty, poison);
+    LaneArgs args{a, ua, b, ub, out, n, degrees, nullptr, whole};
+    const bool dirty = runLaneStep(form, args, inputDirty, poison);
     // A temporary is read once; whatever it held is now in the result or noted.
     if (a && isTemporary(step.src1)) L.dirty[step.src1] = false;
     if (b && isTemporary(step.src2)) L.dirty[step.src2] = false;
@@ -349,13 +208,13 @@ void runChunk(const StepList& program, bool degrees, RegisterFile& registers, Ba
     writeSigns(firstValues, nullptr, n, offset, outputs);
     signs = false;  // written
   } else if (!poisonStarted && unchecked == 1) {
-    vectormath::zeroBytes(lastUnchecked, 0.0, valid,
-                          n);  // the common case: one pass, no poison row
+    vectormath::lanes().zeroBytes(lastUnchecked, 0.0, valid,
+                                  n);  // the common case: one pass, no poison row
   } else {
     for (int t = 0; t < L.touchedCount; ++t)
       check(L.touched[t]);
     if (poisonStarted) {
-      vectormath::zeroBytes(L.poison, 1.0, valid, n);
+      vectormath::lanes().zeroBytes(L.poison, 1.0, valid, n);
     } else {
       std::fill_n(valid, n, 1);
     }
@@ -393,7 +252,7 @@ void prepareRowCache(const StepList& program, bool degrees, RegisterFile registe
   rowFree[rowCode] = false;
   for (const Step& step : program) {
     if (step.opcode == kOpEnd) break;
-    if (k::writesResult(step.opcode)) rowFree[step.dest] = false;
+    if (operationInfo(step.opcode).writes) rowFree[step.dest] = false;
   }
 
   std::array<const double*, 256> lane{};
@@ -402,7 +261,7 @@ void prepareRowCache(const StepList& program, bool degrees, RegisterFile registe
   std::fill_n(cache.poison, n, 0.0);
   auto poison = [&cache]() { return cache.poison; };
   auto check = [&](uint8_t code) {
-    if (lane[code] && dirty[code]) vectormath::notePoison(lane[code], cache.poison, n);
+    if (lane[code] && dirty[code]) vectormath::lanes().notePoison(lane[code], cache.poison, n);
     dirty[code] = false;
   };
 
@@ -410,8 +269,9 @@ void prepareRowCache(const StepList& program, bool degrees, RegisterFile registe
     const Step& step = program[s];
     const uint8_t op = step.opcode;
     if (op == kOpEnd) break;
-    if (!k::writesResult(op)) continue;
-    const bool unary = op >= kOpNeg;
+    const OperationInfo& operation = operationInfo(op);
+    if (!operation.writes) continue;
+    const bool unary = operation.unary;
     rowFree[step.dest] = (unary || rowFree[step.src1]) && rowFree[step.src2];
     if (!rowFree[step.dest]) continue;
     const double* a = unary ? nullptr : lane[step.src1];
@@ -420,27 +280,26 @@ void prepareRowCache(const StepList& program, bool degrees, RegisterFile registe
     const double ub = registers[step.src2];
     if (!a && !b) {
       double r = 0;
-      if (!k::evaluate(op, ua, ub, degrees, r)) return;  // every lane of every row faults
+      if (!operation.point(ua, ub, degrees, r)) return;  // every lane of every row faults
       registers[step.dest] = r;
       lane[step.dest] = nullptr;
       continue;
     }
     int whole = 0;
-    const bool wholePowerRule =
-        op == kOpPow && a && !b && k::smallWholeExponent(ub, whole) && whole > 0;
-    if (a && needsCheckedOperand(op, false, wholePowerRule)) check(step.src1);
-    if (b && needsCheckedOperand(op, true, wholePowerRule)) check(step.src2);
+    const LaneForm& form = laneFormOf(op, a, b, ub, whole);
+    if (a && form.faults.check == OperandCheck::Operands) check(step.src1);
+    if (b && form.faults.check != OperandCheck::None) check(step.src2);
     const bool inputDirty = (a && dirty[step.src1]) || (b && dirty[step.src2]);
     double* out = L.buffer[cache.buffersUsed++];
-    dirty[step.dest] =
-        runLaneStep(op, a, ua, b, ub, out, n, degrees, wholePowerRule, whole, inputDirty, poison);
+    LaneArgs args{a, ua, b, ub, out, n, degrees, nullptr, whole};
+    dirty[step.dest] = runLaneStep(form, args, inputDirty, poison);
     lane[step.dest] = out;
     cache.result[s] = out;
   }
   // Each cached value is the point evaluator's value of that step, so a NaN or an infinity
   // in one means that the point faults there or before.
   for (const double* values : cache.result) {
-    if (values) vectormath::notePoison(values, cache.poison, n);
+    if (values) vectormath::lanes().notePoison(values, cache.poison, n);
   }
   cache.faults = std::any_of(cache.poison, cache.poison + n, [](double p) { return p != 0.0; });
   cache.ready = true;

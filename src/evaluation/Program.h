@@ -1,7 +1,7 @@
 #pragma once
 // The programs the evaluators run: three-address steps on a register file of doubles,
 // addressed by one-byte operand codes. The translator (formula/) makes them from formula
-// texts; the evaluators here run them. The numbering here is the numbering that postfix
+// texts; the evaluators here run them. The operand codes here are the ones that postfix
 // tables and step lists carry.
 
 #include <array>
@@ -9,31 +9,9 @@
 
 namespace quorvel {
 
-// Operator codes, as postfix entries (`oper`) and steps (`opcode`) carry them.
-enum Opcode : uint8_t {
-  kOpEnd = 0,
-  kOpAdd = 1,
-  kOpSub = 2,
-  kOpMul = 3,
-  kOpDiv = 4,
-  kOpPow = 5,
-  kOpNeg = 6,     // unary minus, shown as "(-)"
-  kOpAssign = 7,  // "="
-  kOpSeparator = 8,
-  kOpAsin = 10,
-  kOpAcos = 11,
-  kOpAtan = 12,
-  kOpSqrt = 13,
-  kOpSin = 14,
-  kOpCos = 15,
-  kOpTan = 16,
-  kOpLog = 17,
-  kOpAbs = 18,
-  kOpExp = 19,
-  kOpLn = 20,
-  kOpInt = 21,
-};
-constexpr int kLastOpcode = kOpInt;
+// The end mark: a step with opcode 0 ends the program. The operations' opcodes are in the
+// table of operations (evaluation/Operations.h).
+constexpr uint8_t kOpEnd = 0;
 
 // Operand codes of the register file.
 constexpr uint8_t kRegNone = 0;         // never written, reads as 0

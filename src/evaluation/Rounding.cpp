@@ -5,7 +5,7 @@
 #include <cfloat>
 #include <cmath>
 
-#include "evaluation/EvalKernels.h"
+#include "evaluation/Operations.h"
 #include "evaluation/Taylor.h"
 
 namespace quorvel {
@@ -47,7 +47,7 @@ double powerError(double a, int n, double r) {
 // How far the result of a step can move while one operand moves within its error and its
 // correction, by evaluating the step at both ends: for a step without a slope there (the
 // corner of abs, a jump of int). A fault within reach leaves nothing known.
-double reachOf(uint8_t opcode, const Rounded& a, const Rounded& b, bool degrees, double r,
+double reachOf(PointKernel point, const Rounded& a, const Rounded& b, bool degrees, double r,
                int operand) {
   const Rounded& o = operand == 1 ? a : b;
   const double reach = o.e + std::fabs(o.lo);
@@ -56,7 +56,7 @@ double reachOf(uint8_t opcode, const Rounded& a, const Rounded& b, bool degrees,
     double av = a.v, bv = b.v;
     (operand == 1 ? av : bv) += sign * reach;
     double other = 0;
-    if (!kernels::evaluate(opcode, av, bv, degrees, other)) return INFINITY;
+    if (!point(av, bv, degrees, other)) return INFINITY;
     most = std::max(most, std::fabs(other - r));
   }
   return most;
@@ -66,6 +66,7 @@ double reachOf(uint8_t opcode, const Rounded& a, const Rounded& b, bool degrees,
 // the library functions. `own` and `ownBound` are the step's own rounding.
 void carryBySlopes(uint8_t opcode, const Rounded& a, const Rounded& b, bool degrees, double own,
                    double ownBound, Rounded& r) {
+  const PointKernel point = operationInfo(opcode).point;
   r.lo = own;
   r.e = ownBound;
   for (int operand : {1, 2}) {
@@ -76,49 +77,50 @@ void carryBySlopes(uint8_t opcode, const Rounded& a, const Rounded& b, bool degr
       r.lo += slope * o.lo;
       r.e += carried(slope, o.e);
     } else {
-      r.e += reachOf(opcode, a, b, degrees, r.v, operand);
+      r.e += reachOf(point, a, b, degrees, r.v, operand);
     }
   }
 }
 
-// The correction and bound of one step's result r.v from its operands'.
+// The correction and bound of one step's result r.v from its operands', by its row's rule.
 void roundStep(uint8_t opcode, const Rounded& a, const Rounded& b, bool degrees, Rounded& r) {
-  switch (opcode) {
-    case kOpAdd:
-    case kOpSub: {
-      const double sign = opcode == kOpAdd ? 1 : -1;
+  const OperationInfo& operation = operationInfo(opcode);
+  switch (operation.rounding) {
+    case RoundingRule::Sum:
+    case RoundingRule::Difference: {
+      const double sign = operation.rounding == RoundingRule::Sum ? 1 : -1;
       const double own = sumError(a.v, sign * b.v, r.v);
       r.lo = own + a.lo + sign * b.lo;
       r.e = a.e + b.e + std::fabs(own);
       return;
     }
-    case kOpMul: {
+    case RoundingRule::Product: {
       const double own = std::fma(a.v, b.v, -r.v);
       r.lo = own + a.v * b.lo + a.lo * b.v;
       r.e = carried(b.v, a.e) + carried(a.v, b.e) + (a.e == 0 || b.e == 0 ? 0 : a.e * b.e) +
             std::fabs(own);
       return;
     }
-    case kOpDiv: {
+    case RoundingRule::Quotient: {
       const double rest = std::fma(-r.v, b.v, a.v);  // a - r b, exactly
       r.lo = (rest + a.lo - r.v * b.lo) / b.v;
       const double divisor = std::fabs(b.v) - b.e;  // the smallest it may be
       r.e = divisor > 0 ? (a.e + carried(r.v, b.e)) / divisor + std::fabs(rest / b.v) : INFINITY;
       return;
     }
-    case kOpNeg:
+    case RoundingRule::Negation:
       r.lo = -b.lo;
       r.e = b.e;
       return;
-    case kOpAssign:
+    case RoundingRule::Copy:
       r.lo = b.lo;
       r.e = b.e;
       return;
-    case kOpAbs:
+    case RoundingRule::Absolute:
       r.lo = b.v < 0 ? -b.lo : b.v > 0 ? b.lo : std::fabs(b.lo);
       r.e = b.e;
       return;
-    case kOpSqrt: {
+    case RoundingRule::Root: {
       double own = 0;
       if (r.v > 0) {
         own = std::fma(-r.v, r.v, b.v) / (2 * r.v);  // b - r^2 over the slope's 2r
@@ -132,13 +134,13 @@ void roundStep(uint8_t opcode, const Rounded& a, const Rounded& b, bool degrees,
       r.e = carriedError + 2 * std::fabs(own);
       return;
     }
-    case kOpInt:
+    case RoundingRule::Jump:
       r.lo = 0;
-      r.e = b.e == 0 && b.lo == 0 ? 0 : reachOf(opcode, a, b, degrees, r.v, 2);  // a jump
+      r.e = b.e == 0 && b.lo == 0 ? 0 : reachOf(operation.point, a, b, degrees, r.v, 2);  // a jump
       return;
-    case kOpPow: {
+    case RoundingRule::Power: {
       int n = 0;
-      if (kernels::smallWholeExponent(b.v, n)) {
+      if (powers::smallWholeExponent(b.v, n)) {
         const double own = powerError(a.v, n, r.v);
         carryBySlopes(opcode, a, b, degrees, own, 2 * std::fabs(own), r);
       } else {
@@ -146,7 +148,7 @@ void roundStep(uint8_t opcode, const Rounded& a, const Rounded& b, bool degrees,
       }
       return;
     }
-    default:
+    case RoundingRule::Library:
       carryBySlopes(opcode, a, b, degrees, 0, kLibraryError * std::fabs(r.v), r);
       return;
   }
@@ -166,11 +168,12 @@ bool roundingRun(const Program& program, double x0, uint8_t result, RoundedValue
   const bool degrees = program.degrees;
   for (const Step& s : program.steps) {
     if (s.opcode == kOpEnd) break;
-    if (!kernels::writesResult(s.opcode)) continue;
+    const OperationInfo& operation = operationInfo(s.opcode);
+    if (!operation.writes) continue;
     const Rounded a = read(s.src1);
     const Rounded b = read(s.src2);
     Rounded r{0, 0, 0};
-    if (!kernels::evaluate(s.opcode, a.v, b.v, degrees, r.v)) return false;
+    if (!operation.point(a.v, b.v, degrees, r.v)) return false;
     roundStep(s.opcode, a, b, degrees, r);
     if (!std::isfinite(r.lo)) r.lo = 0;  // a correction that overflowed tells nothing
     if (std::isnan(r.e)) r.e = INFINITY;

@@ -1,27 +1,28 @@
 #pragma once
 // The derivatives of a slot's program, exact but for rounding: the program run on truncated
 // Taylor series instead of numbers (forward automatic differentiation), so that f(x0),
-// f'(x0), ..., f''''(x0) come from one run without any difference quotient. Each step of the
-// language has its series rule; a step that has no derivative at the point (a root at 0, the
-// corner of abs, a jump of int, a power of a base that is not positive with a varying
-// exponent) makes the run fail, as a fault fails the point evaluator.
+// f'(x0), ..., f''''(x0) come from one run without any difference quotient. Each operation
+// has its series rule in the table of operations (evaluation/Operations.h); a step that has no
+// derivative at the point (a root at 0, the corner of abs, a jump of int, a power of a base
+// that is not positive with a varying exponent) makes the run fail, as a fault fails the
+// point evaluator.
 
-#include <array>
 #include <cstdint>
 
 #include "evaluation/Program.h"
+#include "evaluation/Series.h"
 
 namespace quorvel {
-
-constexpr int kTaylorOrder = 4;  // derivatives up to the fourth
-// The Taylor coefficients f(x0), f'(x0), f''(x0)/2!, ...: coefficient k is the k-th
-// derivative divided by k!.
-using TaylorSeries = std::array<double, kTaylorOrder + 1>;
 
 // Runs `program` with x = x0 + t, every other register a constant as it stands, and gives the
 // series of the register `result` (y for y = f(x)). False when a step faults or has no
 // derivative there.
 bool taylorRun(const Program& program, double x0, uint8_t result, TaylorSeries& series);
+
+// One step on series by its series rule; false where it has no derivative, or a coefficient
+// is not finite.
+bool seriesStep(uint8_t opcode, const TaylorSeries& a, const TaylorSeries& b, bool degrees,
+                TaylorSeries& r);
 
 // The k-th derivative from a series.
 double derivativeOf(const TaylorSeries& series, int k);

@@ -6,8 +6,6 @@
 #include <cmath>
 #include <limits>
 
-#include "evaluation/VectorMathIsa.h"
-
 namespace quorvel::vectormath {
 namespace {
 
@@ -50,10 +48,6 @@ InstructionSet widestOnThisMachine() {
 std::atomic<InstructionSet>& current() {
   static std::atomic<InstructionSet> set{widestOnThisMachine()};
   return set;
-}
-
-const LaneKernels& lanes() {
-  return *kernelsOf(current().load(std::memory_order_relaxed));
 }
 
 // ---- Degrees. The angle is reduced exactly to within 45 degrees of a quarter turn (fmod is
@@ -174,6 +168,10 @@ InstructionSet inUse() {
   return current().load(std::memory_order_relaxed);
 }
 
+const LaneKernels& lanes() {
+  return *kernelsOf(current().load(std::memory_order_relaxed));
+}
+
 const char* nameOf(InstructionSet set) {
   return kernelsOf(set)->name;
 }
@@ -246,59 +244,6 @@ void logarithm10(const double* in, double* out, int n) {
 
 void power(const double* base, const double* exponent, double* out, int n) {
   lanes().pow(base, exponent, out, n);
-}
-
-}  // namespace quorvel::vectormath
-
-namespace quorvel::vectormath {
-
-void add(const double* a, double ua, const double* b, double ub, double* out, int n) {
-  lanes().add(a, ua, b, ub, out, n);
-}
-
-void subtract(const double* a, double ua, const double* b, double ub, double* out, int n) {
-  lanes().subtract(a, ua, b, ub, out, n);
-}
-
-void multiply(const double* a, double ua, const double* b, double ub, double* out, int n) {
-  lanes().multiply(a, ua, b, ub, out, n);
-}
-
-void divide(const double* a, double ua, const double* b, double ub, double* out, int n) {
-  lanes().divide(a, ua, b, ub, out, n);
-}
-
-void square(const double* in, double* out, int n) {
-  lanes().square(in, out, n);
-}
-
-void cube(const double* in, double* out, int n) {
-  lanes().cube(in, out, n);
-}
-
-void negate(const double* in, double* out, int n) {
-  lanes().negate(in, out, n);
-}
-
-void absolute(const double* in, double* out, int n) {
-  lanes().absolute(in, out, n);
-}
-
-void squareRoot(const double* in, double* out, int n) {
-  lanes().squareRoot(in, out, n);
-}
-
-void notePoison(const double* values, double* poison, int n) {
-  lanes().notePoison(values, poison, n);
-}
-
-void zeroBytes(const double* values, double scale, uint8_t* valid, int n) {
-  lanes().zeroBytes(values, scale, valid, n);
-}
-
-void signWords(const double* values, const uint8_t* validBytes, int n, uint64_t* valid,
-               uint64_t* positive, uint64_t* negative) {
-  lanes().signWords(values, validBytes, n, valid, positive, negative);
 }
 
 }  // namespace quorvel::vectormath

@@ -1,7 +1,7 @@
 #pragma once
 // The formula language's library functions over arrays of values, for the point evaluator
 // (arrays of one) and the batch evaluator (whole rows) alike, so that both get the same
-// bits for every value, and the batch evaluator's arithmetic over its lanes. They run in the
+// bits for every value, and the lane kernels of the batch evaluator's arithmetic. They run in the
 // widest instruction set the processor has (AVX-512, AVX2 with FMA, or SSE2), chosen once at
 // the first use, the library functions on SLEEF's vector functions of at most 1.0 ulp; the
 // build itself stays baseline x86-64.
@@ -13,6 +13,8 @@
 // then the function runs in extended precision, lane by lane.
 
 #include <cstdint>
+
+#include "evaluation/VectorMathIsa.h"
 
 namespace quorvel::vectormath {
 
@@ -37,27 +39,9 @@ void logarithm(const double* in, double* out, int n);
 void logarithm10(const double* in, double* out, int n);
 void power(const double* base, const double* exponent, double* out, int n);
 
-// ---- The arithmetic of the batch evaluator's lanes, with the bits of the scalar operations.
-// An operand array of nullptr stands for its single value (ua, ub) in every lane; `out` may
-// be an operand's array.
-void add(const double* a, double ua, const double* b, double ub, double* out, int n);
-void subtract(const double* a, double ua, const double* b, double ub, double* out, int n);
-void multiply(const double* a, double ua, const double* b, double ub, double* out, int n);
-void divide(const double* a, double ua, const double* b, double ub, double* out, int n);
-void square(const double* in, double* out, int n);
-void cube(const double* in, double* out, int n);  // (a * a) * a
-void negate(const double* in, double* out, int n);
-void absolute(const double* in, double* out, int n);
-void squareRoot(const double* in, double* out, int n);
-// poison[i] += values[i] * 0: stays 0 while every value was finite, NaN after a NaN or an
-// infinity.
-void notePoison(const double* values, double* poison, int n);
-// valid[i] = (values[i] * scale == 0).
-void zeroBytes(const double* values, double scale, uint8_t* valid, int n);
-// The signs of n values as rows of bits from word 0 on (bit i of word i / 64 for value i):
-// valid, valid and > 0, valid and < 0; the bits of the last word beyond n are cleared. Valid
-// is finite, or what `validBytes` says when it is given.
-void signWords(const double* values, const uint8_t* validBytes, int n, uint64_t* valid,
-               uint64_t* positive, uint64_t* negative);
+// ---- The lane kernels of the instruction set in use (evaluation/VectorMathIsa.h): the
+// batch evaluator's arithmetic over its lanes, its fault and sign rows, with the bits of the
+// scalar operations.
+const LaneKernels& lanes();
 
 }  // namespace quorvel::vectormath

@@ -3,7 +3,8 @@
 // evaluator, its fault and sign rows, and SLEEF's vector functions of at most 1.0 ulp, called
 // on whole vectors of lanes, the last incomplete vector padded with zeros. Each lane's result
 // depends on that lane alone, so one value run alone gives the very bits it gets among others.
-// Only VectorMath.cpp uses this.
+// vectormath::lanes() (evaluation/VectorMath.h) gives those of the instruction set in use; a
+// new kernel is a member here and its body in VectorMathLanes.h.
 
 #include <cstdint>
 

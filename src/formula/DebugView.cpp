@@ -1,6 +1,7 @@
 #include "formula/DebugView.h"
 
 #include "common/NumberText.h"
+#include "evaluation/Operations.h"
 #include "formula/FormulaLanguage.h"
 #include "formula/FormulaSlots.h"
 
@@ -21,11 +22,10 @@ std::string operandName(int code) {
 }
 
 std::string operatorName(int opcode) {
-  static constexpr std::string_view kNames[] = {
-      "end",  "+",    "-",    "*",   "/",   "^",   "(-)", "=",   ";",   "",   "asin",
-      "acos", "atan", "sqrt", "sin", "cos", "tan", "log", "abs", "exp", "ln", "int"};
-  if (opcode < 0 || opcode >= static_cast<int>(std::size(kNames))) return std::to_string(opcode);
-  return std::string(kNames[opcode]);
+  if (opcode == kOpEnd) return "end";
+  if (opcode == kOpSeparator) return ";";
+  if (opcode < 0 || opcode > kLastOpcode) return std::to_string(opcode);
+  return std::string(operationInfo(static_cast<uint8_t>(opcode)).name);  // "" for no operation
 }
 
 void DebugRows::translationScanned(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "formula/FormulaLanguage.h"
 
+#include "evaluation/Operations.h"
+
 namespace quorvel {
 
 CharClass classOf(char c) {
@@ -56,8 +58,9 @@ std::string_view translatorMessage(TranslatorError error) {
 }
 
 std::optional<uint8_t> functionOpcode(std::string_view word) {
-  for (size_t i = 0; i < kFunctionNames.size(); ++i) {
-    if (kFunctionNames[i] == word) return static_cast<uint8_t>(kFirstFunctionOpcode + i);
+  for (int code = 0; code <= kMaxOpcode; ++code) {
+    const OperationInfo& operation = operationInfo(static_cast<uint8_t>(code));
+    if (operation.function && operation.name == word) return static_cast<uint8_t>(code);
   }
   return std::nullopt;
 }

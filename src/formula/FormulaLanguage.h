@@ -1,8 +1,9 @@
 #pragma once
-// The vocabulary of the formula language: which character starts which token, the function
-// and variable names with their codes, the operators with their priorities, the limits of a
-// formula and the translator's messages. Translator and debug view read these tables; the
-// opcodes and operand codes they map to are the programs' (evaluation/Program.h).
+// The vocabulary of the formula language: which character starts which token, the variable
+// names with their codes, the operators with their priorities, the limits of a formula and
+// the translator's messages. Translator and debug view read these tables. The operations
+// with their opcodes and names are the table of operations' (evaluation/Operations.h), the
+// operand codes the programs' (evaluation/Program.h).
 
 #include <array>
 #include <cstdint>
@@ -26,11 +27,6 @@ enum class CharClass {
   Other
 };
 CharClass classOf(char c);
-
-// Function names in table order; the opcode of function i (1-based) is 9 + i.
-constexpr std::array<std::string_view, 12> kFunctionNames = {
-    "asin", "acos", "atan", "sqrt", "sin", "cos", "tan", "log", "abs", "exp", "ln", "int"};
-constexpr int kFirstFunctionOpcode = 10;
 
 // One-letter names in table order; the operand code of letter i (1-based) is 199 + i.
 constexpr std::array<char, 8> kVariableLetters = {'x', 'y', 'v', 'a', 'b', 'c', 'p', 'e'};
@@ -79,7 +75,8 @@ enum class TranslatorError : uint8_t {
 };
 std::string_view translatorMessage(TranslatorError error);
 
-// Lookups of a whole word; nothing is split.
+// Lookups of a whole word; nothing is split. A function is an operation whose row in the
+// table of operations is a function's.
 std::optional<uint8_t> functionOpcode(std::string_view word);
 std::optional<uint8_t> variableCode(std::string_view word);
 

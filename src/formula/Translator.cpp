@@ -10,6 +10,7 @@
 
 #include "common/NumberText.h"
 #include "common/Utf8.h"
+#include "evaluation/Operations.h"
 #include "formula/FormulaEngine.h"
 #include "formula/Translation.h"
 

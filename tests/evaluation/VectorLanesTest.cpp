@@ -64,10 +64,10 @@ TEST_P(VectorLanes, ArithmeticHasTheBitsOfTheScalarOperations) {
     double (*scalar)(double, double);
   };
   const Op ops[] = {
-      {"add", vm::add, [](double x, double y) { return x + y; }},
-      {"subtract", vm::subtract, [](double x, double y) { return x - y; }},
-      {"multiply", vm::multiply, [](double x, double y) { return x * y; }},
-      {"divide", vm::divide, [](double x, double y) { return x / y; }},
+      {"add", vm::lanes().add, [](double x, double y) { return x + y; }},
+      {"subtract", vm::lanes().subtract, [](double x, double y) { return x - y; }},
+      {"multiply", vm::lanes().multiply, [](double x, double y) { return x * y; }},
+      {"divide", vm::lanes().divide, [](double x, double y) { return x / y; }},
   };
   using Unary = void (*)(const double*, double*, int);
   struct Op1 {
@@ -76,11 +76,11 @@ TEST_P(VectorLanes, ArithmeticHasTheBitsOfTheScalarOperations) {
     double (*scalar)(double);
   };
   const Op1 ops1[] = {
-      {"square", vm::square, [](double x) { return x * x; }},
-      {"cube", vm::cube, [](double x) { return x * x * x; }},
-      {"negate", vm::negate, [](double x) { return -x; }},
-      {"absolute", vm::absolute, [](double x) { return std::fabs(x); }},
-      {"square root", vm::squareRoot, [](double x) { return std::sqrt(x); }},
+      {"square", vm::lanes().square, [](double x) { return x * x; }},
+      {"cube", vm::lanes().cube, [](double x) { return x * x * x; }},
+      {"negate", vm::lanes().negate, [](double x) { return -x; }},
+      {"absolute", vm::lanes().absolute, [](double x) { return std::fabs(x); }},
+      {"square root", vm::lanes().squareRoot, [](double x) { return std::sqrt(x); }},
   };
   for (int n : kLengths) {
     const std::vector<double> a = values(n, 1 + n), b = values(n, 1000 + n);
@@ -110,9 +110,9 @@ TEST_P(VectorLanes, ArithmeticHasTheBitsOfTheScalarOperations) {
     }
     // negate and absolute touch the sign bit alone, NaN included.
     std::vector<double> nan = {std::numeric_limits<double>::quiet_NaN(), -0.0, 0.0};
-    vm::negate(nan.data(), nan.data(), 3);
+    vm::lanes().negate(nan.data(), nan.data(), 3);
     EXPECT_TRUE(std::signbit(nan[0]) && !std::signbit(nan[1]) && std::signbit(nan[2]));
-    vm::absolute(nan.data(), nan.data(), 3);
+    vm::lanes().absolute(nan.data(), nan.data(), 3);
     EXPECT_TRUE(!std::signbit(nan[0]) && !std::signbit(nan[1]) && !std::signbit(nan[2]));
   }
 }
@@ -122,10 +122,10 @@ TEST_P(VectorLanes, FaultRowsAndSignRows) {
   for (int n : kLengths) {
     const std::vector<double> v = values(n, 7 + n);
     std::vector<double> poison(n, 0.0);
-    vm::notePoison(v.data(), poison.data(), n);
+    vm::lanes().notePoison(v.data(), poison.data(), n);
     std::vector<uint8_t> finite(n, 9), fault(n, 9);
-    vm::zeroBytes(v.data(), 0.0, finite.data(), n);
-    vm::zeroBytes(poison.data(), 1.0, fault.data(), n);
+    vm::lanes().zeroBytes(v.data(), 0.0, finite.data(), n);
+    vm::lanes().zeroBytes(poison.data(), 1.0, fault.data(), n);
     for (int i = 0; i < n; ++i) {
       EXPECT_EQ(finite[i], std::isfinite(v[i]) ? 1 : 0) << vm::nameOf(set) << " " << v[i];
       EXPECT_EQ(fault[i], finite[i]) << vm::nameOf(set) << " " << v[i];
@@ -140,7 +140,7 @@ TEST_P(VectorLanes, FaultRowsAndSignRows) {
     const uint8_t* const validities[] = {nullptr, bytes.data()};
     for (const uint8_t* given : validities) {
       std::vector<uint64_t> valid(words + 1, ~uint64_t{0}), positive = valid, negative = valid;
-      vm::signWords(v.data(), given, n, valid.data(), positive.data(), negative.data());
+      vm::lanes().signWords(v.data(), given, n, valid.data(), positive.data(), negative.data());
       for (int i = 0; i < 64 * words; ++i) {
         const uint64_t bit = uint64_t{1} << (i % 64);
         const bool isValid = i < n && (given ? given[i] != 0 : std::isfinite(v[i]));
