@@ -16,6 +16,7 @@
 #include "evaluation/BatchEvaluator.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 
 #include "common/VectorState.h"
@@ -26,6 +27,264 @@
 namespace quorvel {
 namespace {
 
+using RowCache = BatchLanes::RowCache;
+
+// A step once its row and its operands are looked up: the same in every lane (no lane form:
+// computed once, into the register file), or run over the lanes by a lane form of its row.
+struct StepSetup {
+  const OperationInfo* operation = nullptr;
+  const LaneForm* form = nullptr;  // nullptr: the same in every lane
+  LaneArgs args;
+};
+
+// One pass of a program's steps over n lanes: a chunk of a batch run, or the steps that a
+// row cache keeps. For the registers that vary from lane to lane it keeps, in the lanes'
+// tables, their values, the buffer each writes into and whether they may still hold a fault
+// that is not noted; a register without lane values holds one value for all lanes, in the
+// register file. Faults are noted in a fault row, 0 while a lane is valid and NaN once a fault
+// of the lane is noted, started when first needed: many programs never need it. The tables
+// are reset when the pass ends.
+class LanePass {
+ public:
+  LanePass(BatchLanes& lanes, RegisterFile& registers, bool degrees, int n, double* faultRow,
+           int firstBuffer)
+      : L_(lanes),
+        registers_(registers),
+        degrees_(degrees),
+        n_(n),
+        faultRow_(faultRow),
+        nextBuffer_(firstBuffer) {}
+  ~LanePass() { reset(); }
+  LanePass(const LanePass&) = delete;
+  LanePass& operator=(const LanePass&) = delete;
+
+  // Register `code` varies from lane to lane with these values.
+  void bind(uint8_t code, const double* values) {
+    L_.lane[code] = values;
+    touch(code);
+  }
+  // Register `code` writes straight into the caller's row.
+  void bindOutput(uint8_t code, double* row) {
+    L_.owned[code] = row;
+    touch(code);
+  }
+
+  // The fault row, started when first needed: from `startFaultsFrom`'s faults when given,
+  // cleared otherwise.
+  double* faults() {
+    if (!faultsStarted_) {
+      if (startFaults_) {
+        std::copy_n(startFaults_, n_, faultRow_);
+      } else {
+        std::fill_n(faultRow_, n_, 0.0);
+      }
+      faultsStarted_ = true;
+    }
+    return faultRow_;
+  }
+  void startFaultsFrom(const double* faults) {
+    startFaults_ = faults;
+    this->faults();
+  }
+  bool faultsStarted() const { return faultsStarted_; }
+
+  // Notes the faults that the lane values of `code` may still hold.
+  void check(uint8_t code) {
+    if (L_.lane[code] && L_.dirty[code]) {
+      vectormath::lanes().notePoison(L_.lane[code], faults(), n_);
+      L_.dirty[code] = false;
+    }
+  }
+
+  StepSetup setUp(const Step& step) const;
+  bool runUniform(const Step& step, const StepSetup& setup);
+  void runLanes(const Step& step, StepSetup& setup, double* out);
+  void takeCached(uint8_t code, const double* values);
+
+  // The buffer register `code` writes into: its own, or the next free one. Steps write in
+  // place, lane by lane.
+  double* bufferOf(uint8_t code) {
+    double*& out = L_.owned[code];
+    if (!out) {
+      out = newBuffer();
+      touch(code);
+    }
+    return out;
+  }
+  double* newBuffer() {
+    assert(nextBuffer_ < BatchLanes::kBuffers);
+    return L_.buffer[nextBuffer_++];
+  }
+  int buffersUsed() const { return nextBuffer_; }
+
+  const double* valuesOf(uint8_t code) const { return L_.lane[code]; }
+  void fill(uint8_t code, std::span<double> values, int offset) const;
+  const double* onlyUnchecked(int& count) const;
+  void checkAll();
+
+ private:
+  void touch(uint8_t code) {
+    if (L_.isTouched[code]) return;
+    L_.isTouched[code] = true;
+    L_.touched[L_.touchedCount++] = code;
+  }
+  void reset();
+
+  BatchLanes& L_;
+  RegisterFile& registers_;
+  const bool degrees_;
+  const int n_;
+  double* const faultRow_;
+  const double* startFaults_ = nullptr;
+  bool faultsStarted_ = false;
+  int nextBuffer_;
+};
+
+// The step set-up of chunks and row caches alike: the step's row, its operands as lane values
+// or one value for all lanes, and the lane form it takes (the power of a varying base to a
+// whole exponent the same in every lane has a form of its own).
+StepSetup LanePass::setUp(const Step& step) const {
+  StepSetup setup;
+  setup.operation = &operationInfo(step.opcode);
+  LaneArgs& args = setup.args;
+  args.a = setup.operation->unary ? nullptr : L_.lane[step.src1];
+  args.b = L_.lane[step.src2];
+  args.ua = registers_[step.src1];
+  args.ub = registers_[step.src2];
+  args.n = n_;
+  args.degrees = degrees_;
+  if (!args.a && !args.b) return setup;
+  if (step.opcode == kOpPow &&
+      Operation<kOpPow>::WholeExponent::applies(args.a, args.b, args.ub, args.whole)) {
+    setup.form = &kWholePowerLanes;
+  } else {
+    setup.form = &setup.operation->lanes;
+  }
+  return setup;
+}
+
+// A step the same in every lane, computed once into the register file. False when it faults,
+// and so faults in every lane.
+bool LanePass::runUniform(const Step& step, const StepSetup& setup) {
+  double r = 0;
+  if (!setup.operation->point(setup.args.ua, setup.args.ub, degrees_, r)) return false;
+  registers_[step.dest] = r;
+  L_.lane[step.dest] = nullptr;
+  L_.dirty[step.dest] = false;
+  return true;
+}
+
+// A step over the lanes into `out`: its operands checked first as its fault rule asks, its
+// lane kernel, then what its result may hold that is not noted.
+void LanePass::runLanes(const Step& step, StepSetup& setup, double* out) {
+  LaneArgs& args = setup.args;
+  const FaultRule rule = setup.form->faults;
+  if (args.a && rule.check == OperandCheck::Operands) check(step.src1);
+  if (args.b && rule.check != OperandCheck::None) check(step.src2);
+  const bool inputDirty = (args.a && L_.dirty[step.src1]) || (args.b && L_.dirty[step.src2]);
+  args.out = out;
+  if (rule.result == ResultFaults::LaneByLane) args.poison = faults();
+  setup.form->kernel(args);
+  bool dirty = false;
+  switch (rule.result) {
+    case ResultFaults::Shows:
+      dirty = true;
+      break;
+    case ResultFaults::Passes:
+      dirty = inputDirty;
+      break;
+    case ResultFaults::NaNIsFault:
+      vectormath::lanes().notePoison(out, faults(), n_);
+      break;
+    case ResultFaults::Clean:
+    case ResultFaults::LaneByLane:
+      break;
+  }
+  // A temporary is read once; whatever it held is now in the result or noted.
+  if (args.a && isTemporary(step.src1)) L_.dirty[step.src1] = false;
+  if (args.b && isTemporary(step.src2)) L_.dirty[step.src2] = false;
+  touch(step.dest);
+  L_.lane[step.dest] = out;
+  L_.dirty[step.dest] = dirty;
+}
+
+// A step a row cache computed and checked once for all rows. The buffer is the cache's, so a
+// later step writing this register takes a buffer of its own instead of writing in place.
+void LanePass::takeCached(uint8_t code, const double* values) {
+  touch(code);
+  L_.lane[code] = values;
+  L_.dirty[code] = false;
+}
+
+// Register `code`'s values of the pass's lanes into values[offset..], from its lanes or its
+// one value.
+void LanePass::fill(uint8_t code, std::span<double> values, int offset) const {
+  if (code == kRegNone) return;
+  double* target = values.data() + offset;
+  if (const double* source = L_.lane[code]) {
+    if (source != target) std::copy_n(source, n_, target);
+  } else {
+    std::fill_n(target, n_, registers_[code]);
+  }
+}
+
+// How many registers' lane values are still unchecked, and the last of them: the results, and
+// in odd formulas a value nobody used.
+const double* LanePass::onlyUnchecked(int& count) const {
+  const double* last = nullptr;
+  count = 0;
+  for (int t = 0; t < L_.touchedCount; ++t) {
+    const uint8_t code = L_.touched[t];
+    if (L_.lane[code] && L_.dirty[code]) {
+      last = L_.lane[code];
+      ++count;
+    }
+  }
+  return last;
+}
+
+void LanePass::checkAll() {
+  for (int t = 0; t < L_.touchedCount; ++t)
+    check(L_.touched[t]);
+}
+
+void LanePass::reset() {
+  for (int t = 0; t < L_.touchedCount; ++t) {
+    const uint8_t code = L_.touched[t];
+    L_.lane[code] = nullptr;
+    L_.owned[code] = nullptr;
+    L_.dirty[code] = false;
+    L_.isTouched[code] = false;
+  }
+  L_.touchedCount = 0;
+}
+
+// ---- A chunk of a batch run.
+
+// Runs a chunk's steps, those a row cache holds taken from it. False when a step the same in
+// every lane faults: then every lane does.
+bool runChunkSteps(LanePass& pass, const StepList& steps, const RowCache* cache) {
+  for (int s = 0; s < kStepsPerSlot; ++s) {
+    const Step& step = steps[s];
+    if (step.opcode == kOpEnd) break;
+    StepSetup setup = pass.setUp(step);
+    if (!setup.operation->writes) continue;
+    // A value about to be overwritten without being read (odd formulas such as
+    // 'y=1/0=;x=v' assign y twice) must have its faults noted first.
+    if (step.dest != step.src2 && (setup.operation->unary || step.dest != step.src1)) {
+      pass.check(step.dest);
+    }
+    if (const double* cached = cache ? cache->result[s] : nullptr) {
+      pass.takeCached(step.dest, cached);
+    } else if (!setup.form) {
+      if (!pass.runUniform(step, setup)) return false;
+    } else {
+      pass.runLanes(step, setup, pass.bufferOf(step.dest));
+    }
+  }
+  return true;
+}
+
 // The sign rows of n values at lanes offset.. (a multiple of 64, as the chunks are).
 void writeSigns(const double* values, const uint8_t* validBytes, int n, int offset,
                 const BatchOutputs& out) {
@@ -35,267 +294,106 @@ void writeSigns(const double* values, const uint8_t* validBytes, int n, int offs
                                 out.signPositive + word, out.signNegative + word);
 }
 
-// The lane form of a step from its row: the power of a varying base to a whole exponent the
-// same in every lane has a form of its own.
-const LaneForm& laneFormOf(uint8_t op, const double* a, const double* b, double ub, int& whole) {
-  if (op == kOpPow && Operation<kOpPow>::WholeExponent::applies(a, b, ub, whole)) {
-    return kWholePowerLanes;
-  }
-  return operationInfo(op).lanes;
-}
-
-// Runs one step whose operands vary from lane to lane (args.a or args.b) by its lane form, after
-// its operands were checked as the form's fault rule asks. Faults that the step's own checks
-// find go to `poison()`. Returns whether the result may hold a NaN or an infinity that nobody
-// has noted.
-template <class Poison>
-bool runLaneStep(const LaneForm& form, LaneArgs& args, bool inputDirty, Poison poison) {
-  if (form.faults.result == ResultFaults::LaneByLane) args.poison = poison();
-  form.kernel(args);
-  switch (form.faults.result) {
-    case ResultFaults::Shows:
-      return true;
-    case ResultFaults::Passes:
-      return inputDirty;
-    case ResultFaults::NaNIsFault:
-      vectormath::lanes().notePoison(args.out, poison(), args.n);
-      return false;
-    case ResultFaults::Clean:
-    case ResultFaults::LaneByLane:
-      break;
-  }
-  return false;
-}
-
-}  // namespace
-
-namespace {
-
-void runChunk(const StepList& program, bool degrees, RegisterFile& registers, BatchLanes& L,
-              uint8_t inputCode, const double* inputs, int n, const BatchOutputs& outputs,
-              int offset, const BatchLanes::RowCache* cache = nullptr) {
-  // The poison row is cleared when first needed: many programs never need it. With the
-  // steps of a row cache, it starts from their faults.
-  bool poisonStarted = false;
-  auto poison = [&]() {
-    if (!poisonStarted) {
-      if (cache && cache->faults) {
-        std::copy_n(cache->poison, n, L.poison);
-      } else {
-        std::fill_n(L.poison, n, 0.0);
-      }
-    }
-    poisonStarted = true;
-    return L.poison;
-  };
-  if (cache && cache->faults) poison();
-  // The cached results keep their buffers.
-  int nextBuffer = cache ? cache->buffersUsed : 0;
-  bool allBad = false;
-
-  auto touch = [&L](uint8_t code) {
-    if (L.isTouched[code]) return;
-    L.isTouched[code] = true;
-    L.touched[L.touchedCount++] = code;
-  };
-  L.lane[inputCode] = inputs;
-  touch(inputCode);
-  // Output registers are written straight into the caller's rows.
-  if (outputs.firstCode != kRegNone) {
-    L.owned[outputs.firstCode] = outputs.first.data() + offset;
-    touch(outputs.firstCode);
-  }
-  if (outputs.secondCode != kRegNone) {
-    L.owned[outputs.secondCode] = outputs.second.data() + offset;
-    touch(outputs.secondCode);
-  }
-  auto check = [&](uint8_t code) {
-    if (L.lane[code] && L.dirty[code]) {
-      vectormath::lanes().notePoison(L.lane[code], poison(), n);
-      L.dirty[code] = false;
-    }
-  };
-
-  for (int s = 0; s < kStepsPerSlot; ++s) {
-    const Step& step = program[s];
-    const uint8_t op = step.opcode;
-    if (op == kOpEnd) break;
-    const OperationInfo& operation = operationInfo(op);
-    if (!operation.writes) continue;
-    const bool unary = operation.unary;
-    // A value about to be overwritten without being read (odd formulas such as
-    // 'y=1/0=;x=v' assign y twice) must have its faults noted first.
-    if (step.dest != step.src2 && (unary || step.dest != step.src1)) check(step.dest);
-    if (const double* cached = cache ? cache->result[s] : nullptr) {
-      // Computed and checked once for all rows; the buffer is the cache's, so a later step
-      // writing this register takes a buffer of its own instead of writing in place.
-      touch(step.dest);
-      L.lane[step.dest] = cached;
-      L.dirty[step.dest] = false;
-      continue;
-    }
-    const double* a = unary ? nullptr : L.lane[step.src1];
-    const double* b = L.lane[step.src2];
-    const double ua = registers[step.src1];
-    const double ub = registers[step.src2];
-
-    if (!a && !b) {  // the same for every lane: compute once
-      double r = 0;
-      if (!operation.point(ua, ub, degrees, r)) {
-        allBad = true;  // the same fault in every lane
-        break;
-      }
-      registers[step.dest] = r;
-      L.lane[step.dest] = nullptr;
-      L.dirty[step.dest] = false;
-      continue;
-    }
-
-    int whole = 0;
-    const LaneForm& form = laneFormOf(op, a, b, ub, whole);
-    if (a && form.faults.check == OperandCheck::Operands) check(step.src1);
-    if (b && form.faults.check != OperandCheck::None) check(step.src2);
-    const bool inputDirty = (a && L.dirty[step.src1]) || (b && L.dirty[step.src2]);
-
-    // Steps write in place, lane by lane.
-    double*& out = L.owned[step.dest];
-    if (!out) {
-      assert(nextBuffer < BatchLanes::kBuffers);
-      touch(step.dest);
-      out = L.buffer[nextBuffer++];
-    }
-    LaneArgs args{a, ua, b, ub, out, n, degrees, nullptr, whole};
-    const bool dirty = runLaneStep(form, args, inputDirty, poison);
-    // A temporary is read once; whatever it held is now in the result or noted.
-    if (a && isTemporary(step.src1)) L.dirty[step.src1] = false;
-    if (b && isTemporary(step.src2)) L.dirty[step.src2] = false;
-    L.lane[step.dest] = out;
-    L.dirty[step.dest] = dirty;
-  }
-
-  auto fill = [&](uint8_t code, std::span<double> values) {
-    if (code == kRegNone) return;
-    double* target = values.data() + offset;
-    if (const double* source = L.lane[code]) {
-      if (source != target) std::copy_n(source, n, target);
-    } else {
-      std::fill_n(target, n, registers[code]);
-    }
-  };
-  fill(outputs.firstCode, outputs.first);
-  fill(outputs.secondCode, outputs.second);
-
+// The validity of a chunk's lanes, and the sign rows when asked for, once its steps have run:
+// whatever is still unchecked is checked now.
+void writeValidity(LanePass& pass, int n, const BatchOutputs& outputs, int offset, bool allBad) {
   bool signs = outputs.signValid != nullptr;
   const double* firstValues =
       outputs.firstCode == kRegNone ? nullptr : outputs.first.data() + offset;
-
-  // Whatever is still unchecked: the results, and in odd formulas a value nobody used.
   uint8_t* valid = outputs.valid.data() + offset;
-  const double* lastUnchecked = nullptr;
   int unchecked = 0;
-  for (int t = 0; t < L.touchedCount && !allBad; ++t) {
-    const uint8_t code = L.touched[t];
-    if (L.lane[code] && L.dirty[code]) {
-      lastUnchecked = L.lane[code];
-      ++unchecked;
-    }
-  }
+  const double* lastUnchecked = allBad ? nullptr : pass.onlyUnchecked(unchecked);
   if (allBad) {
     std::fill_n(valid, n, 0);
-  } else if (signs && !poisonStarted && unchecked == 1 &&
-             lastUnchecked == L.lane[outputs.firstCode]) {
+  } else if (signs && !pass.faultsStarted() && unchecked == 1 &&
+             lastUnchecked == pass.valuesOf(outputs.firstCode)) {
     // The common case of an implicit plot: signs and validity in one pass over the result.
     writeSigns(firstValues, nullptr, n, offset, outputs);
     signs = false;  // written
-  } else if (!poisonStarted && unchecked == 1) {
-    vectormath::lanes().zeroBytes(lastUnchecked, 0.0, valid,
-                                  n);  // the common case: one pass, no poison row
+  } else if (!pass.faultsStarted() && unchecked == 1) {
+    // The common case: one pass, no fault row.
+    vectormath::lanes().zeroBytes(lastUnchecked, 0.0, valid, n);
   } else {
-    for (int t = 0; t < L.touchedCount; ++t)
-      check(L.touched[t]);
-    if (poisonStarted) {
-      vectormath::lanes().zeroBytes(L.poison, 1.0, valid, n);
+    pass.checkAll();
+    if (pass.faultsStarted()) {
+      vectormath::lanes().zeroBytes(pass.faults(), 1.0, valid, n);
     } else {
       std::fill_n(valid, n, 1);
     }
   }
-
   if (signs) writeSigns(firstValues, valid, n, offset, outputs);
-
-  for (int t = 0; t < L.touchedCount; ++t) {
-    const uint8_t code = L.touched[t];
-    L.lane[code] = nullptr;
-    L.owned[code] = nullptr;
-    L.dirty[code] = false;
-    L.isTouched[code] = false;
-  }
-  L.touchedCount = 0;
 }
 
-// Fills `L.rows` for rows over `inputs` that differ only in register `rowCode`: runs the
-// lane steps whose operands do not depend on it, each into a buffer of its own, and checks
-// every value they made. A value a row's steps have not written yet may still hold the last
-// row's, so a register that any step writes counts as depending on the row until a step
-// that does not writes it. On a register file of its own: the rows compute the steps that
-// are the same for all lanes themselves, and see the registers as they stand.
-void prepareRowCache(const StepList& program, bool degrees, RegisterFile registers, BatchLanes& L,
+// Runs the steps over the n lanes from offset on; with the steps of a row cache, only the
+// rest, starting from the cache's faults (its results keep their buffers).
+void runChunk(const StepList& steps, bool degrees, RegisterFile& registers, BatchLanes& L,
+              uint8_t inputCode, const double* inputs, int n, const BatchOutputs& outputs,
+              int offset, const RowCache* cache = nullptr) {
+  LanePass pass(L, registers, degrees, n, L.poison, cache ? cache->buffersUsed : 0);
+  if (cache && cache->faults) pass.startFaultsFrom(cache->poison);
+  pass.bind(inputCode, inputs);
+  // Output registers are written straight into the caller's rows.
+  if (outputs.firstCode != kRegNone) {
+    pass.bindOutput(outputs.firstCode, outputs.first.data() + offset);
+  }
+  if (outputs.secondCode != kRegNone) {
+    pass.bindOutput(outputs.secondCode, outputs.second.data() + offset);
+  }
+  const bool allBad = !runChunkSteps(pass, steps, cache);
+  pass.fill(outputs.firstCode, outputs.first, offset);
+  pass.fill(outputs.secondCode, outputs.second, offset);
+  writeValidity(pass, n, outputs, offset, allBad);
+}
+
+// ---- The row cache.
+
+// Which registers count as the same in every row before the steps run: a value a row's steps
+// have not written yet may still hold the last row's, so a register that any step writes
+// counts as depending on the row until a step that does not writes it.
+std::array<bool, 256> rowFreeAtStart(const StepList& steps, uint8_t rowCode) {
+  std::array<bool, 256> rowFree;
+  rowFree.fill(true);
+  rowFree[rowCode] = false;
+  for (const Step& step : steps) {
+    if (step.opcode == kOpEnd) break;
+    if (operationInfo(step.opcode).writes) rowFree[step.dest] = false;
+  }
+  return rowFree;
+}
+
+// Fills `L.rows` for rows over `inputs` that differ only in register `rowCode`: runs the lane
+// steps whose operands do not depend on it, each into a buffer of its own, and checks every
+// value they made. On a register file of its own: the rows compute the steps that are the
+// same for all lanes themselves, and see the registers as they stand.
+void prepareRowCache(const StepList& steps, bool degrees, RegisterFile registers, BatchLanes& L,
                      uint8_t inputCode, uint8_t rowCode, const double* inputs, int n) {
-  BatchLanes::RowCache& cache = L.rows;
+  RowCache& cache = L.rows;
   cache.ready = false;
   cache.buffersUsed = 0;
   cache.faults = false;
   cache.result.fill(nullptr);
   if (n > BatchLanes::kLanes) return;  // longer rows run without a cache
 
-  std::array<bool, 256> rowFree;
-  rowFree.fill(true);
-  rowFree[rowCode] = false;
-  for (const Step& step : program) {
-    if (step.opcode == kOpEnd) break;
-    if (operationInfo(step.opcode).writes) rowFree[step.dest] = false;
-  }
-
-  std::array<const double*, 256> lane{};
-  std::array<bool, 256> dirty{};
-  lane[inputCode] = inputs;
-  std::fill_n(cache.poison, n, 0.0);
-  auto poison = [&cache]() { return cache.poison; };
-  auto check = [&](uint8_t code) {
-    if (lane[code] && dirty[code]) vectormath::lanes().notePoison(lane[code], cache.poison, n);
-    dirty[code] = false;
-  };
-
+  std::array<bool, 256> rowFree = rowFreeAtStart(steps, rowCode);
+  LanePass pass(L, registers, degrees, n, cache.poison, 0);
+  pass.faults();  // cleared: every fault of the cached values is noted
+  pass.bind(inputCode, inputs);
   for (int s = 0; s < kStepsPerSlot; ++s) {
-    const Step& step = program[s];
-    const uint8_t op = step.opcode;
-    if (op == kOpEnd) break;
-    const OperationInfo& operation = operationInfo(op);
-    if (!operation.writes) continue;
-    const bool unary = operation.unary;
-    rowFree[step.dest] = (unary || rowFree[step.src1]) && rowFree[step.src2];
+    const Step& step = steps[s];
+    if (step.opcode == kOpEnd) break;
+    StepSetup setup = pass.setUp(step);
+    if (!setup.operation->writes) continue;
+    rowFree[step.dest] = (setup.operation->unary || rowFree[step.src1]) && rowFree[step.src2];
     if (!rowFree[step.dest]) continue;
-    const double* a = unary ? nullptr : lane[step.src1];
-    const double* b = lane[step.src2];
-    const double ua = registers[step.src1];
-    const double ub = registers[step.src2];
-    if (!a && !b) {
-      double r = 0;
-      if (!operation.point(ua, ub, degrees, r)) return;  // every lane of every row faults
-      registers[step.dest] = r;
-      lane[step.dest] = nullptr;
+    if (!setup.form) {
+      if (!pass.runUniform(step, setup)) return;  // every lane of every row faults
       continue;
     }
-    int whole = 0;
-    const LaneForm& form = laneFormOf(op, a, b, ub, whole);
-    if (a && form.faults.check == OperandCheck::Operands) check(step.src1);
-    if (b && form.faults.check != OperandCheck::None) check(step.src2);
-    const bool inputDirty = (a && dirty[step.src1]) || (b && dirty[step.src2]);
-    double* out = L.buffer[cache.buffersUsed++];
-    LaneArgs args{a, ua, b, ub, out, n, degrees, nullptr, whole};
-    dirty[step.dest] = runLaneStep(form, args, inputDirty, poison);
-    lane[step.dest] = out;
+    double* out = pass.newBuffer();
+    pass.runLanes(step, setup, out);
     cache.result[s] = out;
   }
+  cache.buffersUsed = pass.buffersUsed();
   // Each cached value is the point evaluator's value of that step, so a NaN or an infinity
   // in one means that the point faults there or before.
   for (const double* values : cache.result) {
@@ -305,19 +403,25 @@ void prepareRowCache(const StepList& program, bool degrees, RegisterFile registe
   cache.ready = true;
 }
 
+void checkOutputs(const BatchOutputs& outputs, size_t n) {
+  assert(outputs.valid.size() >= n);
+  assert(outputs.firstCode == kRegNone || outputs.first.size() >= n);
+  assert(outputs.secondCode == kRegNone || outputs.second.size() >= n);
+  (void)outputs;
+  (void)n;
+}
+
 }  // namespace
 
-void runBatchOn(const StepList& program, bool degrees, RegisterFile& registers, BatchLanes& lanes,
+void runBatchOn(const StepList& steps, bool degrees, RegisterFile& registers, BatchLanes& lanes,
                 uint8_t inputCode, std::span<const double> inputs, const BatchOutputs& outputs) {
-  assert(outputs.valid.size() >= inputs.size());
-  assert(outputs.firstCode == kRegNone || outputs.first.size() >= inputs.size());
-  assert(outputs.secondCode == kRegNone || outputs.second.size() >= inputs.size());
+  checkOutputs(outputs, inputs.size());
   assert(outputs.firstCode != inputCode && outputs.secondCode != inputCode);
   clearUpperVectorState();
   const int total = static_cast<int>(inputs.size());
   for (int offset = 0; offset < total; offset += BatchLanes::kLanes) {
     const int count = std::min(BatchLanes::kLanes, total - offset);
-    runChunk(program, degrees, registers, lanes, inputCode, inputs.data() + offset, count, outputs,
+    runChunk(steps, degrees, registers, lanes, inputCode, inputs.data() + offset, count, outputs,
              offset);
   }
 }
@@ -336,9 +440,7 @@ void runRowOn(const StepList& steps, bool degrees, RegisterFile& registers, Batc
     runBatchOn(steps, degrees, registers, lanes, inputCode, inputs, outputs);
     return;
   }
-  assert(outputs.valid.size() >= inputs.size());
-  assert(outputs.firstCode == kRegNone || outputs.first.size() >= inputs.size());
-  assert(outputs.secondCode == kRegNone || outputs.second.size() >= inputs.size());
+  checkOutputs(outputs, inputs.size());
   clearUpperVectorState();
   runChunk(steps, degrees, registers, lanes, inputCode, inputs.data(),
            static_cast<int>(inputs.size()), outputs, 0, &lanes.rows);
