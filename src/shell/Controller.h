@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "fitting/CurveFits.h"
+#include "menu/Menu.h"
+#include "menu/RecentFiles.h"
 #include "plot/DomainInput.h"
 #include "plot/ScaleButtons.h"
-#include "shell/Menu.h"
-#include "shell/RecentFiles.h"
 #include "shell/Workspace.h"
 #include "storage/Recovery.h"
 

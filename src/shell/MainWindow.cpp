@@ -23,11 +23,12 @@
 #include "common/Keys.h"
 #include "common/PathText.h"
 #include "common/SafeFile.h"
+#include "common/ScreenFit.h"
 #include "qt/Controls.h"
 #include "qt/PictureImage.h"
 #include "qt/PictureRenderer.h"
 #include "qt/QtTextPainter.h"
-#include "shell/ScreenFit.h"
+#include "shell/MainWindowGeometry.h"
 
 namespace quorvel {
 

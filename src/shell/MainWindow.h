@@ -16,18 +16,18 @@
 #include <functional>
 #include <memory>
 
+#include "colours/ColorBox.h"
+#include "colours/ColourWindow.h"
 #include "editor/FormulaEditBox.h"
 #include "fitting/PointsTableWindow.h"
-#include "formula/ColorBox.h"
 #include "formula/DebugWindow.h"
+#include "help/HelpWindow.h"
+#include "info/InfoWindow.h"
+#include "menu/MenuWidget.h"
 #include "plot/DomainDialog.h"
 #include "plot/GrafiekBox.h"
 #include "plot/ScaleBox.h"
-#include "shell/ColourWindow.h"
 #include "shell/Controller.h"
-#include "shell/HelpWindow.h"
-#include "shell/InfoWindow.h"
-#include "shell/MenuWidget.h"
 #include "shell/WindowControls.h"
 #include "shell/Workspace.h"
 #include "tools/AnalysisWindow.h"

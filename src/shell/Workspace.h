@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "colours/SlotSelection.h"
 #include "common/Settings.h"
 #include "editor/FormulaEditor.h"
 #include "fitting/Points.h"
@@ -13,7 +14,6 @@
 #include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
 #include "formula/SlotColours.h"
-#include "formula/SlotSelection.h"
 #include "plot/Constants.h"
 #include "plot/ConstantsPanel.h"
 #include "plot/Graph.h"

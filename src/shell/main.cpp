@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "common/SafeFile.h"
+#include "common/ScreenFit.h"
 #include "common/VectorState.h"
 #include "qt/QtTextPainter.h"
 #include "qt/Translations.h"
@@ -15,7 +16,6 @@
 #include "shell/Controller.h"
 #include "shell/HeadlessExport.h"
 #include "shell/MainWindow.h"
-#include "shell/ScreenFit.h"
 #include "shell/WindowDestroyWatch.h"
 #include "shell/Workspace.h"
 

@@ -11,7 +11,7 @@
 #include <array>
 #include <functional>
 
-#include "shell/ColourChoice.h"
+#include "colours/ColourChoice.h"
 
 namespace quorvel {
 

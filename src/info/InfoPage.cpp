@@ -1,4 +1,4 @@
-#include "shell/InfoPage.h"
+#include "info/InfoPage.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "shell/Menu.h"
+#include "menu/Menu.h"
 
 #include "common/Keys.h"
 

@@ -1,4 +1,4 @@
-#include "shell/InfoWindow.h"
+#include "info/InfoWindow.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "formula/ColorBox.h"
+#include "colours/ColorBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "colours/SlotSelection.h"
 #include "formula/SlotColours.h"
-#include "formula/SlotSelection.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "shell/ScreenFit.h"
+#include "common/ScreenFit.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../plot/PlotTestSupport.h"
-#include "shell/InfoPage.h"
+#include "info/InfoPage.h"
 
 namespace quorvel {
 namespace {

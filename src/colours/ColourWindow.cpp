@@ -1,4 +1,4 @@
-#include "shell/ColourWindow.h"
+#include "colours/ColourWindow.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

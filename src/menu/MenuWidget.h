@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-#include "shell/Menu.h"
+#include "menu/Menu.h"
 
 namespace quorvel {
 

@@ -8,10 +8,6 @@
 
 namespace quorvel {
 
-// The main window's page: every control at its place.
-inline constexpr int kPageWidth = 1030;
-inline constexpr int kPageHeight = 948;
-
 // Below this the program asks first whether to go on ("scherm te klein: dooraan?").
 inline constexpr int kComfortableWidth = 1200;
 inline constexpr int kComfortableHeight = 1000;

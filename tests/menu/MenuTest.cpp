@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Keys.h"
-#include "shell/Menu.h"
+#include "menu/Menu.h"
 
 namespace quorvel {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "FormulaTestSupport.h"
-#include "formula/SlotSelection.h"
+#include "../formula/FormulaTestSupport.h"
+#include "colours/SlotSelection.h"
 
 namespace quorvel {
 namespace {

@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <optional>
 
-#include "shell/HelpPage.h"
+#include "help/HelpPage.h"
 
 namespace quorvel {
 

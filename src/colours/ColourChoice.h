@@ -6,9 +6,9 @@
 #include <array>
 #include <string>
 
+#include "colours/SlotSelection.h"
 #include "common/Picture.h"
 #include "formula/SlotColours.h"
-#include "formula/SlotSelection.h"
 
 namespace quorvel {
 

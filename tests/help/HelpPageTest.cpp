@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "../plot/PlotTestSupport.h"
-#include "shell/HelpPage.h"
+#include "help/HelpPage.h"
 
 namespace quorvel {
 namespace {

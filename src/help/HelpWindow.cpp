@@ -1,4 +1,4 @@
-#include "shell/HelpWindow.h"
+#include "help/HelpWindow.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -9,9 +9,9 @@
 #include <QTextStream>
 #include <QWheelEvent>
 
+#include "common/ScreenFit.h"
 #include "qt/Controls.h"
 #include "qt/PictureImage.h"
-#include "shell/ScreenFit.h"
 
 namespace quorvel {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../plot/PlotTestSupport.h"
-#include "shell/ColourChoice.h"
+#include "colours/ColourChoice.h"
 
 namespace quorvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/HelpPage.h"
+#include "help/HelpPage.h"
 
 #include <algorithm>
 #include <cmath>

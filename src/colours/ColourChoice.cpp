@@ -1,4 +1,4 @@
-#include "shell/ColourChoice.h"
+#include "colours/ColourChoice.h"
 
 #include <algorithm>
 #include <cmath>

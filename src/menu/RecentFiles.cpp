@@ -1,9 +1,9 @@
-#include "shell/RecentFiles.h"
+#include "menu/RecentFiles.h"
 
 #include <algorithm>
 
 #include "common/SafeFile.h"
-#include "shell/Menu.h"
+#include "menu/Menu.h"
 
 namespace quorvel {
 

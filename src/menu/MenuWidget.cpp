@@ -1,4 +1,4 @@
-#include "shell/MenuWidget.h"
+#include "menu/MenuWidget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "formula/SlotSelection.h"
+#include "colours/SlotSelection.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <random>
 
-#include "shell/InfoPage.h"
+#include "info/InfoPage.h"
 
 namespace quorvel {
 
