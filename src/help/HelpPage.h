@@ -1,13 +1,13 @@
 #pragma once
-// The help page without its window: the help text in its mark-up of backslash codes (fonts,
-// colours, tabs, raised digits, button frames, links and anchors), drawn line by line into
-// an 800 x 800 picture, the list of links with their anchors, and where a click takes the
-// reader.
+// The help page without its window: the help text in its mark-up (help/HelpMarkup.h) drawn
+// line by line into an 800 x 800 picture, the list of links with their anchors, and where a
+// click takes the reader.
 
 #include <string>
 #include <vector>
 
 #include "common/Picture.h"
+#include "help/HelpMarkup.h"
 
 namespace quorvel {
 
@@ -15,10 +15,10 @@ class HelpPage {
  public:
   static constexpr int kWidth = 800;
   static constexpr int kHeight = 800;
-  static constexpr int kLineHeight = 25;
+  static constexpr int kLineHeight = kHelpLineHeight;
   static constexpr int kVisibleLines = 31;
   static constexpr int kMaxLinks = 50;
-  static constexpr int kMarkerWidth = 20;
+  static constexpr int kMarkerWidth = kHelpMarkerWidth;
 
   struct LinkEntry {
     std::string name;
@@ -50,20 +50,7 @@ class HelpPage {
   // anchor marker (back to the contents), 0 for nothing.
   int targetAt(int x, int y) const;
 
-  // The two marker pictures, 20 x 25, white transparent.
-  static const Picture& linkMarker();
-  static const Picture& anchorMarker();
-
  private:
-  enum class MarkerKind { Link, Anchor };
-  struct Marker {
-    MarkerKind kind;
-    std::string name;
-    int x;  // left edge of the marker
-  };
-  // Lays out line `index` at pixel row y: draws it into `page` when given, and returns where
-  // its markers are.
-  std::vector<Marker> layOut(int index, int y, Picture* page);
   void buildLinks();
 
   TextPainter& text_;
