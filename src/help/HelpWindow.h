@@ -20,7 +20,7 @@ class Thelpform6 : public QDialog {
 
   // Loads the help text that comes with the program.
   void loadText();
-  // Command 28: from the top, beside the main window (at the free area's corner when it
+  // The "help" command: from the top, beside the main window (at the free area's corner when it
   // scrolls), modal.
   void showHelp();
   // The window for a screen whose free area is `freeArea`, the window manager's frame taking

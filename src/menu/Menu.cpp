@@ -6,62 +6,62 @@ namespace quorvel {
 
 // In storage order; the order on screen follows the ids.
 const std::array<MenuEntry, kMenuEntryCount> menuEntries = {{
-    {1, 0, 0xFF0000, "algemeen"},
-    {2, 0, 0xFF0000, "form / poly"},
-    {3, 0, 0xFF0000, "grafieken"},
-    {4, 0, 0xFF0000, "punten"},
-    {5, 0, 0xFF0000, "info"},
-    {6, 28, 0xFF0000, "help"},
-    {11, 2, 0x0000E8, "herstart"},
-    {12, 24, 0xC00000, "bewaar"},
-    {13, 25, 0xC00000, "open"},
-    {14, 0, 0x000000, "snap"},
-    {15, 1, 0x707070, "..........."},
-    {16, 99, 0xC00000, "sluiten"},
-    {17, 37, 0x000000, "ongedaan maken"},
-    {18, 38, 0x000000, "opnieuw"},
-    {21, 4, 0x0000E8, "verwijderen"},
-    {22, 10, 0xC00000, "subst. abc"},
-    {23, 31, 0xC00000, "oppervlakte"},
-    {24, 30, 0x000000, "tabellen"},
-    {25, 0, 0x606060, "poly >>"},
-    {31, 5, 0x0000E8, "wissen"},
-    {32, 20, 0x900090, "kleuren"},
-    {33, 6, 0x000000, "herschrijven"},
-    {34, 0, 0x606060, "analyse >>"},
-    {42, 7, 0x000000, "tabel"},
-    {43, 0, 0x606060, "maak >>"},
-    {41, 9, 0x0000E8, "wissen"},
-    {51, 27, 0xFF0000, "over ..."},
-    {52, 34, 0xFF0000, "status"},
-    {53, 35, 0xFF0000, "condities"},
-    {141, 29, 0x900000, "--> disk"},
-    {142, 26, 0x900090, "--> klembord"},
-    {143, 46, 0x900000, "--> svg/pdf"},
-    {144, 47, 0x900090, "--> printer"},
-    {341, 21, 0x000000, "nulpunten"},
-    {342, 22, 0x000000, "extremen"},
-    {343, 23, 0x000000, "snijpunten"},
-    {344, 32, 0x000000, "raaklijn"},
-    {251, 11, 0x000000, "plus"},
-    {252, 12, 0x000000, "min"},
-    {253, 13, 0x000000, "keer"},
-    {254, 14, 0x000000, "afronden"},
-    {255, 15, 0x000000, "differentiëren"},
-    {256, 16, 0x000000, "integreren"},
-    {257, 0, 0x606060, "spiegelen >>"},
-    {432, 8, 0x000000, "polynoom"},
-    {431, 36, 0x000000, "lijn"},
-    {433, 33, 0x000000, "cirkel"},
-    {434, 0, 0x000000, "exp.functie y="},
-    {2571, 17, 0x000000, "om X-as"},
-    {2572, 18, 0x000000, "om Y-as"},
-    {2573, 19, 0x000000, "om (0,0)"},
-    {4341, 44, 0x000000, "ab^x"},
-    {4342, 45, 0x000000, "ae^(bx)"},
-    {4343, 41, 0x000000, "ab^x+c"},
-    {4344, 42, 0x000000, "ae^(bx)+c"},
-    {4345, 43, 0x000000, "e^(ax^2+bx+c)"},
+    {1, Command::None, 0xFF0000, "algemeen"},
+    {2, Command::None, 0xFF0000, "form / poly"},
+    {3, Command::None, 0xFF0000, "grafieken"},
+    {4, Command::None, 0xFF0000, "punten"},
+    {5, Command::None, 0xFF0000, "info"},
+    {6, Command::Help, 0xFF0000, "help"},
+    {11, Command::Restart, 0x0000E8, "herstart"},
+    {12, Command::Save, 0xC00000, "bewaar"},
+    {13, Command::Open, 0xC00000, "open"},
+    {14, Command::None, 0x000000, "snap"},
+    {15, Command::Nothing, 0x707070, "..........."},
+    {16, Command::Close, 0xC00000, "sluiten"},
+    {17, Command::Undo, 0x000000, "ongedaan maken"},
+    {18, Command::Redo, 0x000000, "opnieuw"},
+    {21, Command::DeleteSlot, 0x0000E8, "verwijderen"},
+    {22, Command::SubstituteAbc, 0xC00000, "subst. abc"},
+    {23, Command::Area, 0xC00000, "oppervlakte"},
+    {24, Command::ValueTable, 0x000000, "tabellen"},
+    {25, Command::None, 0x606060, "poly >>"},
+    {31, Command::ClearGraphs, 0x0000E8, "wissen"},
+    {32, Command::Colours, 0x900090, "kleuren"},
+    {33, Command::Redraw, 0x000000, "herschrijven"},
+    {34, Command::None, 0x606060, "analyse >>"},
+    {42, Command::PointsTable, 0x000000, "tabel"},
+    {43, Command::None, 0x606060, "maak >>"},
+    {41, Command::ClearPoints, 0x0000E8, "wissen"},
+    {51, Command::About, 0xFF0000, "over ..."},
+    {52, Command::Status, 0xFF0000, "status"},
+    {53, Command::Conditions, 0xFF0000, "condities"},
+    {141, Command::PictureToFile, 0x900000, "--> disk"},
+    {142, Command::PictureToClipboard, 0x900090, "--> klembord"},
+    {143, Command::PictureToVector, 0x900000, "--> svg/pdf"},
+    {144, Command::Print, 0x900090, "--> printer"},
+    {341, Command::Roots, 0x000000, "nulpunten"},
+    {342, Command::Extrema, 0x000000, "extremen"},
+    {343, Command::Intersections, 0x000000, "snijpunten"},
+    {344, Command::Tangent, 0x000000, "raaklijn"},
+    {251, Command::PolyPlus, 0x000000, "plus"},
+    {252, Command::PolyMinus, 0x000000, "min"},
+    {253, Command::PolyTimes, 0x000000, "keer"},
+    {254, Command::PolyRound, 0x000000, "afronden"},
+    {255, Command::PolyDerive, 0x000000, "differentiëren"},
+    {256, Command::PolyIntegrate, 0x000000, "integreren"},
+    {257, Command::None, 0x606060, "spiegelen >>"},
+    {432, Command::FitPolynomial, 0x000000, "polynoom"},
+    {431, Command::FitLine, 0x000000, "lijn"},
+    {433, Command::FitCircle, 0x000000, "cirkel"},
+    {434, Command::None, 0x000000, "exp.functie y="},
+    {2571, Command::PolyMirrorX, 0x000000, "om X-as"},
+    {2572, Command::PolyMirrorY, 0x000000, "om Y-as"},
+    {2573, Command::PolyMirrorOrigin, 0x000000, "om (0,0)"},
+    {4341, Command::FitExpPower, 0x000000, "ab^x"},
+    {4342, Command::FitExpE, 0x000000, "ae^(bx)"},
+    {4343, Command::FitExpPlusC, 0x000000, "ab^x+c"},
+    {4344, Command::FitExpEPlusC, 0x000000, "ae^(bx)+c"},
+    {4345, Command::FitExpQuadratic, 0x000000, "e^(ax^2+bx+c)"},
 }};
 
 int levelOf(int id) {
@@ -108,11 +108,10 @@ void Menu::setRecentFiles(const std::vector<std::string>& names) {
   recentTexts_ = names;
   recentEntries_.clear();
   if (names.empty()) return;
-  recentEntries_.push_back({kRecentListId, 0, 0xC00000, "recent >>"});
+  recentEntries_.push_back({kRecentListId, Command::None, 0xC00000, "recent >>"});
   for (size_t k = 0; k < recentTexts_.size() && k < 9; ++k) {
     recentEntries_.push_back({static_cast<uint16_t>(kRecentListId * 10 + k + 1),
-                              static_cast<uint16_t>(kFirstRecentCommand + k), 0x900000,
-                              recentTexts_[k]});
+                              recentFileCommand(static_cast<int>(k)), 0x900000, recentTexts_[k]});
   }
 }
 
@@ -160,12 +159,12 @@ void Menu::openLevel(int level) {
 
 void Menu::drawRowNormal(int level, int row) {
   const int index = entryOf(level, row);
-  if (index >= 0 && entry(index).command == 0) hideBelow(level);
+  if (index >= 0 && entry(index).opensList()) hideBelow(level);
 }
 
 void Menu::drawRowHighlighted(int level, int row) {
   const int index = entryOf(level, row);
-  if (index >= 0 && entry(index).command == 0) openLevel(level + 1);
+  if (index >= 0 && entry(index).opensList()) openLevel(level + 1);
 }
 
 void Menu::mouseMove(int level, int x, int y) {
@@ -179,7 +178,7 @@ void Menu::mouseMove(int level, int x, int y) {
     hideBelow(0);
     titles.selected = c;
     const int index = entryOf(0, c);
-    if (open && index >= 0 && entry(index).command == 0) {
+    if (open && index >= 0 && entry(index).opensList()) {
       titleLook[c] = TitleLook::Pressed;
       hideBelow(0);
       openLevel(1);
@@ -206,7 +205,7 @@ void Menu::mouseDown(int level) {
       hideBelow(0);
     } else if (titles.selected != 0) {
       const int index = entryOf(0, titles.selected);
-      if (index >= 0 && entry(index).command == 0) {
+      if (index >= 0 && entry(index).opensList()) {
         open = true;
         openLevel(1);
       } else if (index >= 0) {
@@ -219,7 +218,7 @@ void Menu::mouseDown(int level) {
     return;
   }
   const int index = entryOf(level, levels[level].selected);
-  if (index < 0 || entry(index).command == 0) return;
+  if (index < 0 || entry(index).opensList()) return;
   hideBelow(0);
   open = false;
   if (levels[0].selected != 0) titleLook[levels[0].selected] = TitleLook::Normal;

@@ -1,7 +1,7 @@
 #pragma once
 // The menu bar the program draws itself: six titles, lists that drop down and further lists
 // that open to the right, up to four levels; driven by the mouse and, after F10, by the keys.
-// Every entry opens a list or runs a numbered command.
+// Every entry opens a list or runs a command (menu/Command.h).
 
 #include <array>
 #include <cstdint>
@@ -11,15 +11,17 @@
 #include <vector>
 
 #include "common/Colour.h"
+#include "menu/Command.h"
 
 namespace quorvel {
 
 struct MenuEntry {
-  uint16_t id;       // the path: the 1-based positions from the top, as decimal digits
-  uint16_t command;  // 0: the entry opens a list
-  uint32_t bgr;      // text colour as $00BBGGRR
+  uint16_t id;      // the path: the 1-based positions from the top, as decimal digits
+  Command command;  // Command::None: the entry opens a list
+  uint32_t bgr;     // text colour as $00BBGGRR
   std::string_view text;
   Colour colour() const { return fromBgr(bgr); }
+  bool opensList() const { return command == Command::None; }
 };
 
 inline constexpr int kMenuEntryCount = 56;
@@ -28,9 +30,9 @@ extern const std::array<MenuEntry, kMenuEntryCount> menuEntries;
 int levelOf(int id);
 bool exists(int id);  // in the fixed entries
 
-// "algemeen" > "recent >>" lists the recent graph files: ids 191.., commands 51..
+// "algemeen" > "recent >>" lists the recent graph files: ids 191.., commands from
+// kFirstRecentCommand on.
 inline constexpr int kRecentListId = 19;
-inline constexpr int kFirstRecentCommand = 51;
 inline constexpr int kMaxMenuText = 15;  // characters of an entry
 
 enum class TitleLook { Normal = 0, Hover = 1, Pressed = 2 };
@@ -50,7 +52,7 @@ class Menu {
   };
 
   // Runs a command (the dispatcher) and changes the highlight under the mouse (code 11).
-  std::function<void(int command)> executeCommand;
+  std::function<void(Command command)> executeCommand;
   std::function<void()> hoverMenu;
 
   std::array<Level, kLevels> levels;

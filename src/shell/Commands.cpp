@@ -1,6 +1,6 @@
-// The numbered commands of the menu and the command keys, run through one dispatcher.
-// A number without a command (a free place in the menu's scheme) does nothing but empty the
-// message line and close the menu.
+// The commands of the menu and the command keys, run through one dispatcher. A number without
+// a command (a free place in the menu's scheme) does nothing but empty the message line and
+// close the menu.
 
 #include "common/NumberText.h"
 #include "common/PathText.h"
@@ -16,123 +16,164 @@ inline constexpr const char* kNoFormula = "geen formule/polynoom";
 inline constexpr const char* kOnlyFunctions = "alleen functies";
 inline constexpr const char* kToClipboard = "grafieken --> klembord";
 
-void Controller::executeCommand(int n) {
+namespace {
+
+// What a command of "form / poly" > "poly >>" does to the polynomial.
+int polyOperationOf(Command command) {
+  static constexpr std::pair<Command, int> kOperations[] = {
+      {Command::PolyPlus, kPolyPlus},
+      {Command::PolyMinus, kPolyMinus},
+      {Command::PolyTimes, kPolyTimes},
+      {Command::PolyRound, kPolyRound},
+      {Command::PolyDerive, kPolyDerive},
+      {Command::PolyIntegrate, kPolyIntegrate},
+      {Command::PolyMirrorX, kPolyMirrorX},
+      {Command::PolyMirrorY, kPolyMirrorY},
+      {Command::PolyMirrorOrigin, kPolyMirrorOrigin}};
+  for (auto [poly, operation] : kOperations) {
+    if (poly == command) return operation;
+  }
+  return 0;
+}
+
+// The model a command of "punten" > "maak >>" > "exp.functie y=" fits.
+int exponentialModelOf(Command command) {
+  static constexpr std::pair<Command, ExponentialModel> kModels[] = {
+      {Command::FitExpPlusC, kExpPlusC},
+      {Command::FitExpEPlusC, kExpEPlusC},
+      {Command::FitExpQuadratic, kExpQuadratic},
+      {Command::FitExpPower, kExpPower},
+      {Command::FitExpE, kExpE}};
+  for (auto [fit, model] : kModels) {
+    if (fit == command) return model;
+  }
+  return 0;
+}
+
+// The info page a command of "info" shows.
+int infoPageOf(Command command) {
+  return command == Command::About ? 1 : command == Command::Status ? 2 : 3;
+}
+
+}  // namespace
+
+void Controller::executeCommand(Command command) {
   ws_.MsgText.clear();
   // Closed before the command too: no list may stay open behind a window the command opens.
   menu.closeMenu();
-  switch (n) {
-    case 2:
+  switch (command) {
+    case Command::Restart:
       if (mayDiscardDocument()) restartAll();
       break;
-    case 4:  // "verwijderen"
+    case Command::DeleteSlot:
       ws_.formulas.slotKind[selectedSlot()] = kSlotEmpty;
       ws_.graph.RedrawAll();
       break;
-    case 5:  // "wissen" (grafieken)
+    case Command::ClearGraphs:
       for (int slot = 1; slot <= kSlotCount; ++slot)
         ws_.formulas.slotKind[slot] = kSlotEmpty;
       ws_.graph.RedrawAll();
       break;
-    case 6:  // "herschrijven": without the analysis's marks
+    case Command::Redraw:  // without the analysis's marks
       ws_.analysis.clear();
       ws_.graph.RedrawAll();
       break;
-    case 7:  // "tabel" (punten)
+    case Command::PointsTable:
       if (shell) shell->showPointsTable();
       break;
-    case 8:  // "polynoom": the least-squares fit
+    case Command::FitPolynomial:
       ws_.poly.FitPolynomial(ws_.points, selectedSlot(), ws_.leastSquares);
       break;
-    case 9:  // "wissen" (punten)
+    case Command::ClearPoints:
       ws_.points.deleteAll();
       ws_.graph.RedrawAll();
       break;
-    case 10:  // "subst. abc"
+    case Command::SubstituteAbc:
       substituteSelected();
       break;
-    case kPolyPlus:
-    case kPolyMinus:
-    case kPolyTimes:
-    case kPolyRound:
-    case kPolyDerive:
-    case kPolyIntegrate:
-    case kPolyMirrorX:
-    case kPolyMirrorY:
-    case kPolyMirrorOrigin:
-      if (ws_.poly.PolyCommand(n, selectedSlot())) selectPolynomialInput();
+    case Command::PolyPlus:
+    case Command::PolyMinus:
+    case Command::PolyTimes:
+    case Command::PolyRound:
+    case Command::PolyDerive:
+    case Command::PolyIntegrate:
+    case Command::PolyMirrorX:
+    case Command::PolyMirrorY:
+    case Command::PolyMirrorOrigin:
+      if (ws_.poly.PolyCommand(polyOperationOf(command), selectedSlot())) selectPolynomialInput();
       break;
-    case 20:  // "kleuren"
+    case Command::Colours:
       if (shell) shell->showColourWindow();
       break;
-    case 21:  // "nulpunten"
-    case 22:  // "extremen"
-    case 23:  // "snijpunten"
-      analyse(n);
+    case Command::Roots:
+    case Command::Extrema:
+    case Command::Intersections:
+      analyse(command);
       break;
-    case 32:  // "raaklijn"
+    case Command::Tangent:
       askTangent();
       break;
-    case 24:  // "bewaar", proposing the document's own file
+    case Command::Save:  // proposing the document's own file
       saveDocument(true);
       break;
-    case 25:  // "open"
+    case Command::Open:
       if (!shell || !mayDiscardDocument()) break;
       if (const auto path = shell->askGraphFileName(false, ws_.documentPath()))
         openGraphFile(*path);
       break;
-    case 26:  // "--> klembord"
+    case Command::PictureToClipboard:
       if (shell) shell->copyPictureToClipboard();
       ws_.MsgText = kToClipboard;
       break;
-    case 27:  // "over ..."
-    case 34:  // "status"
-    case 35:  // "condities"
-      if (shell) shell->showInfo(n == 27 ? 1 : n == 34 ? 2 : 3);
+    case Command::About:
+    case Command::Status:
+    case Command::Conditions:
+      if (shell) shell->showInfo(infoPageOf(command));
       break;
-    case 28:  // "help"
+    case Command::Help:
       if (shell) shell->showHelp();
       break;
-    case 29:  // "--> disk"
+    case Command::PictureToFile:
       savePicture();
       break;
-    case 46:  // "--> svg/pdf"
+    case Command::PictureToVector:
       saveVectorPicture();
       break;
-    case 47:  // "--> printer"
+    case Command::Print:
       if (shell) shell->printPicture();
       break;
-    case 30:  // "tabellen"
+    case Command::ValueTable:
       showValueTable();
       break;
-    case 31:  // "oppervlakte"
+    case Command::Area:
       if (shell) shell->showAreaWindow();
       break;
-    case 33:  // "cirkel"
+    case Command::FitCircle:
       showFit(MakeCircle(ws_.points, ws_.graph.scale));
       break;
-    case 36:  // "lijn"
+    case Command::FitLine:
       showFit(MakeLine(ws_.points));
       break;
-    case 37:  // "ongedaan maken"
+    case Command::Undo:
       undo();
       break;
-    case 38:  // "opnieuw"
+    case Command::Redo:
       redo();
       break;
-    case 41:  // "ab^x+c", "ae^(bx)+c", "e^(ax^2+bx+c)", "ab^x", "ae^(bx)"
-    case 42:
-    case 43:
-    case 44:
-    case 45:
-      showFit(FitExponential(n - 40, ws_.points, ws_.graph.scale, ws_.leastSquares));
+    case Command::FitExpPlusC:
+    case Command::FitExpEPlusC:
+    case Command::FitExpQuadratic:
+    case Command::FitExpPower:
+    case Command::FitExpE:
+      showFit(FitExponential(exponentialModelOf(command), ws_.points, ws_.graph.scale,
+                             ws_.leastSquares));
       break;
-    case 99:  // "sluiten": the window asks first, as for its close button
+    case Command::Close:  // the window asks first, as for its close button
       if (shell) shell->closeProgram();
       break;
     default:
-      if (n >= kFirstRecentCommand && n < kFirstRecentCommand + int(RecentFiles::kMax)) {
-        openRecentFile(n - kFirstRecentCommand);
-      }
+      if (const int recent = recentFileIndex(command, int(RecentFiles::kMax)); recent >= 0)
+        openRecentFile(recent);
       break;
   }
   menu.closeMenu();
@@ -175,12 +216,12 @@ void Controller::showFit(const FitOutcome& fit) {
   PlotBtnClick();
 }
 
-void Controller::analyse(int command) {
+void Controller::analyse(Command command) {
   Analysis& analysis = ws_.analysis;
   const int slot = selectedSlot();
-  const std::string message = command == 21   ? analysis.findRoots(slot)
-                              : command == 22 ? analysis.findExtrema(slot)
-                                              : analysis.findIntersections(slot);
+  const std::string message = command == Command::Roots     ? analysis.findRoots(slot)
+                              : command == Command::Extrema ? analysis.findExtrema(slot)
+                                                            : analysis.findIntersections(slot);
   ws_.graph.RedrawAll();  // the marks of this search, none of the one before
   ws_.MsgText = message;
   if (!analysis.results.empty() && shell) shell->showAnalysis();

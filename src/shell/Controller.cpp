@@ -5,7 +5,7 @@
 namespace quorvel {
 
 Controller::Controller(Workspace& workspace) : ws_(workspace) {
-  menu.executeCommand = [this](int command) { executeCommand(command); };
+  menu.executeCommand = [this](Command command) { executeCommand(command); };
   menu.hoverMenu = [this] { setHover(kHoverMenu, true); };
 }
 

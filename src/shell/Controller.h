@@ -135,7 +135,7 @@ class Controller {
   Menu menu;
 
   // ---- Commands: every menu entry and command key ends here.
-  void executeCommand(int n);
+  void executeCommand(Command command);
   void restartAll();
   // A graph file opened (the "open" command, or the file named at start).
   void openGraphFile(const std::string& path);
@@ -268,7 +268,7 @@ class Controller {
   void saveVectorPicture();
   void showFit(const FitOutcome& fit);
   void showValueTable();
-  void analyse(int command);
+  void analyse(Command command);
   void askTangent();
   void restore(const DocumentBytes& from, const UndoHistory::Snapshot& snapshot);
   void openRecentFile(int index);

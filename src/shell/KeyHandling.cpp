@@ -82,11 +82,11 @@ bool Controller::controlKey(int key, bool shift) {
   } else if (key == 'S' && !shift) {
     saveDocument(false);
   } else if (key == 'O' && !shift) {
-    executeCommand(25);
+    executeCommand(Command::Open);
   } else if (key == 'Q' && !shift) {
-    executeCommand(99);
+    executeCommand(Command::Close);
   } else if (key == 'P' && !shift) {
-    executeCommand(47);
+    executeCommand(Command::Print);
   } else {
     return false;
   }
@@ -118,16 +118,16 @@ void Controller::lookUpAltKey(int key) {
       GetBtnClick();
       break;
     case 'H':
-      executeCommand(28);
+      executeCommand(Command::Help);
       break;
     case 'K':
-      executeCommand(20);
+      executeCommand(Command::Colours);
       break;
     case 'M':
       altCommand = kAltSettings;
       break;
     case 'O':
-      executeCommand(25);
+      executeCommand(Command::Open);
       break;
     case 'P':
       PlotBtnClick();
@@ -142,7 +142,7 @@ void Controller::lookUpAltKey(int key) {
       altCommand = kAltScroll;
       break;
     case 'W':
-      executeCommand(30);
+      executeCommand(Command::ValueTable);
       break;
     case 'X':
       ws_.graph.ResetScale();
@@ -152,7 +152,7 @@ void Controller::lookUpAltKey(int key) {
       altCommand = kAltZoom;
       break;
     case keys::kFullStop:
-      executeCommand(7);
+      executeCommand(Command::PointsTable);
       break;
     default:
       break;
@@ -201,10 +201,22 @@ void Controller::altKey(int key) {
       if (key >= '0' && key <= '4') ws_.graph.SelectQuadrant(key - '0');
       break;
     case kAltFunctions: {
-      static constexpr std::pair<int, int> kCommands[] = {
-          {'A', 10}, {'C', 33}, {'D', 15}, {'E', 22}, {'H', 6},
-          {'I', 16}, {'N', 21}, {'O', 31}, {'P', 8},  {'R', 14},
-          {'S', 5},  {'T', 32}, {'V', 4},  {'X', 23}, {keys::kFullStop, 9}};
+      static constexpr std::pair<int, Command> kCommands[] = {
+          {'A', Command::SubstituteAbc},
+          {'C', Command::FitCircle},
+          {'D', Command::PolyDerive},
+          {'E', Command::Extrema},
+          {'H', Command::Redraw},
+          {'I', Command::PolyIntegrate},
+          {'N', Command::Roots},
+          {'O', Command::Area},
+          {'P', Command::FitPolynomial},
+          {'R', Command::PolyRound},
+          {'S', Command::ClearGraphs},
+          {'T', Command::Tangent},
+          {'V', Command::DeleteSlot},
+          {'X', Command::Intersections},
+          {keys::kFullStop, Command::ClearPoints}};
       for (auto [letter, command] : kCommands) {
         if (key == letter) executeCommand(command);
       }
@@ -213,9 +225,9 @@ void Controller::altKey(int key) {
       break;
     }
     case kAltB:
-      if (key == 'C') executeCommand(26);
-      if (key == 'F') executeCommand(24);
-      if (key == 'P') executeCommand(29);
+      if (key == 'C') executeCommand(Command::PictureToClipboard);
+      if (key == 'F') executeCommand(Command::Save);
+      if (key == 'P') executeCommand(Command::PictureToFile);
       ws_.settings.keyboardMode = true;
       break;
     default:

@@ -22,7 +22,7 @@ TEST_F(TheInfoWindow, InfoPages) {
   key(Qt::Key_Escape);
   EXPECT_FALSE(info->isVisible());
   EXPECT_TRUE(window.isEnabled());
-  controller.executeCommand(35);
+  controller.executeCommand(Command::Conditions);
   EXPECT_EQ(info->windowTitle(), "condities");
   info->hide();
 }

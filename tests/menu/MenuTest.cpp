@@ -11,10 +11,10 @@ namespace {
 class MenuBar : public ::testing::Test {
  protected:
   Menu menu;
-  std::vector<int> commands;
+  std::vector<Command> commands;
   std::string message;
   void SetUp() override {
-    menu.executeCommand = [this](int command) {
+    menu.executeCommand = [this](Command command) {
       commands.push_back(command);
       menu.closeMenu();
     };
@@ -60,7 +60,7 @@ TEST_F(MenuBar, TheAnalysisListUnderGrafieken) {
     EXPECT_EQ(textOf(2, row), texts[row - 1]);
   overRow(2, 4);
   menu.mouseDown(2);
-  EXPECT_EQ(commands, std::vector<int>{32});
+  EXPECT_EQ(commands, std::vector<Command>{Command::Tangent});
 }
 
 TEST_F(MenuBar, MouseDownThreeLevels) {
@@ -81,7 +81,7 @@ TEST_F(MenuBar, MouseDownThreeLevels) {
   ASSERT_TRUE(menu.levels[3].visible);
   overRow(3, 1);  // "ab^x"
   menu.mouseDown(3);
-  EXPECT_EQ(commands, std::vector<int>{44});
+  EXPECT_EQ(commands, std::vector<Command>{Command::FitExpPower});
   EXPECT_FALSE(menu.open);
   for (int level = 1; level < 4; ++level)
     EXPECT_FALSE(menu.levels[level].visible);
@@ -97,7 +97,7 @@ TEST_F(MenuBar, MovingToHelpClosesTheList) {
   EXPECT_FALSE(menu.open);
   EXPECT_EQ(menu.titleLook[6], TitleLook::Hover);
   menu.mouseDown(0);
-  EXPECT_EQ(commands, std::vector<int>{28});
+  EXPECT_EQ(commands, std::vector<Command>{Command::Help});
 }
 
 TEST_F(MenuBar, ClickingTheOpenTitleClosesIt) {
@@ -126,7 +126,7 @@ TEST_F(MenuBar, RowsBeyondTheListSelectNothing) {
   EXPECT_TRUE(commands.empty());
   overRow(1, 1);  // a row that opens a list does nothing on a click
   menu.mouseDown(1);
-  EXPECT_EQ(commands, std::vector<int>{27});
+  EXPECT_EQ(commands, std::vector<Command>{Command::About});
 }
 
 TEST_F(MenuBar, Keyboard) {
@@ -179,7 +179,7 @@ TEST_F(MenuBar, KeyboardEnterRunsTheEntry) {
   menu.menuKey(keys::kDown, message);
   menu.menuKey(keys::kDown, message);
   menu.menuKey(keys::kEnter, message);
-  EXPECT_EQ(commands, std::vector<int>{2});  // "herstart"
+  EXPECT_EQ(commands, std::vector<Command>{Command::Restart});  // "herstart"
 }
 
 }  // namespace
