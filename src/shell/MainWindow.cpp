@@ -900,7 +900,7 @@ void TcontrolForm::refresh() {
   controller_.commitStep();
   keepRecoveryTime();
   setWindowTitle(QString::fromStdString(controller_.windowTitle()));
-  if (controller_.recentFilesChanged) showRecentFiles();
+  if (controller_.takeRecentFilesChange()) showRecentFiles();
   MsgText->setText(QString::fromStdString(ws_.MsgText));
   // The settings boxes change only when a setting did (the start shows its own colours).
   const std::array<bool, 3> settings = {ws_.settings.degreesMode, ws_.settings.replaceMode,
@@ -945,7 +945,6 @@ void TcontrolForm::loadRecentFiles() {
 
 // The recent files: in the menu, and kept in the platform's settings for the next run.
 void TcontrolForm::showRecentFiles() {
-  controller_.recentFilesChanged = false;
   QVariantList paths;
   for (const std::string& path : controller_.recentFiles.paths())
     paths << QByteArray::fromStdString(path);

@@ -30,4 +30,9 @@ FormulaEngine::SlotMessages Workspace::retranslateAll() {
   return formulas.retranslateAll([this](int slot) { graph.PlotSlot(slot); });
 }
 
+int Workspace::selectedSlot() {
+  if (selection.selectedSlot == 0) selection.paintColorBox();
+  return selection.selectedSlot;
+}
+
 }  // namespace quorvel

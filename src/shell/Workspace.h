@@ -57,6 +57,9 @@ class Workspace {
   // The state at the start of the program: constants, settings, polynomial input, colours,
   // empty slots and no points, the default scale with the empty grid; a new document.
   void startUp();
+  // The slot the slot commands act on: the selected one, or slot 1 when the colour box has not
+  // been painted yet (its first paint selects it).
+  int selectedSlot();
 
   // ---- The document: what a graph file of this workspace would hold.
   // The graph file it was last saved to or opened from, and what that file holds.

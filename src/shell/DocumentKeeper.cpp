@@ -1,10 +1,8 @@
-// What keeps the user's work: undo and redo over whole documents, saving in place, the
-// question before unsaved work is discarded, the recovery file, and the recent files.
+#include "shell/DocumentKeeper.h"
 
 #include <filesystem>
 
 #include "common/SafeFile.h"
-#include "shell/Controller.h"
 
 namespace quorvel {
 namespace {
@@ -21,17 +19,17 @@ bool sameSlot(const SlotRecord& a, const SlotRecord& b) {
 
 }  // namespace
 
-void Controller::commitStep(Clock::time_point now) {
+void DocumentKeeper::commitStep(Clock::time_point now) {
   // A held button or key, an Alt command, a formula waiting for its domain: no step yet, but
   // the recovery file follows the work all the same.
-  if (!ws_.klok.running() && !ws_.settings.keyboardMode && !beforeDomain_)
+  if (!ws_.klok.running() && !ws_.settings.keyboardMode && !buttons_.formulaWaitsForDomain())
     ws_.history.record(ws_.documentBytes(), ws_.file);
   recoveryTick(now);
 }
 
 // Puts a document of the history back with its file, and shows the first slot it changed in
 // its input.
-void Controller::restore(const DocumentBytes& from, const UndoHistory::Snapshot& snapshot) {
+void DocumentKeeper::restore(const DocumentBytes& from, const UndoHistory::Snapshot& snapshot) {
   GraphFileContents before, after;
   readGraphFile(from, before);
   if (readGraphFile(snapshot.document, after) != GraphFileStatus::Ok) return;  // the writer's
@@ -43,16 +41,16 @@ void Controller::restore(const DocumentBytes& from, const UndoHistory::Snapshot&
     ws_.selection.selectHoveredSlot();
     const uint8_t kind = ws_.formulas.slotKind[slot];
     if (isFormulaKind(kind) && ws_.editor.fedSetText(ws_.formulas.formulas[slot].text)) {
-      selectFormulaInput();
+      inputs_.selectFormulaInput();
     } else if (kind == kSlotPolynomial) {
       ws_.poly.LoadPolyToGrid(slot);
-      selectPolynomialInput();
+      inputs_.selectPolynomialInput();
     }
     break;
   }
 }
 
-void Controller::undo() {
+void DocumentKeeper::undo() {
   const DocumentBytes shown = ws_.history.current().document;
   const std::optional<UndoHistory::Snapshot> document = ws_.history.undo();
   if (!document) {
@@ -63,7 +61,7 @@ void Controller::undo() {
   ws_.MsgText = kUndone;
 }
 
-void Controller::redo() {
+void DocumentKeeper::redo() {
   const DocumentBytes shown = ws_.history.current().document;
   const std::optional<UndoHistory::Snapshot> document = ws_.history.redo();
   if (!document) {
@@ -74,23 +72,23 @@ void Controller::redo() {
   ws_.MsgText = kRedone;
 }
 
-bool Controller::saveDocument(bool ask) {
+bool DocumentKeeper::saveDocument(bool ask) {
   std::string path = ws_.documentPath();
   if (ask || path.empty()) {
-    if (!shell) return false;
-    const std::optional<std::string> chosen = shell->askGraphFileName(true, path);
+    if (!shell_) return false;
+    const std::optional<std::string> chosen = shell_->askGraphFileName(true, path);
     if (!chosen) return false;
     path = *chosen;
   }
   if (!ws_.SaveGraphFile(path)) return false;
-  recentFiles.add(path);
-  recentFilesChanged = true;
+  recentFiles_.add(path);
+  recentFilesChanged_ = true;
   return true;
 }
 
-bool Controller::mayDiscardDocument() {
-  if (!ws_.modified() || !shell) return true;
-  switch (shell->askSaveChanges()) {
+bool DocumentKeeper::mayDiscardDocument() {
+  if (!ws_.modified() || !shell_) return true;
+  switch (shell_->askSaveChanges()) {
     case ShellActions::SaveChoice::Save:
       return saveDocument(false);
     case ShellActions::SaveChoice::Discard:
@@ -101,35 +99,50 @@ bool Controller::mayDiscardDocument() {
   return false;
 }
 
-void Controller::openGraphFileAfterGuard(const std::string& path) {
+void DocumentKeeper::openGraphFile(const std::string& path) {
+  const Workspace::LoadStatus status = ws_.LoadGraphFile(path);
+  if (status == Workspace::LoadStatus::Loaded ||
+      status == Workspace::LoadStatus::LoadedWithFaults) {
+    recentFiles_.add(path);
+    recentFilesChanged_ = true;
+  }
+}
+
+void DocumentKeeper::openGraphFileAfterGuard(const std::string& path) {
   if (mayDiscardDocument()) openGraphFile(path);
 }
 
-void Controller::openRecentFile(int index) {
-  const std::vector<std::string>& paths = recentFiles.paths();
+void DocumentKeeper::openRecentFile(int index) {
+  const std::vector<std::string>& paths = recentFiles_.paths();
   if (index < 0 || index >= static_cast<int>(paths.size())) return;
   const std::string path = paths[static_cast<size_t>(index)];
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
-    recentFiles.remove(path);
-    recentFilesChanged = true;
+    recentFiles_.remove(path);
+    recentFilesChanged_ = true;
     ws_.MsgText = kRecentMissing;
     return;
   }
   openGraphFileAfterGuard(path);
 }
 
-void Controller::recoveryTick(Clock::time_point now) {
+bool DocumentKeeper::takeRecentFilesChange() {
+  const bool changed = recentFilesChanged_;
+  recentFilesChanged_ = false;
+  return changed;
+}
+
+void DocumentKeeper::recoveryTick(Clock::time_point now) {
   recoveryDue_.reset();
-  if (!recovery) return;
-  if (!recovery->enabled()) {
+  if (!recovery_) return;
+  if (!recovery_->enabled()) {
     if (!recoveryOffShown_) ws_.MsgText = kRecoveryOff;
     recoveryOffShown_ = true;
     return;
   }
   if (!ws_.modified()) {
     // The work is safe in its file (or there is none): nothing to recover.
-    if (!recoveryWritten_.empty()) recovery->removeFile();
+    if (!recoveryWritten_.empty()) recovery_->removeFile();
     recoveryWritten_.clear();
     return;
   }
@@ -143,7 +156,7 @@ void Controller::recoveryTick(Clock::time_point now) {
     return;
   }
   lastRecoveryWrite_ = now;
-  if (!recovery->write(document, path)) {
+  if (!recovery_->write(document, path)) {
     recoveryTick(now);  // says once that it is off
     return;
   }
@@ -151,44 +164,44 @@ void Controller::recoveryTick(Clock::time_point now) {
   recoveryPathWritten_ = path;
 }
 
-void Controller::writeRecoveryNow() {
+void DocumentKeeper::writeRecoveryNow() {
   lastRecoveryWrite_ = {};
-  recoveryTick();
+  recoveryTick(Clock::now());
 }
 
-void Controller::offerRecovery() {
-  if (!recovery || !shell) return;
-  std::optional<RecoveryFiles::LeftBehind> left = recovery->claimLeftBehind();
+void DocumentKeeper::offerRecovery() {
+  if (!recovery_ || !shell_) return;
+  std::optional<RecoveryFiles::LeftBehind> left = recovery_->claimLeftBehind();
   if (!left) return;
-  const std::optional<DocumentBytes> document = recovery->document(*left);
+  const std::optional<DocumentBytes> document = recovery_->document(*left);
   GraphFileContents contents;
   if (!document || readGraphFile(*document, contents) != GraphFileStatus::Ok) {
-    shell->tellRecoveryDamaged();
-    recovery->release(*left, true);
+    shell_->tellRecoveryDamaged();
+    recovery_->release(*left, true);
     return;
   }
-  switch (shell->askRestoreRecovery()) {
+  switch (shell_->askRestoreRecovery()) {
     case ShellActions::RecoveryChoice::Restore:
       // Unsaved work of this run now, of the file it was the work of; its undo starts at the
       // empty document.
       ws_.applyGraphFile(contents);
-      ws_.continueWork(recovery->documentPath(*left));
+      ws_.continueWork(recovery_->documentPath(*left));
       ws_.MsgText = kRecovered;
-      commitStep();
+      commitStep(Clock::now());
       writeRecoveryNow();
       // The file left behind goes only once this run holds the work in a file of its own.
-      recovery->release(*left, !recoveryWritten_.empty() || !ws_.modified());
+      recovery_->release(*left, !recoveryWritten_.empty() || !ws_.modified());
       break;
     case ShellActions::RecoveryChoice::Discard:
-      recovery->release(*left, true);
+      recovery_->release(*left, true);
       break;
     case ShellActions::RecoveryChoice::Later:
-      recovery->release(*left, false);
+      recovery_->release(*left, false);
       break;
   }
 }
 
-std::string Controller::windowTitle() const {
+std::string DocumentKeeper::windowTitle() const {
   const bool changed = ws_.modified();
   const std::string& path = ws_.documentPath();
   if (path.empty() && !changed) return "Quorvel";
