@@ -5,24 +5,10 @@
 
 #include "menu/Menu.h"
 #include "shell/HeldControls.h"
+#include "shell/HoverCode.h"
 #include "shell/Workspace.h"
 
 namespace quorvel {
-
-// Controls that highlight under the mouse (`hoverCode`).
-enum HoverCode : int {
-  kHoverNone = 0,
-  kHoverColorBox = 1,
-  kHoverScaleBox = 2,
-  kHoverAngle = 3,     // hoektext
-  kHoverAddMode = 4,   // addtext
-  kHoverAutoplot = 5,  // showtext
-  kHoverDelta = 6,     // deltatext; 7, 8, 9 are Atext, Btext, Ctext
-  kHoverGraph = 10,
-  kHoverMenu = 11,
-  kHoverDegree = 12,  // polyDegreeText
-  kHoverArrow = 13,   // formPolyArrow
-};
 
 class Highlight {
  public:

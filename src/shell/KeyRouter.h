@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "shell/Highlight.h"
+#include "shell/HoverCode.h"
 #include "shell/InputFocus.h"
 #include "shell/Workspace.h"
 

@@ -1,6 +1,6 @@
 #include "shell/SettingsBoxes.h"
 
-#include "shell/Highlight.h"
+#include "shell/HoverCode.h"
 
 namespace quorvel {
 
