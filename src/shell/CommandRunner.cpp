@@ -194,22 +194,12 @@ void CommandRunner::runPoints(Command command) {
 
 // "info", and "help".
 void CommandRunner::runInfo(Command command) {
-  switch (command) {
-    case Command::About:
-      if (shell_) shell_->showInfo(1);
-      break;
-    case Command::Status:
-      if (shell_) shell_->showInfo(2);
-      break;
-    case Command::Conditions:
-      if (shell_) shell_->showInfo(3);
-      break;
-    case Command::Help:
-      if (shell_) shell_->showHelp();
-      break;
-    default:
-      break;
+  static constexpr std::pair<Command, int> kPages[] = {
+      {Command::About, 1}, {Command::Status, 2}, {Command::Conditions, 3}};
+  for (auto [info, page] : kPages) {
+    if (command == info && shell_) shell_->showInfo(page);
   }
+  if (command == Command::Help && shell_) shell_->showHelp();
 }
 
 // Everything back to the start but the settings, the colours and the personal text.

@@ -22,6 +22,13 @@ Controller::Controller(Workspace& workspace)
   menu.hoverMenu = [this] { setHover(kHoverMenu, true); };
 }
 
+void Controller::toggleSetting(int code) {
+  Settings& settings = ws_.settings;
+  if (code == kHoverAngle) settings.degreesMode = !settings.degreesMode;
+  if (code == kHoverAddMode) settings.replaceMode = !settings.replaceMode;
+  if (code == kHoverAutoplot) settings.autoplotMode = !settings.autoplotMode;
+}
+
 void Controller::fedBoxClick(int x) {
   selectFormulaInput();
   ws_.editor.placeCursor(x);

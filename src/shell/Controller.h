@@ -9,7 +9,8 @@
 //   DocumentKeeper  undo, saving, the question before discarding, recovery, the recent files
 //   CommandRunner   every command of the menu and the command keys (menu/Command.h)
 //   KeyRouter       the keys, as the window sees them first
-// The settings boxes and the colour box keep no state of their own here.
+// The settings boxes and the colour box keep no state of their own: the front changes the
+// workspace for them.
 
 #include <optional>
 #include <string>
@@ -27,12 +28,18 @@
 #include "shell/InputFocus.h"
 #include "shell/KeyRouter.h"
 #include "shell/PlotButtons.h"
-#include "shell/SettingsBoxes.h"
 #include "shell/ShellActions.h"
 #include "shell/Workspace.h"
 #include "storage/Recovery.h"
 
 namespace quorvel {
+
+// The texts of the settings boxes.
+inline constexpr const char* kRadians = "RADIALEN";
+inline constexpr const char* kDegrees = "GRADEN";
+inline constexpr const char* kAddMode = "TOEVOEGEN";
+inline constexpr const char* kReplaceMode = "VERVANGEN";
+inline constexpr const char* kAutoplot = "AUTOPLOT";
 
 class Controller {
   Workspace& ws_;
@@ -127,10 +134,10 @@ class Controller {
   }
   void domainClosed() { buttons_.domainClosed(); }
 
-  // ---- Settings boxes (hover codes 3, 4, 5).
-  void toggleSetting(int code) { quorvel::toggleSetting(ws_.settings, code); }
-  std::string hoektext() const { return quorvel::hoektext(ws_.settings); }
-  std::string addtext() const { return quorvel::addtext(ws_.settings); }
+  // ---- Settings boxes, by their highlight codes: any button toggles.
+  void toggleSetting(int code);
+  std::string hoektext() const { return ws_.settings.degreesMode ? kDegrees : kRadians; }
+  std::string addtext() const { return ws_.settings.replaceMode ? kReplaceMode : kAddMode; }
 
   // ---- Highlight under the mouse.
   void setHover(int code, bool force = false) { highlight_.setHover(code, force); }

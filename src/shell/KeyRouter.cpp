@@ -4,7 +4,6 @@
 
 #include "common/Keys.h"
 #include "shell/Controller.h"
-#include "shell/SettingsBoxes.h"
 
 namespace quorvel {
 namespace {
@@ -98,47 +97,30 @@ void KeyRouter::lookUpAltKey(int key) {
   static constexpr std::pair<int, AltCommand> kStarts[] = {
       {'B', kAltB},        {'C', kAltConstants}, {'D', kAltDegree}, {'F', kAltFunctions},
       {'M', kAltSettings}, {'Q', kAltQuadrant},  {'S', kAltScroll}, {'Z', kAltZoom}};
-  for (auto [letter, command] : kStarts) {
-    if (key == letter) altCommand_ = command;
+  static constexpr std::pair<int, Command> kCommands[] = {{'H', Command::Help},
+                                                          {'K', Command::Colours},
+                                                          {'O', Command::Open},
+                                                          {'W', Command::ValueTable},
+                                                          {keys::kFullStop, Command::PointsTable}};
+  for (auto [letter, start] : kStarts) {
+    if (key == letter) altCommand_ = start;
   }
-  switch (key) {
-    case 'E':
-      if (inputs_.formulaInputActive()) {
-        controller_.selectPolynomialInput();
-      } else {
-        controller_.selectFormulaInput();
-      }
-      break;
-    case 'G':
-      controller_.GetBtnClick();
-      break;
-    case 'H':
-      controller_.executeCommand(Command::Help);
-      break;
-    case 'K':
-      controller_.executeCommand(Command::Colours);
-      break;
-    case 'O':
-      controller_.executeCommand(Command::Open);
-      break;
-    case 'P':
-      controller_.PlotBtnClick();
-      break;
-    case 'R':
-      controller_.clearBtnClick();
-      break;
-    case 'W':
-      controller_.executeCommand(Command::ValueTable);
-      break;
-    case 'X':
-      ws_.graph.ResetScale();
-      ws_.graph.RefineAfterRelease();
-      break;
-    case keys::kFullStop:
-      controller_.executeCommand(Command::PointsTable);
-      break;
-    default:
-      break;
+  for (auto [letter, command] : kCommands) {
+    if (key == letter) controller_.executeCommand(command);
+  }
+  if (key == 'E') {
+    if (inputs_.formulaInputActive()) {
+      controller_.selectPolynomialInput();
+    } else {
+      controller_.selectFormulaInput();
+    }
+  }
+  if (key == 'G') controller_.GetBtnClick();
+  if (key == 'P') controller_.PlotBtnClick();
+  if (key == 'R') controller_.clearBtnClick();
+  if (key == 'X') {
+    ws_.graph.ResetScale();
+    ws_.graph.RefineAfterRelease();
   }
 }
 

@@ -205,9 +205,9 @@ void TcontrolForm::showHelp() {
   helpform6->showHelp();
 }
 
-void TcontrolForm::showInfo(int page) {
+void TcontrolForm::showInfo(int number) {
   refresh();
-  infoForm->showPage(page);
+  infoForm->showPage(number);
 }
 
 // ---- The picture and the dialogs; the menu is closed before a dialog comes.

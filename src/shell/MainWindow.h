@@ -140,7 +140,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   void askTangentX(const std::string& proposed) override;
   void showColourWindow() override;
   void showHelp() override;
-  void showInfo(int page) override;
+  void showInfo(int number) override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -183,6 +183,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   void setHover(int code);
   void showHighlight();
   void highlight(int code, bool on);
+  std::array<std::pair<int, FieldLabel*>, 8> fieldsByCode() const;
   FieldLabel* fieldOfCode(int code) const;
   // The highlight code of a control of the window, or -1.
   int hoverCodeOf(const QObject* widget) const;

@@ -198,27 +198,23 @@ void TcontrolForm::klokTimer() {
   refresh();
 }
 
+// The text fields that highlight, by their codes.
+std::array<std::pair<int, FieldLabel*>, 8> TcontrolForm::fieldsByCode() const {
+  return {{{kHoverAngle, hoektext},
+           {kHoverAddMode, addtext},
+           {kHoverAutoplot, showtext},
+           {kHoverDelta, deltatext},
+           {kHoverDelta + 1, Atext},
+           {kHoverDelta + 2, Btext},
+           {kHoverDelta + 3, Ctext},
+           {kHoverDegree, polyDegreeText}}};
+}
+
 FieldLabel* TcontrolForm::fieldOfCode(int code) const {
-  switch (code) {
-    case kHoverAngle:
-      return hoektext;
-    case kHoverAddMode:
-      return addtext;
-    case kHoverAutoplot:
-      return showtext;
-    case kHoverDelta:
-      return deltatext;
-    case kHoverDelta + 1:
-      return Atext;
-    case kHoverDelta + 2:
-      return Btext;
-    case kHoverDelta + 3:
-      return Ctext;
-    case kHoverDegree:
-      return polyDegreeText;
-    default:
-      return nullptr;
+  for (auto [fieldCode, field] : fieldsByCode()) {
+    if (code == fieldCode) return field;
   }
+  return nullptr;
 }
 
 int TcontrolForm::hoverCodeOf(const QObject* widget) const {
@@ -226,9 +222,8 @@ int TcontrolForm::hoverCodeOf(const QObject* widget) const {
   if (widget == ColorBox) return kHoverColorBox;
   if (widget == GrafiekBox) return kHoverGraph;
   if (widget == vertScaleBox || widget == HorScaleBox) return kHoverScaleBox;
-  for (int code : {int(kHoverAngle), int(kHoverAddMode), int(kHoverAutoplot), int(kHoverDelta),
-                   kHoverDelta + 1, kHoverDelta + 2, kHoverDelta + 3, int(kHoverDegree)}) {
-    if (widget == fieldOfCode(code)) return code;
+  for (auto [code, field] : fieldsByCode()) {
+    if (widget == field) return code;
   }
   return -1;
 }
@@ -308,41 +303,26 @@ namespace {
 int programKey(int key) {
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
   if (key >= Qt::Key_F1 && key <= Qt::Key_F10) return keys::kF1 + (key - Qt::Key_F1);
-  switch (key) {
-    case Qt::Key_Backspace:
-      return keys::kBackspace;
-    case Qt::Key_Tab:
-      return keys::kTab;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return keys::kEnter;
-    case Qt::Key_Shift:
-      return keys::kShift;
-    case Qt::Key_Control:
-      return keys::kControl;
-    case Qt::Key_Alt:
-      return keys::kAlt;
-    case Qt::Key_Escape:
-      return keys::kEscape;
-    case Qt::Key_End:
-      return keys::kEnd;
-    case Qt::Key_Home:
-      return keys::kHome;
-    case Qt::Key_Left:
-      return keys::kLeft;
-    case Qt::Key_Up:
-      return keys::kUp;
-    case Qt::Key_Right:
-      return keys::kRight;
-    case Qt::Key_Down:
-      return keys::kDown;
-    case Qt::Key_Delete:
-      return keys::kDelete;
-    case Qt::Key_Period:
-      return keys::kFullStop;
-    default:
-      return keys::kOther;  // never "no key": that starts the menu and the Alt commands
+  static constexpr std::pair<int, int> kKeys[] = {{Qt::Key_Backspace, keys::kBackspace},
+                                                  {Qt::Key_Tab, keys::kTab},
+                                                  {Qt::Key_Return, keys::kEnter},
+                                                  {Qt::Key_Enter, keys::kEnter},
+                                                  {Qt::Key_Shift, keys::kShift},
+                                                  {Qt::Key_Control, keys::kControl},
+                                                  {Qt::Key_Alt, keys::kAlt},
+                                                  {Qt::Key_Escape, keys::kEscape},
+                                                  {Qt::Key_End, keys::kEnd},
+                                                  {Qt::Key_Home, keys::kHome},
+                                                  {Qt::Key_Left, keys::kLeft},
+                                                  {Qt::Key_Up, keys::kUp},
+                                                  {Qt::Key_Right, keys::kRight},
+                                                  {Qt::Key_Down, keys::kDown},
+                                                  {Qt::Key_Delete, keys::kDelete},
+                                                  {Qt::Key_Period, keys::kFullStop}};
+  for (auto [qt, program] : kKeys) {
+    if (key == qt) return program;
   }
+  return keys::kOther;  // never "no key": that starts the menu and the Alt commands
 }
 
 }  // namespace
