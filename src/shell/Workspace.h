@@ -29,7 +29,7 @@ namespace quorvel {
 class Workspace {
  public:
   // `threads` for the implicit plots: 0 takes the machine's hardware threads.
-  explicit Workspace(TextPainter& text, int threads = 0);
+  explicit Workspace(TextPainter& textPainter, int threads = 0);
   Workspace(const Workspace&) = delete;
   Workspace& operator=(const Workspace&) = delete;
 
