@@ -13,12 +13,12 @@
 #include "help/HelpWindow.h"
 #include "qt/QtTextPainter.h"
 #include "qt/Translations.h"
+#include "qt/WindowDestroyWatch.h"
 #include "shell/CommandLine.h"
 #include "shell/Controller.h"
 #include "shell/HeadlessExport.h"
 #include "shell/MainWindow.h"
 #include "shell/ShellDialogs.h"
-#include "shell/WindowDestroyWatch.h"
 #include "shell/Workspace.h"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include "../storage/HandWrittenFile.h"
 #include "MainWindowTestSupport.h"
-#include "shell/WindowDestroyWatch.h"
+#include "qt/WindowDestroyWatch.h"
 
 namespace quorvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/WindowDestroyWatch.h"
+#include "qt/WindowDestroyWatch.h"
 
 #include <xcb/xcb.h>
 
