@@ -2,48 +2,57 @@
 // The main window (TcontrolForm): the coordinate window with its scale bars, the formula edit
 // box and its buttons, the message line, the settings boxes, the constants, the colour box
 // and the polynomial input. It turns events into calls on the controller and then shows what
-// the workspace holds.
+// the workspace holds. Its bodies stand in four files: MainWindow.cpp (start-up, what the
+// window shows, what it does for the controller), MainWindowLayout.cpp (the controls, their
+// places and looks; the places in MainWindowGeometry.h), MainWindowWiring.cpp (events and
+// keys to the controller, the highlight) and ShellDialogs (its dialogs).
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QPrinter>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QTableWidget>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <utility>
 
-#include "editor/FormulaEditBox.h"
-#include "fitting/PointsTableWindow.h"
-#include "formula/ColorBox.h"
-#include "formula/DebugWindow.h"
-#include "plot/DomainDialog.h"
-#include "plot/GrafiekBox.h"
-#include "plot/ScaleBox.h"
-#include "shell/ColourWindow.h"
-#include "shell/Controller.h"
-#include "shell/HelpWindow.h"
-#include "shell/InfoWindow.h"
-#include "shell/MenuWidget.h"
-#include "shell/WindowControls.h"
-#include "shell/Workspace.h"
-#include "tools/AnalysisWindow.h"
-#include "tools/AreaDialog.h"
-#include "tools/ValueTableWindow.h"
+#include "shell/HoverCode.h"
+#include "shell/ShellActions.h"
+
+class QGroupBox;
+class QLabel;
+class QPainter;
+class QPrinter;
+class QPushButton;
+class QScrollArea;
+class QTableWidget;
+class QTimer;
 
 namespace quorvel {
 
+class ArrowBox;
+class ColorBox;
+class Controller;
+class FieldLabel;
+class GrafiekBox;
+class MenuWidget;
+class ScaleBox;
+class TAreaForm;
+class TVdomainForm;
+class TXdomainForm;
+class TanalyseForm;
+class TdebugForm;
+class Thelpform6;
+class TinfoForm;
+class TkleurenForm;
+class Tkor7ELBox;
+class TpuntenForm;
+class TraaklijnForm;
+class TtabelForm;
+class Workspace;
+
 // The web address the logo opens.
 inline constexpr const char* kWebAddress = "https://quorvel.org";
-// What the open and save dialogs show for graph files.
-inline constexpr const char* kGraphFileFilter = "Quorvel-grafieken (*.qvl)";
-
-// On a screen below the comfortable size, before the window opens: "scherm te klein:
-// dooraan?" with "OK" and "Nee"; true to go on.
-bool goOnWithSmallScreen();
 
 class TcontrolForm : public QWidget, public ShellActions {
  public:
@@ -131,14 +140,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   void askTangentX(const std::string& proposed) override;
   void showColourWindow() override;
   void showHelp() override;
-  void showInfo(int page) override;
-
-  void PlotBtnClick();
-  void GetBtnClick();
-  void clearBtnClick();
-  void selectFormulaInput();
-  void selectPolynomialInput();
-  void showSettings();
+  void showInfo(int number) override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -150,29 +152,63 @@ class TcontrolForm : public QWidget, public ShellActions {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // Every event of the window ends the same way: a call on the controller (a member function
+  // and its arguments), then the window shows what it changed. Returns what the call returns.
+  template <class Call, class... Arguments>
+  auto run(Call call, Arguments&&... arguments);
+
+  // The layout (MainWindowLayout.cpp).
   void buildLayout();
+  void buildGraph();
+  void buildEditRow();
+  void buildSettingsBoxes();
+  void buildConstants();
+  void buildPolynomial();
+  void buildOtherWindows();
+  class Page;
+  void paintPage(QPainter& painter);  // the bevels around the picture and the edit box
+  void showStartLook();
+  void showSettings();
+  void showPolyGrid();
+
+  // The wiring (MainWindowWiring.cpp).
   void connectEvents();
+  void connectOtherWindows();
+  void connectButtons();
+  void connectTimers();
+  void connectFields();
+  void connectBoxes();
+  void watchEvents();
+  bool keyDown(QKeyEvent* event);
   void setHover(int code);
   void showHighlight();
   void highlight(int code, bool on);
+  std::array<std::pair<int, FieldLabel*>, 8> fieldsByCode() const;
   FieldLabel* fieldOfCode(int code) const;
   // The highlight code of a control of the window, or -1.
   int hoverCodeOf(const QObject* widget) const;
-  bool keyDown(QKeyEvent* event);
-  void showPolyGrid();
-  void showRecentFiles();
-  void keepRecoveryTime();
-  std::optional<std::pair<std::string, int>> askPictureFile(
-      const QStringList& filters, const std::function<std::string(std::string, int)>& named);
   void klokTimer();
   void startKlok();
-  class Page;
-  void paintPage(QPainter& painter);  // the bevels around the picture and the edit box
+
+  void showRecentFiles();
+  void keepRecoveryTime();
 
   Workspace& ws_;
   Controller& controller_;
   int shownHover_ = kHoverNone;          // the highlight on screen
   std::array<bool, 3> shownSettings_{};  // angle unit, replace, autoplot as shown
 };
+
+template <class Call, class... Arguments>
+auto TcontrolForm::run(Call call, Arguments&&... arguments) {
+  if constexpr (std::is_void_v<std::invoke_result_t<Call, Controller&, Arguments...>>) {
+    std::invoke(call, controller_, std::forward<Arguments>(arguments)...);
+    refresh();
+  } else {
+    auto result = std::invoke(call, controller_, std::forward<Arguments>(arguments)...);
+    refresh();
+    return result;
+  }
+}
 
 }  // namespace quorvel

@@ -2,8 +2,8 @@
 
 namespace quorvel {
 
-Workspace::Workspace(TextPainter& text, int threads)
-    : text(text),
+Workspace::Workspace(TextPainter& textPainter, int threads)
+    : text(textPainter),
       pool(threads),
       graph(formulas, settings, constants, slotColours, personalText, MsgText, text, klok, pool),
       constantsPanel(constants, formulas, graph, settings, klok) {
@@ -28,6 +28,11 @@ void Workspace::startUp() {
 
 FormulaEngine::SlotMessages Workspace::retranslateAll() {
   return formulas.retranslateAll([this](int slot) { graph.PlotSlot(slot); });
+}
+
+int Workspace::selectedSlot() {
+  if (selection.selectedSlot == 0) selection.paintColorBox();
+  return selection.selectedSlot;
 }
 
 }  // namespace quorvel

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "colours/SlotSelection.h"
 #include "common/Settings.h"
 #include "editor/FormulaEditor.h"
 #include "fitting/Points.h"
@@ -13,7 +14,6 @@
 #include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
 #include "formula/SlotColours.h"
-#include "formula/SlotSelection.h"
 #include "plot/Constants.h"
 #include "plot/ConstantsPanel.h"
 #include "plot/Graph.h"
@@ -29,7 +29,7 @@ namespace quorvel {
 class Workspace {
  public:
   // `threads` for the implicit plots: 0 takes the machine's hardware threads.
-  explicit Workspace(TextPainter& text, int threads = 0);
+  explicit Workspace(TextPainter& textPainter, int threads = 0);
   Workspace(const Workspace&) = delete;
   Workspace& operator=(const Workspace&) = delete;
 
@@ -57,6 +57,9 @@ class Workspace {
   // The state at the start of the program: constants, settings, polynomial input, colours,
   // empty slots and no points, the default scale with the empty grid; a new document.
   void startUp();
+  // The slot the slot commands act on: the selected one, or slot 1 when the colour box has not
+  // been painted yet (its first paint selects it).
+  int selectedSlot();
 
   // ---- The document: what a graph file of this workspace would hold.
   // The graph file it was last saved to or opened from, and what that file holds.

@@ -8,15 +8,17 @@
 #include <iostream>
 
 #include "common/SafeFile.h"
+#include "common/ScreenFit.h"
 #include "common/VectorState.h"
+#include "help/HelpWindow.h"
 #include "qt/QtTextPainter.h"
 #include "qt/Translations.h"
+#include "qt/WindowDestroyWatch.h"
 #include "shell/CommandLine.h"
 #include "shell/Controller.h"
 #include "shell/HeadlessExport.h"
 #include "shell/MainWindow.h"
-#include "shell/ScreenFit.h"
-#include "shell/WindowDestroyWatch.h"
+#include "shell/ShellDialogs.h"
 #include "shell/Workspace.h"
 
 namespace {

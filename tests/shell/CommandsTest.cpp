@@ -19,7 +19,7 @@ TEST_F(Commands, EmptyTheMessageLineAndCloseTheMenu) {
   ws.MsgText = "iets";
   controller.menu.menuKeyboardActive = true;
   ws.settings.keyboardMode = true;
-  controller.executeCommand(1);  // the separator line does nothing else
+  controller.executeCommand(Command::Nothing);  // the separator line does nothing else
   EXPECT_EQ(ws.MsgText, "");
   EXPECT_FALSE(controller.menu.menuKeyboardActive);
   EXPECT_FALSE(ws.settings.keyboardMode);
@@ -30,18 +30,18 @@ TEST_F(Commands, RemoveClearAndRedraw) {
   plot("y=2", 2);
   ws.selection.hoverSlot = 2;
   ws.selection.selectHoveredSlot();
-  controller.executeCommand(4);  // "verwijderen": the selected slot
+  controller.executeCommand(Command::DeleteSlot);  // "verwijderen": the selected slot
   EXPECT_EQ(ws.formulas.slotKind[2], kSlotEmpty);
   EXPECT_EQ(ws.formulas.slotKind[1], kSlotFunction);
   EXPECT_FALSE(marked(100, scale.WorldToRow(2), 2));
   EXPECT_TRUE(marked(100, scale.WorldToRow(1), 1));
   plot("y=3", 3);
-  controller.executeCommand(5);  // "wissen": all of them
+  controller.executeCommand(Command::ClearGraphs);  // "wissen": all of them
   for (int slot = 1; slot <= 9; ++slot)
     EXPECT_EQ(ws.formulas.slotKind[slot], kSlotEmpty);
   EXPECT_FALSE(marked(100, scale.WorldToRow(1), 1));
   redraws = 0;
-  controller.executeCommand(6);  // "herschrijven"
+  controller.executeCommand(Command::Redraw);  // "herschrijven"
   EXPECT_EQ(redraws, 1);
 }
 
@@ -54,7 +54,7 @@ TEST_F(Commands, RestartKeepsSettingsColoursAndTitle) {
   ws.poly.cells[3] = "7";
   controller.selectPolynomialInput();
   shell.saveChoice = ShellActions::SaveChoice::Discard;  // asked first: unsaved work
-  controller.executeCommand(2);
+  controller.executeCommand(Command::Restart);
   EXPECT_EQ(shell.calls, std::vector<std::string>{"save changes?"});
   EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
   EXPECT_EQ(ws.constants.b, 0);
@@ -69,13 +69,13 @@ TEST_F(Commands, RestartKeepsSettingsColoursAndTitle) {
 TEST_F(Commands, SubstituteABC) {
   ws.selection.hoverSlot = 4;
   ws.selection.selectHoveredSlot();
-  controller.executeCommand(10);
+  controller.executeCommand(Command::SubstituteAbc);
   EXPECT_EQ(ws.MsgText, "geen formule/polynoom");
   plot("y=a*x+b", 4);
   ws.constants.a = 2;
   ws.constants.b = -1;
   ws.constantsPanel.RefreshConstants();
-  controller.executeCommand(10);
+  controller.executeCommand(Command::SubstituteAbc);
   EXPECT_EQ(ws.formulas.formulas[4].text, "y=2,0*x+(-1,0)");
   EXPECT_EQ(ws.MsgText, "");
   // A polynomial slot: its constant coefficients take the values.
@@ -83,29 +83,29 @@ TEST_F(Commands, SubstituteABC) {
   ws.poly.polySlots[5].kind[0] = 2;
   ws.selection.hoverSlot = 5;
   ws.selection.selectHoveredSlot();
-  controller.executeCommand(10);
+  controller.executeCommand(Command::SubstituteAbc);
   EXPECT_EQ(ws.poly.polySlots[5].kind[0], 0);
   EXPECT_EQ(ws.poly.polySlots[5].coef[0], -1);
 }
 
 TEST_F(Commands, ExportsAndClosing) {
-  controller.executeCommand(26);
+  controller.executeCommand(Command::PictureToClipboard);
   EXPECT_EQ(ws.MsgText, "grafieken --> klembord");
-  controller.executeCommand(29);  // the dialog cancelled
+  controller.executeCommand(Command::PictureToFile);  // the dialog cancelled
   EXPECT_EQ(ws.MsgText, "");
-  controller.executeCommand(99);
+  controller.executeCommand(Command::Close);
   EXPECT_EQ(shell.calls, (std::vector<std::string>{"clipboard", "bitmap", "close"}));
 }
 
 TEST_F(Commands, APictureExportThatFailsSaysSo) {
   const std::string folder = ::testing::TempDir();
   shell.pictureFile = {folder + "/exported-picture.bmp", false};
-  controller.executeCommand(29);
+  controller.executeCommand(Command::PictureToFile);
   EXPECT_EQ(ws.MsgText, "");
   EXPECT_TRUE(std::filesystem::exists(shell.pictureFile->path));
   std::filesystem::remove(shell.pictureFile->path);
   shell.pictureFile = {folder + "/no-such-folder/picture.bmp", false};
-  controller.executeCommand(29);
+  controller.executeCommand(Command::PictureToFile);
   EXPECT_EQ(ws.MsgText, "schrijffout");
 }
 
@@ -114,19 +114,19 @@ TEST_F(Commands, APictureExportThatFailsSaysSo) {
 TEST_F(Commands, VectorExportsAndPrinting) {
   plot("y=x");
   ws.personalText = "titel";
-  controller.executeCommand(46);  // cancelled: nothing
+  controller.executeCommand(Command::PictureToVector);  // cancelled: nothing
   EXPECT_EQ(shell.calls, std::vector<std::string>{"vector file"});
   const std::string folder = ::testing::TempDir();
   const std::string ops = std::to_string(graph.drawing.ops.size());
   shell.vectorFile = folder + "/exported.PDF";
-  controller.executeCommand(46);
+  controller.executeCommand(Command::PictureToVector);
   EXPECT_EQ(shell.calls.back(), "pdf " + ops + " titel");
   EXPECT_EQ(ws.MsgText, "");
   std::ifstream in(*shell.vectorFile, std::ios::binary);
   EXPECT_EQ(in.get(), '%');
   std::filesystem::remove(*shell.vectorFile);
   shell.vectorFile = folder + "/no-such-folder/exported.svg";
-  controller.executeCommand(46);
+  controller.executeCommand(Command::PictureToVector);
   EXPECT_EQ(shell.calls.back(), "svg " + ops + " titel");
   EXPECT_EQ(ws.MsgText, "schrijffout");
   key('P', {false, true, false});  // Ctrl+P
@@ -144,7 +144,7 @@ TEST_F(Commands, PictureFormatByExtensionOrFilter) {
   // Written as the format says.
   const std::string folder = ::testing::TempDir();
   shell.pictureFile = {folder + "/exported-picture.png", false};
-  controller.executeCommand(29);
+  controller.executeCommand(Command::PictureToFile);
   std::ifstream in(shell.pictureFile->path, std::ios::binary);
   EXPECT_EQ(in.get(), 0x89);
   std::filesystem::remove(shell.pictureFile->path);
@@ -153,13 +153,13 @@ TEST_F(Commands, PictureFormatByExtensionOrFilter) {
 TEST_F(Commands, ValueTableNeedsAFunction) {
   ws.selection.hoverSlot = 3;
   ws.selection.selectHoveredSlot();
-  controller.executeCommand(30);
+  controller.executeCommand(Command::ValueTable);
   EXPECT_EQ(ws.MsgText, "geen formule/polynoom");
   plot("x^2+y^2=4", 3);
-  controller.executeCommand(30);
+  controller.executeCommand(Command::ValueTable);
   EXPECT_EQ(ws.MsgText, "alleen functies");
   plot("y=x", 3);
-  controller.executeCommand(30);
+  controller.executeCommand(Command::ValueTable);
   EXPECT_NE(ws.MsgText, "alleen functies");
 }
 
@@ -187,7 +187,8 @@ TEST_F(Commands, LoadingATextLongerThanTheBoxSaysSo) {
   ws.constantsPanel.RefreshConstants();
   ws.selection.hoverSlot = 2;
   ws.selection.selectHoveredSlot();
-  controller.executeCommand(10);  // each "a" becomes "(-123,4567)": longer than the box
+  controller.executeCommand(
+      Command::SubstituteAbc);  // each "a" becomes "(-123,4567)": longer than the box
   const std::string stored = ws.formulas.formulas[2].text;
   ASSERT_GT(stored.size(), 200u);
   ws.editor.fedSetText("y=x");
@@ -213,7 +214,7 @@ TEST_F(Commands, ACancelledDomainLeavesTheSlotAsItWas) {
     EXPECT_EQ(ws.formulas.slotKind[7], kSlotFunction);
     EXPECT_EQ(ws.formulas.formulas[7].derivMarker, 0);
     EXPECT_EQ(ws.formulas.stepTable[7], before.steps);
-    controller.executeCommand(6);  // the next redraw shows the old graph
+    controller.executeCommand(Command::Redraw);  // the next redraw shows the old graph
     EXPECT_EQ(rowsIn(440, 7), curve) << formula;
   }
   // Accepted, the new formula stays, also when the window closes afterwards.
@@ -239,7 +240,7 @@ TEST_F(Commands, AnalysisByMenuCommandAndAltF) {
   plot("y=2", 2);
   ws.selection.hoverSlot = 1;
   ws.selection.selectHoveredSlot();
-  controller.executeCommand(21);  // "nulpunten"
+  controller.executeCommand(Command::Roots);  // "nulpunten"
   EXPECT_EQ(ws.MsgText, "2 nulpunten");
   EXPECT_EQ(shell.calls, std::vector<std::string>{"analysis"});
   const int row = scale.WorldToRow(0);
@@ -259,26 +260,26 @@ TEST_F(Commands, AnalysisByMenuCommandAndAltF) {
   key('N', {false, false, true});
   altRelease();
   EXPECT_EQ(ws.MsgText, "2 nulpunten");
-  controller.executeCommand(6);  // "herschrijven" takes the marks away
+  controller.executeCommand(Command::Redraw);  // "herschrijven" takes the marks away
   EXPECT_TRUE(ws.analysis.results.empty());
   EXPECT_FALSE(marked(scale.WorldToColumn(2) + 3, row + 3));
   // Nothing found: no list.
   plot("y=x^2+1", 1);
   shell.calls.clear();
-  controller.executeCommand(21);
+  controller.executeCommand(Command::Roots);
   EXPECT_EQ(ws.MsgText, "geen nulpunten in beeld");
   EXPECT_TRUE(shell.calls.empty());
   // Not a function of x, an empty slot.
   plot("x=y^2", 3);
   ws.selection.hoverSlot = 3;
   ws.selection.selectHoveredSlot();
-  controller.executeCommand(22);
+  controller.executeCommand(Command::Extrema);
   EXPECT_EQ(ws.MsgText, "alleen voor y = f(x) en polynomen");
-  controller.executeCommand(32);
+  controller.executeCommand(Command::Tangent);
   EXPECT_EQ(ws.MsgText, "alleen voor y = f(x) en polynomen");
   ws.selection.hoverSlot = 4;
   ws.selection.selectHoveredSlot();
-  controller.executeCommand(23);
+  controller.executeCommand(Command::Intersections);
   EXPECT_EQ(ws.MsgText, "geen formule/polynoom");
   EXPECT_TRUE(shell.calls.empty());
 }

@@ -13,7 +13,7 @@
 
 #include "../storage/HandWrittenFile.h"
 #include "MainWindowTestSupport.h"
-#include "shell/WindowDestroyWatch.h"
+#include "qt/WindowDestroyWatch.h"
 
 namespace quorvel {
 namespace {
@@ -49,7 +49,7 @@ TEST_F(Desktop, ThePictureAsPngOrBitmap) {
     dialog.selectNameFilter("PNG (*.png)");
     return (folder / "plaatje").string();  // no extension: the filter's
   });
-  controller.executeCommand(29);
+  controller.executeCommand(Command::PictureToFile);
   EXPECT_EQ(filters, (QStringList{"bitmap (*.bmp)", "PNG (*.png)"}));
   EXPECT_EQ(signatureOf(folder / "plaatje.png"), "\x89PNG");
   const QImage png(QString::fromStdString((folder / "plaatje.png").string()));
@@ -58,13 +58,13 @@ TEST_F(Desktop, ThePictureAsPngOrBitmap) {
   inTheDialog([&](QFileDialog&) -> std::optional<std::string> {
     return (folder / "tekening").string();  // the first filter: a bitmap
   });
-  controller.executeCommand(29);
+  controller.executeCommand(Command::PictureToFile);
   EXPECT_EQ(signatureOf(folder / "tekening.bmp").substr(0, 2), "BM");
 
   inTheDialog([&](QFileDialog&) -> std::optional<std::string> {
     return (folder / "getypt.png").string();  // the typed extension decides
   });
-  controller.executeCommand(29);
+  controller.executeCommand(Command::PictureToFile);
   EXPECT_EQ(signatureOf(folder / "getypt.png"), "\x89PNG");
   EXPECT_EQ(message(), "");
 }
@@ -89,7 +89,7 @@ TEST_F(Desktop, PictureDialogsAskBeforeAFileIsReplaced) {
     });
     return typed(folder / "plaatje", "PNG (*.png)")(dialog);
   });
-  controller.executeCommand(29);
+  controller.executeCommand(Command::PictureToFile);
   EXPECT_EQ(questions, std::vector<std::string>{replace});
   EXPECT_EQ(signatureOf(folder / "plaatje.png"), "mine");
   // "Ja": replaced.
@@ -98,7 +98,7 @@ TEST_F(Desktop, PictureDialogsAskBeforeAFileIsReplaced) {
     answerQuestion("&Ja");
     return typed(folder / "plaatje.png")(dialog);
   });
-  controller.executeCommand(29);
+  controller.executeCommand(Command::PictureToFile);
   EXPECT_EQ(questions, std::vector<std::string>{replace});
   EXPECT_EQ(signatureOf(folder / "plaatje.png"), "\x89PNG");
 
@@ -116,7 +116,7 @@ TEST_F(Desktop, PictureDialogsAskBeforeAFileIsReplaced) {
     });
     return typed(folder / "tekening")(dialog);
   });
-  controller.executeCommand(46);
+  controller.executeCommand(Command::PictureToVector);
   EXPECT_EQ(questions, std::vector<std::string>{"tekening.svg bestaat al.\nWilt u het vervangen?"});
   EXPECT_EQ(signatureOf(folder / "tekening.svg"), "mine");
   EXPECT_EQ(signatureOf(folder / "andere.svg"), "<?xm");
@@ -125,14 +125,14 @@ TEST_F(Desktop, PictureDialogsAskBeforeAFileIsReplaced) {
   const fs::path elsewhere = folder / "les";
   fs::create_directories(elsewhere);
   ASSERT_TRUE(ws.SaveGraphFile((elsewhere / "les.qvl").string()));
-  for (int command : {29, 46}) {
+  for (Command command : {Command::PictureToFile, Command::PictureToVector}) {
     QString opened;
     inTheDialog([&](QFileDialog& dialog) -> std::optional<std::string> {
       opened = dialog.directory().absolutePath();
       return std::nullopt;
     });
     controller.executeCommand(command);
-    EXPECT_EQ(opened.toStdString(), elsewhere.string()) << command;
+    EXPECT_EQ(opened.toStdString(), elsewhere.string()) << static_cast<int>(command);
   }
 }
 
@@ -295,7 +295,7 @@ TEST_F(Desktop, TheHelpFitsASmallScreen) {
     QTest::keyClick(help, Qt::Key_Escape);
   };
   QTimer::singleShot(0, whileOpen);
-  controller.executeCommand(28);
+  controller.executeCommand(Command::Help);
   EXPECT_TRUE(seen);
   // On a large screen the whole page, as it always was.
   help->fitToScreen({0, 0, 1920, 1050}, frame);

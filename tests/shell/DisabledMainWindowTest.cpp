@@ -84,7 +84,7 @@ TEST_F(DisabledMainWindow, TakesNothingWhileAnotherWindowIsOpen) {
          withAlt({Qt::Key_F, Qt::Key_T});
        },
        window.raaklijnForm},
-      {"info", [this] { controller.executeCommand(27); }, window.infoForm},
+      {"info", [this] { controller.executeCommand(Command::About); }, window.infoForm},
       {"v-domain",
        [this] {
          selectSlot(2);

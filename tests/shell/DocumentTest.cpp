@@ -124,19 +124,19 @@ TEST_F(Document, EveryChangeIsAStepThatUndoesAndRedoes) {
   const std::vector<std::pair<const char*, std::function<void()>>> actions = {
       {"a formula added", [this] { typeAndPlot("y=2x"); }},
       {"a formula replaced", [this] { typeAndPlot("y=3x"); }},
-      {"verwijderen", [this] { controller.executeCommand(4); }},
+      {"verwijderen", [this] { controller.executeCommand(Command::DeleteSlot); }},
       {"a formula of slot 2",
        [this] {
          ws.selection.hoverSlot = 2;
          ws.selection.selectHoveredSlot();
          typeAndPlot("y=sin(x)");
        }},
-      {"wissen", [this] { controller.executeCommand(5); }},
+      {"wissen", [this] { controller.executeCommand(Command::ClearGraphs); }},
       {"points", clickPoints},
-      {"a polynomial fit", [this] { controller.executeCommand(8); }},
-      {"a line", [this] { controller.executeCommand(36); }},
-      {"a circle", [this] { controller.executeCommand(33); }},
-      {"an exponential fit", [this] { controller.executeCommand(44); }},
+      {"a polynomial fit", [this] { controller.executeCommand(Command::FitPolynomial); }},
+      {"a line", [this] { controller.executeCommand(Command::FitLine); }},
+      {"a circle", [this] { controller.executeCommand(Command::FitCircle); }},
+      {"an exponential fit", [this] { controller.executeCommand(Command::FitExpPower); }},
       {"a polynomial stored",
        [this] {
          controller.selectPolynomialInput();
@@ -145,7 +145,7 @@ TEST_F(Document, EveryChangeIsAStepThatUndoesAndRedoes) {
        }},
       {"a polynomial command, then stored",
        [this] {
-         controller.executeCommand(15);  // the grid alone, which no file holds
+         controller.executeCommand(Command::PolyDerive);  // the grid alone, which no file holds
          controller.PlotBtnClick();
        }},
       {"the points table",
@@ -167,7 +167,7 @@ TEST_F(Document, EveryChangeIsAStepThatUndoesAndRedoes) {
          ws.selection.selectHoveredSlot();
          typeAndPlot("y=a*x+b");
        }},
-      {"subst. abc", [this] { controller.executeCommand(10); }},
+      {"subst. abc", [this] { controller.executeCommand(Command::SubstituteAbc); }},
       {"colours and the title",
        [this] {
          SlotColours colours = ws.slotColours;
@@ -179,7 +179,7 @@ TEST_F(Document, EveryChangeIsAStepThatUndoesAndRedoes) {
       {"herstart",
        [this] {
          shell.saveChoice = Choice::Discard;
-         controller.executeCommand(2);
+         controller.executeCommand(Command::Restart);
        }},
   };
   for (const auto& [name, action] : actions) {
@@ -280,7 +280,7 @@ TEST_F(Document, UnsavedChangesAcrossSaveLoadAndUndo) {
   EXPECT_TRUE(ws.modified());
   EXPECT_EQ(controller.windowTitle(), "naamloos* — Quorvel");
   shell.graphFileName = folder + "/grafiek.qvl";
-  controller.executeCommand(24);
+  controller.executeCommand(Command::Save);
   EXPECT_EQ(shell.proposed, "");
   EXPECT_FALSE(ws.modified());
   EXPECT_EQ(controller.windowTitle(), "grafiek.qvl — Quorvel");
@@ -298,7 +298,7 @@ TEST_F(Document, UnsavedChangesAcrossSaveLoadAndUndo) {
   EXPECT_EQ(ws.MsgText, "grafieken opgeslagen");
   EXPECT_FALSE(ws.modified());
   shell.graphFileName.reset();
-  controller.executeCommand(24);
+  controller.executeCommand(Command::Save);
   EXPECT_EQ(shell.proposed, folder + "/grafiek.qvl");
 
   // A load is the file's content: nothing unsaved, and its name in the title.
@@ -337,7 +337,7 @@ TEST_F(Document, UndoingAnOpenReturnsToTheFileTheWorkHadBefore) {
   typeAndPlot("y=x^2");
   shell.saveChoice = Choice::Discard;
   shell.graphFileName = folder + "/lesB.qvl";
-  act([&] { controller.executeCommand(25); });  // "open", "niet bewaren"
+  act([&] { controller.executeCommand(Command::Open); });  // "open", "niet bewaren"
   EXPECT_EQ(controller.windowTitle(), "lesB.qvl — Quorvel");
 
   act([&] { controller.undo(); });
@@ -363,7 +363,7 @@ TEST_F(Document, UndoingAnOpenReturnsToTheFileTheWorkHadBefore) {
   act([&] { controller.undo(); });
   EXPECT_EQ(controller.windowTitle(), "naamloos* — Quorvel");
   shell.graphFileName = folder + "/kwadraat.qvl";
-  act([&] { controller.executeCommand(24); });
+  act([&] { controller.executeCommand(Command::Save); });
   EXPECT_EQ(controller.windowTitle(), "kwadraat.qvl — Quorvel");
   act([&] { controller.undo(); });  // before y=x^2: the same file, unsaved
   EXPECT_EQ(controller.windowTitle(), "kwadraat.qvl* — Quorvel");
@@ -379,12 +379,12 @@ TEST_F(Document, UnsavedWorkIsAskedAboutBeforeItGoes) {
   typeAndPlot("y=x");
 
   shell.saveChoice = Choice::Cancel;  // herstart cancelled: nothing changes
-  controller.executeCommand(2);
+  controller.executeCommand(Command::Restart);
   EXPECT_EQ(ws.formulas.slotKind[1], kSlotFunction);
   EXPECT_EQ(shell.calls, std::vector<std::string>{"save changes?"});
 
   shell.calls.clear();  // open cancelled: no file dialog either
-  controller.executeCommand(25);
+  controller.executeCommand(Command::Open);
   EXPECT_EQ(shell.calls, std::vector<std::string>{"save changes?"});
 
   // Save first, with no file yet: the dialog; cancelled there, nothing goes.
@@ -393,7 +393,7 @@ TEST_F(Document, UnsavedWorkIsAskedAboutBeforeItGoes) {
   EXPECT_FALSE(controller.mayDiscardDocument());
   EXPECT_EQ(shell.calls, (std::vector<std::string>{"save changes?", "save graph"}));
   shell.graphFileName = folder + "/eerst.qvl";
-  controller.executeCommand(2);
+  controller.executeCommand(Command::Restart);
   EXPECT_TRUE(std::filesystem::exists(folder + "/eerst.qvl"));
   EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
   EXPECT_FALSE(ws.modified());  // a new document
@@ -402,12 +402,12 @@ TEST_F(Document, UnsavedWorkIsAskedAboutBeforeItGoes) {
   // A save that fails keeps the work.
   typeAndPlot("y=2x");
   shell.graphFileName = folder + "/no-such-folder/x.qvl";
-  controller.executeCommand(2);
+  controller.executeCommand(Command::Restart);
   EXPECT_EQ(ws.MsgText, "schrijffout");
   EXPECT_EQ(ws.formulas.slotKind[1], kSlotFunction);
   // Discard: it goes, and undo still has it.
   shell.saveChoice = Choice::Discard;
-  controller.executeCommand(2);
+  controller.executeCommand(Command::Restart);
   controller.commitStep();
   EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
   controller.undo();
@@ -437,7 +437,7 @@ TEST_F(Document, RecentFiles) {
 
   // Opened and saved files come to the front of the menu's list; a missing one goes.
   shell.graphFileName = folder + "/werk.qvl";
-  controller.executeCommand(24);
+  controller.executeCommand(Command::Save);
   ASSERT_EQ(controller.recentFiles.paths().front(), folder + "/werk.qvl");
   controller.menu.setRecentFiles(controller.recentFiles.menuTexts());
   EXPECT_TRUE(controller.menu.has(191));

@@ -89,7 +89,7 @@ TEST_F(DocumentWindow, CtrlSSavesInPlaceAndTheTitleShowsUnsavedWork) {
     proposed = dialog.selectedFiles().value(0);
     return std::nullopt;
   });
-  controller.executeCommand(24);
+  controller.executeCommand(Command::Save);
   EXPECT_EQ(proposed.toStdString(), (folder / "grafiek.qvl").string());
 }
 
@@ -146,7 +146,7 @@ TEST_F(DocumentWindow, HerstartAndOpenAsk) {
   EXPECT_EQ(ws.formulas.slotKind[2], kSlotFunction);
   EXPECT_EQ(title(), "ander.qvl — Quorvel");
   // The recent files: "algemeen" > "recent >>" > the file.
-  controller.executeCommand(2);  // unchanged since the load: no question
+  controller.executeCommand(Command::Restart);  // unchanged since the load: no question
   EXPECT_EQ(questions.size(), 3u);
   controller.executeCommand(kFirstRecentCommand);
   EXPECT_EQ(ws.formulas.slotKind[2], kSlotFunction);
@@ -171,7 +171,7 @@ TEST_F(DocumentWindow, RecentFilesKeepNamesThatAreNotUtf8) {
   window.loadRecentFiles();  // as the next run starts
   ASSERT_FALSE(controller.recentFiles.paths().empty());
   ASSERT_EQ(controller.recentFiles.paths().front(), name);
-  controller.executeCommand(2);
+  controller.executeCommand(Command::Restart);
   EXPECT_EQ(ws.formulas.slotKind[4], kSlotEmpty);
   controller.executeCommand(kFirstRecentCommand);
   window.refresh();

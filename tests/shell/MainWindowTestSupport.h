@@ -16,8 +16,32 @@
 #include <string>
 #include <vector>
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableWidget>
+
+#include "colours/ColorBox.h"
+#include "colours/ColourWindow.h"
+#include "editor/FormulaEditBox.h"
+#include "fitting/PointsTableWindow.h"
+#include "formula/DebugWindow.h"
+#include "help/HelpWindow.h"
+#include "info/InfoWindow.h"
+#include "menu/MenuWidget.h"
+#include "plot/DomainDialog.h"
+#include "plot/GrafiekBox.h"
+#include "plot/ScaleBox.h"
 #include "qt/QtTextPainter.h"
+#include "shell/Controller.h"
 #include "shell/MainWindow.h"
+#include "shell/ShellDialogs.h"
+#include "shell/WindowControls.h"
+#include "tools/AnalysisWindow.h"
+#include "tools/AreaDialog.h"
+#include "tools/ValueTableWindow.h"
 
 namespace quorvel::testing {
 

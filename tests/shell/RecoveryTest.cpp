@@ -81,7 +81,7 @@ TEST_F(Recovery, WrittenWhileUnsavedAtMostOnceASecondRemovedWhenSafe) {
   EXPECT_EQ(contentsOf(recovery.path()), ws.documentBytes());
   // Saved: the work is safe, the file goes; the lock stays while the run lives.
   shell.graphFileName = folder + "-saved.qvl";
-  controller.executeCommand(24);
+  controller.executeCommand(Command::Save);
   controller.commitStep(start + std::chrono::seconds(5));
   EXPECT_FALSE(fs::exists(recovery.path()));
   EXPECT_EQ(files().size(), 1u);
@@ -132,7 +132,7 @@ TEST_F(Recovery, AChangeIsWrittenAtOnceAfterAQuietSecondAndOtherwiseASecondAfter
   controller.commitStep(Controller::Clock::now());
   EXPECT_TRUE(controller.recoveryDue());
   shell.graphFileName = folder + "/saved.qvl";
-  controller.executeCommand(24);
+  controller.executeCommand(Command::Save);
   controller.commitStep(Controller::Clock::now());
   EXPECT_FALSE(controller.recoveryDue());
   EXPECT_FALSE(fs::exists(recovery.path()));
