@@ -166,10 +166,10 @@ bool Workspace::applyDocument(const GraphFileContents& f, bool replaceSlots) {
   // is "grafieken geladen" (not the implicit plot's "even geduld").
   int firstFault = std::numeric_limits<int>::max();
   std::string message = kGraphsLoaded;
-  auto fault = [&](int record, const std::string& text) {
+  auto fault = [&](int record, const std::string& faultText) {
     if (record >= firstFault) return;
     firstFault = record;
-    message = text;
+    message = faultText;
   };
   const FormulaEngine::SlotMessages failures = retranslateAll();
   constexpr int kKeptSlot = std::numeric_limits<int>::max() - 1;  // a slot the file left alone

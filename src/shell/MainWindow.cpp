@@ -668,9 +668,9 @@ void TcontrolForm::showHelp() {
   helpform6->showHelp();
 }
 
-void TcontrolForm::showInfo(int page) {
+void TcontrolForm::showInfo(int number) {
   refresh();
-  infoForm->showPage(page);
+  infoForm->showPage(number);
 }
 
 void TcontrolForm::showPointsTable() {

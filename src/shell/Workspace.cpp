@@ -2,8 +2,8 @@
 
 namespace quorvel {
 
-Workspace::Workspace(TextPainter& text, int threads)
-    : text(text),
+Workspace::Workspace(TextPainter& painter, int threads)
+    : text(painter),
       pool(threads),
       graph(formulas, settings, constants, slotColours, personalText, MsgText, text, klok, pool),
       constantsPanel(constants, formulas, graph, settings, klok) {
