@@ -8,7 +8,7 @@
 #   make lint    clang-tidy with .clang-tidy's checks over src/ (or LINT_DIRS), failing on any
 #                finding; not part of make test
 
-BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libqt6svg6-dev fonts-liberation \
+BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev fonts-liberation \
                   qt6-translations-l10n libsleef-dev libxcb1-dev
 PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
 TEST_PACKAGES  := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
