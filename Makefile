@@ -5,20 +5,24 @@
 #   make fuzz    build the fuzz targets with clang and run each for a while
 #   make package build a release and the .deb to install it with (scripts/build-package)
 #   make tsan    the plotting tests (implicit plots on many threads) under ThreadSanitizer
+#   make lint    clang-tidy with .clang-tidy's checks over src/ (or LINT_DIRS), failing on any
+#                finding; not part of make test
 
-BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev libqt6svg6-dev fonts-liberation \
+BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev fonts-liberation \
                   qt6-translations-l10n libsleef-dev libxcb1-dev
 PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
 TEST_PACKAGES  := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
                   libxml2-utils poppler-utils lintian man-db libmpfr-dev
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev libmuparser-dev
 FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev
+LINT_PACKAGES  := $(BUILD_PACKAGES) clang-tidy
 
 MAKEFLAGS += --no-print-directory
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
+LINT_DIRS ?= src
 
-.PHONY: test run bench fuzz package tsan clean
+.PHONY: test run bench fuzz package tsan lint clean
 
 test:
 	@scripts/ensure-packages $(TEST_PACKAGES)
@@ -54,6 +58,13 @@ tsan:
 	@cmake --build build/tsan -j$(JOBS) --target common_tests plot_tests
 	@TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/common_tests --gtest_filter='WorkerPool.*'
 	@TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/plot_tests
+
+# Only configured, never built: clang-tidy needs the compile database, not the objects.
+lint:
+	@scripts/ensure-packages $(LINT_PACKAGES)
+	@cmake -S . -B build/lint -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_TESTS=OFF \
+	  -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+	@JOBS=$(JOBS) scripts/lint build/lint $(LINT_DIRS)
 
 package:
 	@scripts/ensure-packages $(PACKAGE_PACKAGES)

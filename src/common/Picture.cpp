@@ -19,6 +19,7 @@ Picture::Picture(const Picture& other)
     : width_(other.width_), height_(other.height_), pixels_(other.pixels_) {}
 
 Picture& Picture::operator=(const Picture& other) {
+  if (this == &other) return *this;  // its pixels are its own already, no copy needed
   width_ = other.width_;
   height_ = other.height_;
   pixels_ = other.pixels_;

@@ -95,6 +95,89 @@ bool joins(const Op& a, const Op& b) {
          !b.dotted && a.x1 == b.x0 && a.y1 == b.y0;
 }
 
+void fillRect(QPainter& painter, const Op& op) {
+  if (op.x1 > op.x0 && op.y1 > op.y0) {
+    painter.fillRect(QRect(op.x0, op.y0, op.x1 - op.x0, op.y1 - op.y0), colourOf(op.colour));
+  }
+}
+
+// Every other pixel of the line, from the phase it was drawn with.
+void addDottedLine(PixelRuns& pixels, const Op& op) {
+  int phase = static_cast<int>(op.index);
+  Picture::linePixels(op.x0, op.y0, op.x1, op.y1, [&](int x, int y) {
+    if ((phase++ & 1) == 0) pixels.add(x, y, op.colour);
+  });
+}
+
+// A line along an axis: its pixels are one rectangle, from the start up to the end, the end
+// left out.
+void fillAxisLine(QPainter& painter, const Op& op) {
+  int left = op.x0, right = op.x0 + 1, top = op.y0, bottom = op.y0 + 1;
+  if (op.y0 == op.y1) {
+    left = op.x1 > op.x0 ? op.x0 : op.x1 + 1;
+    right = op.x1 > op.x0 ? op.x1 : op.x0 + 1;
+    if (op.x0 == op.x1) right = left;  // no length, no pixel
+  } else {
+    top = op.y1 > op.y0 ? op.y0 : op.y1 + 1;
+    bottom = op.y1 > op.y0 ? op.y1 : op.y0 + 1;
+  }
+  if (right > left && bottom > top) {
+    painter.fillRect(QRect(left, top, right - left, bottom - top), colourOf(op.colour));
+  }
+}
+
+// The segments first..last, one joined to the next: a path through the pixels' centres.
+void strokeChain(QPainter& painter, const std::vector<Op>& ops, size_t first, size_t last) {
+  const Op& op = ops[first];
+  QPainterPath path(QPointF(op.x0 + 0.5, op.y0 + 0.5));
+  for (size_t k = first; k <= last; ++k)
+    path.lineTo(ops[k].x1 + 0.5, ops[k].y1 + 0.5);
+  QPen pen(colourOf(op.colour), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin);
+  painter.strokePath(path, pen);
+}
+
+// The line ops[i] with the segments joined to it; returns the index of the last one drawn.
+// A dotted line, and a lone line along an axis, are their own pixels; a chain of segments (a
+// curve) is a path.
+size_t replayLine(QPainter& painter, PixelRuns& pixels, const std::vector<Op>& ops, size_t i) {
+  const Op& op = ops[i];
+  if (op.dotted) {
+    addDottedLine(pixels, op);
+    return i;
+  }
+  size_t last = i;
+  while (last + 1 < ops.size() && joins(ops[last], ops[last + 1]))
+    ++last;
+  pixels.flush();
+  if (last == i && (op.x0 == op.x1 || op.y0 == op.y1)) {
+    fillAxisLine(painter, op);
+  } else {
+    strokeChain(painter, ops, i, last);
+  }
+  return last;
+}
+
+// The bitmap's pixels but those of its transparent colour.
+void addBitmap(PixelRuns& pixels, const DisplayList::Bitmap& bitmap, const Op& op) {
+  for (int y = 0; y < bitmap.height; ++y) {
+    for (int x = 0; x < bitmap.width; ++x) {
+      const Colour c = bitmap.pixels[static_cast<size_t>(y) * bitmap.width + x] & 0xFFFFFF;
+      if (c != op.colour) pixels.add(op.x0 + x, op.y0 + y, c);
+    }
+  }
+}
+
+void drawText(QPainter& painter, const DisplayList& list, const Op& op, bool smooth, bool xmlText) {
+  const DisplayList::TextFont& f = list.fonts[op.index];
+  QFont font = programFont(Font{f.name, f.height, f.bold, f.italic});
+  if (smooth) font.setStyleStrategy(QFont::PreferAntialias);
+  painter.setFont(font);
+  painter.setPen(colourOf(op.colour));
+  const QString text = QString::fromStdString(list.texts[op.index]);
+  painter.drawText(QPointF(op.x0, op.y0 + QFontMetrics(font).ascent()),
+                   xmlText ? xmlCharacters(text) : text);
+}
+
 }  // namespace
 
 void replayDrawing(const DisplayList& list, QPainter& painter, int width, int height, bool smooth,
@@ -110,75 +193,21 @@ void replayDrawing(const DisplayList& list, QPainter& painter, int width, int he
     if (op.kind != Kind::Pixel && op.kind != Kind::Line) pixels.flush();
     switch (op.kind) {
       case Kind::Rect:
-        if (op.x1 > op.x0 && op.y1 > op.y0) {
-          painter.fillRect(QRect(op.x0, op.y0, op.x1 - op.x0, op.y1 - op.y0), colourOf(op.colour));
-        }
+        fillRect(painter, op);
         break;
       case Kind::Pixel:
         pixels.add(op.x0, op.y0, op.colour);
         break;
-      case Kind::Line: {
-        // A dotted line, and a lone line along an axis, are their own pixels; a chain of
-        // segments (a curve) is a path through the pixels' centres.
-        size_t last = i;
-        while (last + 1 < ops.size() && joins(ops[last], ops[last + 1]))
-          ++last;
-        const bool alongAxis = op.x0 == op.x1 || op.y0 == op.y1;
-        if (op.dotted) {
-          int phase = static_cast<int>(op.index);
-          Picture::linePixels(op.x0, op.y0, op.x1, op.y1, [&](int x, int y) {
-            if ((phase++ & 1) == 0) pixels.add(x, y, op.colour);
-          });
-          break;
-        }
-        if (last == i && alongAxis) {
-          // Its pixels are one rectangle: from the start up to the end, the end left out.
-          int left = op.x0, right = op.x0 + 1, top = op.y0, bottom = op.y0 + 1;
-          if (op.y0 == op.y1) {
-            left = op.x1 > op.x0 ? op.x0 : op.x1 + 1;
-            right = op.x1 > op.x0 ? op.x1 : op.x0 + 1;
-            if (op.x0 == op.x1) right = left;  // no length, no pixel
-          } else {
-            top = op.y1 > op.y0 ? op.y0 : op.y1 + 1;
-            bottom = op.y1 > op.y0 ? op.y1 : op.y0 + 1;
-          }
-          pixels.flush();
-          if (right > left && bottom > top) {
-            painter.fillRect(QRect(left, top, right - left, bottom - top), colourOf(op.colour));
-          }
-          break;
-        }
-        pixels.flush();
-        QPainterPath path(QPointF(op.x0 + 0.5, op.y0 + 0.5));
-        for (size_t k = i; k <= last; ++k)
-          path.lineTo(ops[k].x1 + 0.5, ops[k].y1 + 0.5);
-        QPen pen(colourOf(op.colour), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin);
-        painter.strokePath(path, pen);
-        i = last;
+      case Kind::Line:
+        i = replayLine(painter, pixels, ops, i);
         break;
-      }
-      case Kind::Bitmap: {
-        const DisplayList::Bitmap& bitmap = list.bitmaps[op.index];
-        for (int y = 0; y < bitmap.height; ++y) {
-          for (int x = 0; x < bitmap.width; ++x) {
-            const Colour c = bitmap.pixels[static_cast<size_t>(y) * bitmap.width + x] & 0xFFFFFF;
-            if (c != op.colour) pixels.add(op.x0 + x, op.y0 + y, c);
-          }
-        }
+      case Kind::Bitmap:
+        addBitmap(pixels, list.bitmaps[op.index], op);
         pixels.flush();
         break;
-      }
-      case Kind::Text: {
-        const DisplayList::TextFont& f = list.fonts[op.index];
-        QFont font = programFont(Font{f.name, f.height, f.bold, f.italic});
-        if (smooth) font.setStyleStrategy(QFont::PreferAntialias);
-        painter.setFont(font);
-        painter.setPen(colourOf(op.colour));
-        const QString text = QString::fromStdString(list.texts[op.index]);
-        painter.drawText(QPointF(op.x0, op.y0 + QFontMetrics(font).ascent()),
-                         xmlText ? xmlCharacters(text) : text);
+      case Kind::Text:
+        drawText(painter, list, op, smooth, xmlText);
         break;
-      }
     }
   }
   pixels.flush();

@@ -185,6 +185,120 @@ std::optional<std::vector<uint8_t>> writeGraphFile(const GraphFileContents& cont
   return std::move(w.bytes);
 }
 
+namespace {
+
+// The records' contents. The reader's own faults (bytes missing, a value out of range) are in
+// r.failed; a reader that returns false refuses its record outright.
+
+void readColours(Reader& r, GraphFileContents& contents) {
+  contents.hasColours = true;
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    contents.colours[slot] = r.dword();
+}
+
+void readSettings(Reader& r, GraphFileContents& contents) {
+  contents.hasSettings = true;
+  contents.degreesMode = r.flag();
+  contents.replaceMode = r.flag();
+  contents.autoplotMode = r.flag();
+}
+
+void readConstants(Reader& r, GraphFileContents& contents) {
+  contents.hasConstants = true;
+  contents.stepIndex = r.upTo(kMaxStepIndex);
+  contents.a = r.real();
+  contents.b = r.real();
+  contents.c = r.real();
+}
+
+void readScale(Reader& r, GraphFileContents& contents) {
+  contents.hasScale = true;
+  contents.zoomLevelX = r.upTo(kMaxZoom);
+  contents.zoomLevelY = r.upTo(kMaxZoom);
+  contents.centreX = r.real();
+  contents.centreY = r.real();
+}
+
+bool readPoint(Reader& r, GraphFileContents& contents) {
+  // Points come as 1, 2, 3, ...: any other index would leave a point the file never gave in
+  // the list.
+  const uint8_t index = r.byte();
+  if (index != contents.pointCount + 1 || index > kMaxPoints) return false;
+  contents.points[index].x = r.real();
+  contents.points[index].y = r.real();
+  contents.pointCount = index;
+  return true;
+}
+
+bool readFormula(Reader& r, int record, GraphFileContents& contents) {
+  SlotRecord& s = contents.slotRecords[r.slot()];
+  s.kind = r.byte();
+  if (!isFormulaKind(s.kind)) return false;
+  s.record = record;
+  s.hasFormula = true;
+  s.text = r.string();
+  s.begin = r.real();
+  s.end = r.real();
+  s.steps = r.word();
+  return true;
+}
+
+void readPolynomial(Reader& r, int record, GraphFileContents& contents) {
+  SlotRecord& s = contents.slotRecords[r.slot()];
+  s.kind = kSlotPolynomial;
+  s.hasPolynomial = true;
+  s.record = record;
+  TPolynoom& p = s.polynomial;
+  for (double& c : p.coef)
+    c = r.real();
+  for (uint8_t& k : p.kind)
+    k = r.upTo(kConstantC);
+  p.degree = r.upTo(kMaxDegree);
+  // Above the degree nothing takes part; a stale mark there is cleared, not refused.
+  for (int i = p.degree + 1; i < kCoefficients; ++i) {
+    p.coef[i] = 0;
+    p.kind[i] = kNumber;
+  }
+}
+
+bool readTitle(Reader& r, int record, GraphFileContents& contents) {
+  contents.title = r.string();
+  if (characterCount(*contents.title) > kMaxTitle) return false;
+  contents.titleRecord = record;
+  return true;
+}
+
+// The record after its tag, the `record`th of the file; false when it is refused.
+bool readRecord(Reader& r, uint8_t tag, int record, GraphFileContents& contents) {
+  switch (tag) {
+    case kTagColours:
+      readColours(r, contents);
+      return true;
+    case kTagSettings:
+      readSettings(r, contents);
+      return true;
+    case kTagConstants:
+      readConstants(r, contents);
+      return true;
+    case kTagScale:
+      readScale(r, contents);
+      return true;
+    case kTagPoint:
+      return readPoint(r, contents);
+    case kTagFormula:
+      return readFormula(r, record, contents);
+    case kTagPolynomial:
+      readPolynomial(r, record, contents);
+      return true;
+    case kTagTitle:
+      return readTitle(r, record, contents);
+    default:
+      return true;  // an unknown tag is skipped, one byte
+  }
+}
+
+}  // namespace
+
 GraphFileStatus readGraphFile(std::span<const uint8_t> bytes, GraphFileContents& contents) {
   contents = GraphFileContents{};
   bytes = bytes.first(std::min(bytes.size(), kImageSize));
@@ -196,84 +310,8 @@ GraphFileStatus readGraphFile(std::span<const uint8_t> bytes, GraphFileContents&
   for (int record = 1;; ++record) {
     const uint8_t tag = r.byte();
     if (r.failed) return GraphFileStatus::ReadError;
-    switch (tag) {
-      case kTagColours:
-        contents.hasColours = true;
-        for (int slot = 1; slot <= kSlotCount; ++slot)
-          contents.colours[slot] = r.dword();
-        break;
-      case kTagSettings:
-        contents.hasSettings = true;
-        contents.degreesMode = r.flag();
-        contents.replaceMode = r.flag();
-        contents.autoplotMode = r.flag();
-        break;
-      case kTagConstants:
-        contents.hasConstants = true;
-        contents.stepIndex = r.upTo(kMaxStepIndex);
-        contents.a = r.real();
-        contents.b = r.real();
-        contents.c = r.real();
-        break;
-      case kTagScale:
-        contents.hasScale = true;
-        contents.zoomLevelX = r.upTo(kMaxZoom);
-        contents.zoomLevelY = r.upTo(kMaxZoom);
-        contents.centreX = r.real();
-        contents.centreY = r.real();
-        break;
-      case kTagPoint: {
-        // Points come as 1, 2, 3, ...: any other index would leave a point the file never
-        // gave in the list.
-        const uint8_t index = r.byte();
-        if (index != contents.pointCount + 1 || index > kMaxPoints)
-          return GraphFileStatus::ReadError;
-        contents.points[index].x = r.real();
-        contents.points[index].y = r.real();
-        contents.pointCount = index;
-        break;
-      }
-      case kTagFormula: {
-        SlotRecord& s = contents.slotRecords[r.slot()];
-        s.kind = r.byte();
-        if (!isFormulaKind(s.kind)) return GraphFileStatus::ReadError;
-        s.record = record;
-        s.hasFormula = true;
-        s.text = r.string();
-        s.begin = r.real();
-        s.end = r.real();
-        s.steps = r.word();
-        break;
-      }
-      case kTagPolynomial: {
-        SlotRecord& s = contents.slotRecords[r.slot()];
-        s.kind = kSlotPolynomial;
-        s.hasPolynomial = true;
-        s.record = record;
-        TPolynoom& p = s.polynomial;
-        for (double& c : p.coef)
-          c = r.real();
-        for (uint8_t& k : p.kind)
-          k = r.upTo(kConstantC);
-        p.degree = r.upTo(kMaxDegree);
-        // Above the degree nothing takes part; a stale mark there is cleared, not refused.
-        for (int i = p.degree + 1; i < kCoefficients; ++i) {
-          p.coef[i] = 0;
-          p.kind[i] = kNumber;
-        }
-        break;
-      }
-      case kTagTitle:
-        contents.title = r.string();
-        if (characterCount(*contents.title) > kMaxTitle) return GraphFileStatus::ReadError;
-        contents.titleRecord = record;
-        break;
-      case kTagEnd:
-        return GraphFileStatus::Ok;
-      default:
-        break;  // an unknown tag is skipped, one byte
-    }
-    if (r.failed) return GraphFileStatus::ReadError;
+    if (tag == kTagEnd) return GraphFileStatus::Ok;
+    if (!readRecord(r, tag, record, contents) || r.failed) return GraphFileStatus::ReadError;
   }
 }
 

@@ -70,12 +70,12 @@ TtabelForm::TtabelForm(ValueTable& table, TextPainter& text, QWidget* mainWindow
     showModel();
   });
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-  connect(beginWaarde, &QLineEdit::textEdited, this, [this](const QString& text) {
-    table_.beginText = text.toStdString();
+  connect(beginWaarde, &QLineEdit::textEdited, this, [this](const QString& typed) {
+    table_.beginText = typed.toStdString();
     table_.typed();
   });
-  connect(stapwaarde, &QLineEdit::textEdited, this, [this](const QString& text) {
-    table_.stepText = text.toStdString();
+  connect(stapwaarde, &QLineEdit::textEdited, this, [this](const QString& typed) {
+    table_.stepText = typed.toStdString();
     table_.typed();
   });
   // The window takes its command keys before the edits do.

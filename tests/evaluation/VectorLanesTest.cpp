@@ -159,7 +159,7 @@ TEST_P(VectorLanes, FaultRowsAndSignRows) {
 INSTANTIATE_TEST_SUITE_P(EveryInstructionSet, VectorLanes,
                          ::testing::Values(vm::InstructionSet::Sse2, vm::InstructionSet::Avx2,
                                            vm::InstructionSet::Avx512),
-                         [](const auto& info) { return std::string(vm::nameOf(info.param)); });
+                         [](const auto& test) { return std::string(vm::nameOf(test.param)); });
 
 }  // namespace
 }  // namespace quorvel

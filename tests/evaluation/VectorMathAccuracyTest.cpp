@@ -341,18 +341,19 @@ TEST_P(VectorMathAccuracy, TheProgramsRulesAndOneValueAlone) {
             << name << " (" << vm::nameOf(set) << ") of " << row[i];
       }
     };
-    for (bool degrees : {false, true}) {
+    for (bool inDegrees : {false, true}) {
       for (Angle f :
            {vm::sine, vm::cosine, vm::tangent, vm::arcsine, vm::arccosine, vm::arctangent}) {
-        expectAlone([f, degrees](const double* in, double* out, int n) { f(in, out, n, degrees); },
-                    degrees ? "an angle function in degrees" : "an angle function");
+        expectAlone([f, inDegrees](const double* in, double* to,
+                                   int count) { f(in, to, count, inDegrees); },
+                    inDegrees ? "an angle function in degrees" : "an angle function");
       }
     }
     for (Plain f : {vm::exponential, vm::logarithm, vm::logarithm10})
       expectAlone(f, "exp, ln or log");
     std::vector<double> exponents(row.rbegin(), row.rend());
-    expectAlone([&](const double* in, double* out,
-                    int n) { vm::power(in, exponents.data() + (in - row.data()), out, n); },
+    expectAlone([&](const double* in, double* to,
+                    int count) { vm::power(in, exponents.data() + (in - row.data()), to, count); },
                 "pow");
   }
 }
@@ -360,7 +361,7 @@ TEST_P(VectorMathAccuracy, TheProgramsRulesAndOneValueAlone) {
 INSTANTIATE_TEST_SUITE_P(EveryInstructionSet, VectorMathAccuracy,
                          ::testing::Values(vm::InstructionSet::Sse2, vm::InstructionSet::Avx2,
                                            vm::InstructionSet::Avx512),
-                         [](const auto& info) { return std::string(vm::nameOf(info.param)); });
+                         [](const auto& test) { return std::string(vm::nameOf(test.param)); });
 
 }  // namespace
 }  // namespace quorvel

@@ -84,8 +84,8 @@ TEST_F(CurveFits, CircleTexts) {
   EXPECT_EQ(circle(), "getallen buiten bereik");
   // Each circle passes through its points when read back.
   setPoints({{-1, 2}, {3, 1}, {0.5, -2}});
-  const std::string text = circle();
-  ws.formulas.translateFormula(9, text);
+  const std::string formula = circle();
+  ws.formulas.translateFormula(9, formula);
   EXPECT_EQ(ws.formulas.formulaType, kSlotImplicit);
 }
 

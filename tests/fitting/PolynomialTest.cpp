@@ -21,8 +21,8 @@ class Polynomials : public testing::PlotTest {
   void setGrid(std::initializer_list<const char*> rows) {
     poly.ResetPolyGrid();
     int row = 1;
-    for (const char* text : rows)
-      poly.cells[row++] = text;
+    for (const char* cell : rows)
+      poly.cells[row++] = cell;
   }
   std::vector<std::string> grid() const {
     std::vector<std::string> rows(poly.cells.begin() + 1, poly.cells.end());
@@ -134,8 +134,8 @@ TEST_F(Polynomials, EditingCommands) {
   for (const Case& c : cases) {
     poly.ResetPolyGrid();
     int row = 1;
-    for (const char* text : c.rows)
-      poly.cells[row++] = text;
+    for (const char* cell : c.rows)
+      poly.cells[row++] = cell;
     EXPECT_TRUE(poly.PolyCommand(c.code, 1));
     EXPECT_EQ(grid(), c.result) << c.code << " on " << c.rows[0];
     EXPECT_EQ(poly.polyDegree, c.degree) << c.code;

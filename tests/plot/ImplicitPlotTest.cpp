@@ -69,7 +69,7 @@ TEST_F(ImplicitPlot, CoarseRingOfPlusMarks) {
 // With a budget for precise plots while a button is held, a drag looks like the release:
 // once every implicit slot has been plotted precisely and took no longer together.
 TEST_F(ImplicitPlot, DragsPreciselyWhenThePrecisePlotsKeepUp) {
-  auto picture = [&] {
+  auto pixels = [&] {
     return std::vector<uint32_t>(graph.picture.data(),
                                  graph.picture.data() + Picture::kSize * Picture::kSize);
   };
@@ -77,10 +77,10 @@ TEST_F(ImplicitPlot, DragsPreciselyWhenThePrecisePlotsKeepUp) {
   ws.formulas.slotKind[1] = kSlotImplicit;
   graph.fastPlot = true;
   graph.RedrawAll();
-  const auto coarse = picture();
+  const auto coarse = pixels();
   graph.fastPlot = false;
   graph.RedrawAll();
-  const auto precise = picture();
+  const auto precise = pixels();
   ASSERT_NE(coarse, precise);
 
   std::vector<std::string> seen;
@@ -88,25 +88,25 @@ TEST_F(ImplicitPlot, DragsPreciselyWhenThePrecisePlotsKeepUp) {
   graph.fastPlot = true;
   graph.dragPreciseBudget = std::chrono::hours(1);
   graph.RedrawAll();
-  EXPECT_EQ(picture(), precise);
+  EXPECT_EQ(pixels(), precise);
   EXPECT_TRUE(seen.empty());  // nothing to wait for
   graph.dragPreciseBudget = std::chrono::microseconds(1);
   graph.RedrawAll();
-  EXPECT_EQ(picture(), coarse);
+  EXPECT_EQ(pixels(), coarse);
 
   // A second implicit slot that has never been plotted precisely: all coarse again.
   graph.dragPreciseBudget = std::chrono::hours(1);
   ws.formulas.translateFormula(2, "x*y = 1");
   ws.formulas.slotKind[2] = kSlotImplicit;
   graph.RedrawAll();
-  const auto bothCoarse = picture();
+  const auto bothCoarse = pixels();
   graph.fastPlot = false;
   graph.RedrawAll();
-  const auto bothPrecise = picture();
+  const auto bothPrecise = pixels();
   graph.fastPlot = true;
   graph.RedrawAll();
   EXPECT_NE(bothCoarse, bothPrecise);
-  EXPECT_EQ(picture(), bothPrecise);
+  EXPECT_EQ(pixels(), bothPrecise);
 }
 
 TEST_F(ImplicitPlot, DiagonalAndNoSolutions) {

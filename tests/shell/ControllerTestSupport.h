@@ -63,7 +63,7 @@ class RecordingShell : public ShellActions {
   void showValueTable() override { calls.push_back("value table"); }
   void showAreaWindow() override { calls.push_back("area"); }
   void showAnalysis() override { calls.push_back("analysis"); }
-  void askTangentX(const std::string& proposed) override { calls.push_back("tangent " + proposed); }
+  void askTangentX(const std::string& offered) override { calls.push_back("tangent " + offered); }
   void showColourWindow() override { calls.push_back("colours"); }
   void showHelp() override { calls.push_back("help"); }
   void showInfo(int page) override { calls.push_back("info " + std::to_string(page)); }
@@ -88,8 +88,8 @@ class ControllerTest : public PlotTest {
     if (ch != 0 && !modifiers.alt) controller.FormKeyPress(ch);
   }
   // Characters with the key codes the window gives them.
-  void typeText(std::string_view text) {
-    for (char c : text)
+  void typeText(std::string_view typed) {
+    for (char c : typed)
       key(keyCodeOf(c), {}, c);
   }
   static int keyCodeOf(char c) {

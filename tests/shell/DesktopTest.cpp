@@ -145,10 +145,10 @@ TEST_F(Desktop, AWindowDestroyedFromOutsideIsNoticed) {
   ASSERT_NE(id, otherId);
   int noticed = 0;
   WindowDestroyWatch watch(watched, [&noticed] { ++noticed; });
-  const auto notice = [&watch](uint8_t type, uint32_t window, const char* kind) {
+  const auto notice = [&watch](uint8_t type, uint32_t xid, const char* kind) {
     xcb_destroy_notify_event_t event{};
     event.response_type = type;
-    event.event = event.window = window;
+    event.event = event.window = xid;
     watch.nativeEventFilter(kind, &event, nullptr);
   };
   notice(XCB_UNMAP_NOTIFY, id, "xcb_generic_event_t");

@@ -40,8 +40,8 @@ class FormulaLength : public testing::ControllerTest {
 TEST_F(FormulaLength, ThePlottedFormulaIsTheSavedOne) {
   typeNestedPowers(157);  // 198 characters in the box, 255 in the formula text
   ASSERT_EQ(ws.editor.count(), 198);
-  const std::string text = ws.editor.fedGetText();
-  ASSERT_EQ(text.size(), 255u);
+  const std::string formula = ws.editor.fedGetText();
+  ASSERT_EQ(formula.size(), 255u);
   controller.PlotBtnClick();
   ASSERT_EQ(ws.MsgText, "1 : OK");
 
@@ -52,8 +52,8 @@ TEST_F(FormulaLength, ThePlottedFormulaIsTheSavedOne) {
   ASSERT_EQ(ws.LoadGraphFile(path), Workspace::LoadStatus::Loaded);
   EXPECT_EQ(ws.MsgText, "grafieken geladen");
   EXPECT_EQ(ws.formulas.slotKind[1], kSlotFunction);
-  EXPECT_EQ(ws.formulas.formulas[1].text, text);
-  EXPECT_EQ(ws.editor.fedGetText(), text);
+  EXPECT_EQ(ws.formulas.formulas[1].text, formula);
+  EXPECT_EQ(ws.editor.fedGetText(), formula);
 }
 
 TEST_F(FormulaLength, AFormulaTooLongToSaveIsNotPlotted) {

@@ -208,8 +208,8 @@ TEST_F(Keys, KeyboardCommandsStopMouseHighlights) {
 TEST_F(Keys, CoefficientGridFilter) {
   controller.selectPolynomialInput();
   PolyInput& poly = ws.poly;
-  auto typeGrid = [&](std::string_view text) {
-    for (char c : text) {
+  auto typeGrid = [&](std::string_view keys) {
+    for (char c : keys) {
       if (!controller.FormKeyPress(c)) poly.PolyGridKeyPress(c);
     }
   };

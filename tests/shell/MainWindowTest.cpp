@@ -219,8 +219,8 @@ TEST_F(MainWindow, MenuByKeyboard) {
 TEST_F(MainWindow, AltCommandsThroughTheWindow) {
   // Alt held down over several keys, as a user does it.
   auto send = [this](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
-                     QString text = {}) {
-    QKeyEvent event(type, key, modifiers, text);
+                     QString typed = {}) {
+    QKeyEvent event(type, key, modifiers, typed);
     QApplication::sendEvent(&window, &event);
   };
   send(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);

@@ -266,16 +266,16 @@ TEST_F(Recovery, NoFileIsWrittenOrReadThroughALink) {
   fs::create_symlink(victim + "/made", folder + "/run-7-7.lock");
   Workspace other(text);
   other.startUp();
-  const std::string graph = victim + "/graph.qvl";
-  ASSERT_TRUE(other.SaveGraphFile(graph));
+  const std::string graphPath = victim + "/graph.qvl";
+  ASSERT_TRUE(other.SaveGraphFile(graphPath));
   std::ofstream(folder + "/run-7-7.qvl") << "x";
-  fs::create_symlink(graph, folder + "/run-8-8.qvl");
+  fs::create_symlink(graphPath, folder + "/run-8-8.qvl");
   fs::create_symlink(victim + "/precious", folder + "/run-9-9.qvl");
   std::ofstream(folder + "/run-9-9.lock");
   RecoveryFiles next(folder);
   EXPECT_FALSE(next.claimLeftBehind());
   untouched();
-  EXPECT_TRUE(fs::exists(graph));
+  EXPECT_TRUE(fs::exists(graphPath));
   fs::remove_all(victim);
 }
 
