@@ -246,7 +246,7 @@ void powLanes(const double* a, const double* b, double* out, int n) {
 
 #define QUORVEL_LANE_KERNELS(NAME, LABEL) \
   const LaneKernels NAME = {              \
-      .name = LABEL,                      \
+      .name = (LABEL),                    \
       .sin = sinLanes,                    \
       .cos = cosLanes,                    \
       .tan = tanLanes,                    \
