@@ -96,7 +96,7 @@ class LanePass {
     }
   }
 
-  StepSetup setUp(const Step& step) const;
+  StepSetup setUp(const Step& step, const OperationInfo& operation) const;
   bool runUniform(const Step& step, const StepSetup& setup);
   void runLanes(const Step& step, StepSetup& setup, double* out);
   void takeCached(uint8_t code, const double* values);
@@ -143,9 +143,9 @@ class LanePass {
 // The step set-up of chunks and row caches alike: the step's row, its operands as lane values
 // or one value for all lanes, and the lane form it takes (the power of a varying base to a
 // whole exponent the same in every lane has a form of its own).
-StepSetup LanePass::setUp(const Step& step) const {
+StepSetup LanePass::setUp(const Step& step, const OperationInfo& operation) const {
   StepSetup setup;
-  setup.operation = &operationInfo(step.opcode);
+  setup.operation = &operation;
   LaneArgs& args = setup.args;
   args.a = setup.operation->unary ? nullptr : L_.lane[step.src1];
   args.b = L_.lane[step.src2];
@@ -267,16 +267,20 @@ bool runChunkSteps(LanePass& pass, const StepList& steps, const RowCache* cache)
   for (int s = 0; s < kStepsPerSlot; ++s) {
     const Step& step = steps[s];
     if (step.opcode == kOpEnd) break;
-    StepSetup setup = pass.setUp(step);
-    if (!setup.operation->writes) continue;
+    const OperationInfo& operation = operationInfo(step.opcode);
+    if (!operation.writes) continue;
     // A value about to be overwritten without being read (odd formulas such as
     // 'y=1/0=;x=v' assign y twice) must have its faults noted first.
-    if (step.dest != step.src2 && (setup.operation->unary || step.dest != step.src1)) {
+    if (step.dest != step.src2 && (operation.unary || step.dest != step.src1)) {
       pass.check(step.dest);
     }
+    // The steps a row cache holds need no set-up: most of an implicit row's steps are these.
     if (const double* cached = cache ? cache->result[s] : nullptr) {
       pass.takeCached(step.dest, cached);
-    } else if (!setup.form) {
+      continue;
+    }
+    StepSetup setup = pass.setUp(step, operation);
+    if (!setup.form) {
       if (!pass.runUniform(step, setup)) return false;
     } else {
       pass.runLanes(step, setup, pass.bufferOf(step.dest));
@@ -381,10 +385,11 @@ void prepareRowCache(const StepList& steps, bool degrees, RegisterFile registers
   for (int s = 0; s < kStepsPerSlot; ++s) {
     const Step& step = steps[s];
     if (step.opcode == kOpEnd) break;
-    StepSetup setup = pass.setUp(step);
-    if (!setup.operation->writes) continue;
-    rowFree[step.dest] = (setup.operation->unary || rowFree[step.src1]) && rowFree[step.src2];
+    const OperationInfo& operation = operationInfo(step.opcode);
+    if (!operation.writes) continue;
+    rowFree[step.dest] = (operation.unary || rowFree[step.src1]) && rowFree[step.src2];
     if (!rowFree[step.dest]) continue;
+    StepSetup setup = pass.setUp(step, operation);
     if (!setup.form) {
       if (!pass.runUniform(step, setup)) return;  // every lane of every row faults
       continue;
