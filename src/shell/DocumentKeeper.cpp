@@ -20,9 +20,10 @@ bool sameSlot(const SlotRecord& a, const SlotRecord& b) {
 }  // namespace
 
 void DocumentKeeper::commitStep(Clock::time_point now) {
-  // A held button or key, an Alt command, a formula waiting for its domain: no step yet, but
-  // the recovery file follows the work all the same.
-  if (!ws_.klok.running() && !ws_.settings.keyboardMode && !buttons_.formulaWaitsForDomain())
+  // A held button or key, an Alt command, a formula waiting for its domain, a constant in
+  // motion: no step yet, but the recovery file follows the work all the same.
+  if (!ws_.klok.running() && !ws_.settings.keyboardMode && !buttons_.formulaWaitsForDomain() &&
+      !ws_.motion.active())
     ws_.history.record(ws_.documentBytes(), ws_.file);
   recoveryTick(now);
 }

@@ -14,6 +14,7 @@
 #include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
 #include "formula/SlotColours.h"
+#include "motion/Motion.h"
 #include "plot/Constants.h"
 #include "plot/ConstantsPanel.h"
 #include "plot/Graph.h"
@@ -53,6 +54,7 @@ class Workspace {
   ValueTable valueTable{formulas, poly, graph.scale};
   AreaCalculation area{formulas, poly, graph};
   Analysis analysis{formulas, poly, constants, graph};
+  Motion motion{constants, constantsPanel, graph, analysis, MsgText};  // a, b and c in motion
 
   // The state at the start of the program: constants, settings, polynomial input, colours,
   // empty slots and no points, the default scale with the empty grid; a new document.

@@ -738,6 +738,13 @@ void Analysis::clear() {
   slot = 0;
   results.clear();
   signature_.clear();
+  search_ = nullptr;
+}
+
+std::optional<std::string> Analysis::searchAgain() {
+  if (slot == 0 || !search_) return std::nullopt;
+  const int s = slot;
+  return (this->*search_)(s);
 }
 
 void Analysis::start() {
@@ -775,6 +782,7 @@ std::string Analysis::findRoots(int s) {
   clear();
   if (auto reason = whyNot(s)) return *reason;
   start();
+  search_ = &Analysis::findRoots;
   SlotFunction f(*this, s);
   const Curve curve{[&f](double x, double& y) { return f.value(x, y); },
                     [&f](double x, RoundedValue& r) { return f.rounded(x, r); },
@@ -810,6 +818,7 @@ std::string Analysis::findExtrema(int s) {
   clear();
   if (auto reason = whyNot(s)) return *reason;
   start();
+  search_ = &Analysis::findExtrema;
   SlotFunction f(*this, s);
   Search search({[&f](double x, double& y) { return f.value(x, y); },
                  [&f](double x, RoundedValue& r) { return f.rounded(x, r); },
@@ -830,6 +839,7 @@ std::string Analysis::findIntersections(int s) {
   clear();
   if (auto reason = whyNot(s)) return *reason;
   start();
+  search_ = &Analysis::findIntersections;
   SlotFunction f(*this, s);
   int compared = 0, lost = 0, partlyLost = 0;
   std::vector<int> equalInView;

@@ -74,6 +74,9 @@ class Analysis {
   // Marks the results in the slot's colour; forgets them first when the slot changed.
   void DrawMarks();
   void clear();
+  // The last search again, on its slot as it now is (the constants in motion move the curve
+  // under its marks): its message, or nothing when there is no search to repeat.
+  std::optional<std::string> searchAgain();
 
   // The work of the last search, in the units of kWorkBudget (for the tests' bound on it).
   long evaluations = 0;
@@ -92,6 +95,8 @@ class Analysis {
   const Constants& constants_;
   Graph& graph_;
   std::string signature_;  // of the slot the results belong to
+  // The search that found the results, for searchAgain.
+  std::string (Analysis::*search_)(int) = nullptr;
   bool stopped_ = false;   // the last search ran out of its budget
 };
 
