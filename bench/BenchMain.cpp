@@ -2,7 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -51,9 +51,10 @@ void addSummary(int rank, void (*printer)()) {
 }  // namespace quorvel::bench
 
 int main(int argc, char** argv) {
-  // The redraw benchmarks paint text through Qt, which needs an application object.
+  // The redraw benchmarks paint text through Qt, and the motion's paints the graph widget:
+  // an application object with widgets.
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QGuiApplication application(argc, argv);
+  QApplication application(argc, argv);
   quorvel::clearUpperVectorState();  // Qt leaves them in use; see VectorState.h
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

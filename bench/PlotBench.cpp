@@ -67,22 +67,6 @@ std::string implicitName(const char* kind, const char* formula) {
   return std::string("implicit/") + kind + "/" + formula;
 }
 
-// The nine slots of the redraw benchmark.
-void fillNineSlots(Workspace& ws) {
-  const BenchSlot kNine[] = {
-      {"y=sin(x)", 0, 0, 0},
-      {"y=x^2-3", 0, 0, 0},
-      {"y=1/x", 0, 0, 0},
-      {"x=y^2-5", 0, 0, 0},
-      {"y=sin(3v);x=cos(2v)", 0, 6.28, 1000},
-      {"y=d:x^3", 0, 0, 0},
-      {"y=i:cos(x)", -5, 5, 0},
-      {"x^2+y^2=25", 0, 0, 0},
-      {"y=tan(x)", 0, 0, 0},
-  };
-  fillSlots(ws, kNine);
-}
-
 void redrawNineSlots(benchmark::State& state) {
   QtTextPainter text;
   Workspace ws(text);

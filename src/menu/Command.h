@@ -54,6 +54,8 @@ enum class Command : uint16_t {
   FitExpE = 45,             // "ae^(bx)"
   PictureToVector = 46,     // "--> svg/pdf"
   Print = 47,               // "--> printer"
+  Motion = 48,              // "animatie": a, b and c in motion
+  AnimationToFile = 49,     // "--> animatie": the motion as an animated GIF
   FirstRecentFile = 51,     // "recent >>": the files from here on, newest first
   Close = 99,               // "sluiten"
 };

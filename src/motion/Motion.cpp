@@ -103,6 +103,25 @@ void Motion::stop() {
   if (wasActive) finish();
 }
 
+void Motion::runFrames(int frames, const std::function<void(double value)>& frame) {
+  stop();
+  const int k = chosen_;
+  const double before = value(k);
+  for (int i = 0; i < frames; ++i) {
+    setFraction(k, frames < 2 ? 0 : static_cast<double>(i) / (frames - 1));
+    drawPrecisely();
+    frame(value(k));
+  }
+  constant(k) = before;
+  drawPrecisely();
+}
+
+void Motion::drawPrecisely() {
+  if (std::optional<std::string> message = analysis_.searchAgain()) msgText_ = *message;
+  graph_.fastPlot = false;
+  graph_.RedrawAll();
+}
+
 void Motion::showFrame() {
   panel_.RefreshConstants();
   if (std::optional<std::string> message = analysis_.searchAgain()) msgText_ = *message;

@@ -8,6 +8,7 @@
 // whole drag or run is one step.
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "plot/Constants.h"
@@ -63,6 +64,11 @@ class Motion {
   // when nothing runs.
   bool advance(double seconds);
 
+  // The chosen constant at `frames` values spread evenly from "van" to "tot" (both ends
+  // included), each drawn precisely with the analysis searched again, and `frame` called on
+  // each; afterwards the constant and the picture are as they were. Stops any motion first.
+  void runFrames(int frames, const std::function<void(double value)>& frame);
+
   // A slider held or a run going: the picture is coarse and the undo waits.
   bool active() const { return held_ || playing_; }
   // Stops whatever moves, with the precise redraw.
@@ -73,6 +79,7 @@ class Motion {
   void setFraction(int k, double fraction);
   double positionOfPhase() const;
   void showFrame();
+  void drawPrecisely();
   void finish();
 
   Constants& constants_;

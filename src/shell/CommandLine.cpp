@@ -1,6 +1,11 @@
 #include "shell/CommandLine.h"
 
+#include <optional>
+#include <utility>
+
+#include "common/NumberText.h"
 #include "common/PathText.h"
+#include "motion/AnimationExport.h"
 
 namespace quorvel {
 namespace {
@@ -9,6 +14,75 @@ CommandLine usageError(std::string error) {
   CommandLine line;
   line.mode = CommandLine::Mode::UsageError;
   line.error = std::move(error);
+  return line;
+}
+
+// The picture's format by the output's extension.
+std::optional<CommandLine::Format> formatOf(const std::string& output) {
+  static constexpr std::pair<const char*, CommandLine::Format> kFormats[] = {
+      {"png", CommandLine::Format::Png}, {"bmp", CommandLine::Format::Bmp},
+      {"svg", CommandLine::Format::Svg}, {"pdf", CommandLine::Format::Pdf},
+      {"gif", CommandLine::Format::Gif}};
+  const std::string extension = lowerExtension(output);
+  for (const auto& [name, format] : kFormats) {
+    if (extension == name) return format;
+  }
+  return std::nullopt;
+}
+
+// "a=-1,5..2.5": the constant and its range; an error when it is not that.
+std::optional<std::string> readAnimate(const std::string& text, CommandLine& line) {
+  const size_t equals = text.find('=');
+  const size_t dots = text.find("..", equals == std::string::npos ? 0 : equals);
+  if (equals == std::string::npos || dots == std::string::npos)
+    return "--animate: NAAM=VAN..TOT verwacht: " + text;
+  const std::string name = text.substr(0, equals);
+  if (name != "a" && name != "b" && name != "c") return "--animate: a, b of c verwacht: " + name;
+  const std::optional<double> from = parseTypedNumber(text.substr(equals + 1, dots - equals - 1));
+  const std::optional<double> to = parseTypedNumber(text.substr(dots + 2));
+  if (!from || !to) return "--animate: NAAM=VAN..TOT verwacht: " + text;
+  if (*from == *to) return "--animate: van en tot gelijk: " + text;
+  line.animated = name[0] - 'a';
+  line.from = *from;
+  line.to = *to;
+  return std::nullopt;
+}
+
+// --export OUT [--animate NAME=FROM..TO] [--frames N] FILE: the options between the picture
+// and the graph file, an animation for a .gif alone.
+CommandLine exportLine(const std::vector<std::string>& arguments) {
+  if (arguments.size() < 3) return usageError("--export: een plaatje en een graph file verwacht");
+  CommandLine line;
+  line.mode = CommandLine::Mode::Export;
+  line.output = arguments[1];
+  line.file = arguments.back();
+  const std::optional<CommandLine::Format> format = formatOf(line.output);
+  if (!format) {
+    return usageError("het plaatje eindigt niet op .png, .bmp, .svg, .pdf of .gif: " + line.output);
+  }
+  line.format = *format;
+  bool animate = false, frames = false;
+  for (size_t i = 2; i + 1 < arguments.size(); i += 2) {
+    const std::string& option = arguments[i];
+    if (i + 2 >= arguments.size()) return usageError(option + ": een waarde en een graph file verwacht");
+    const std::string& value = arguments[i + 1];
+    if (option == "--animate" && !animate) {
+      if (std::optional<std::string> error = readAnimate(value, line)) return usageError(*error);
+      animate = true;
+    } else if (option == "--frames" && !frames) {
+      const std::optional<int> count = parseInt(value);
+      if (!count || *count < kFewestAnimationFrames || *count > kMostAnimationFrames)
+        return usageError("--frames: een aantal van 2 tot en met 1000 verwacht: " + value);
+      line.frames = *count;
+      frames = true;
+    } else {
+      return usageError("--export: onverwacht " + option);
+    }
+  }
+  if (line.format == CommandLine::Format::Gif && !animate)
+    return usageError("een animatie (.gif) vraagt --animate NAAM=VAN..TOT");
+  if (line.format != CommandLine::Format::Gif && (animate || frames))
+    return usageError("--animate en --frames alleen bij een .gif");
   return line;
 }
 
@@ -25,23 +99,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.size() != 1) return usageError("--version: niets erna verwacht");
     line.mode = CommandLine::Mode::Version;
   } else if (first == "--export") {
-    if (arguments.size() != 3)
-      return usageError("--export: een plaatje en een graph file verwacht");
-    line.mode = CommandLine::Mode::Export;
-    line.output = arguments[1];
-    line.file = arguments[2];
-    const std::string extension = lowerExtension(line.output);
-    if (extension == "png") {
-      line.format = CommandLine::Format::Png;
-    } else if (extension == "bmp") {
-      line.format = CommandLine::Format::Bmp;
-    } else if (extension == "svg") {
-      line.format = CommandLine::Format::Svg;
-    } else if (extension == "pdf") {
-      line.format = CommandLine::Format::Pdf;
-    } else {
-      return usageError("het plaatje eindigt niet op .png, .bmp, .svg of .pdf: " + line.output);
-    }
+    return exportLine(arguments);
   } else if (first.size() > 1 && first[0] == '-') {
     return usageError("onbekende optie " + first);
   } else {

@@ -11,6 +11,7 @@ namespace quorvel {
 inline constexpr const char* kUsage =
     "gebruik: quorvel [BESTAND.qvl]\n"
     "         quorvel --export UIT.png|UIT.bmp|UIT.svg|UIT.pdf BESTAND.qvl\n"
+    "         quorvel --export UIT.gif --animate NAAM=VAN..TOT [--frames N] BESTAND.qvl\n"
     "         quorvel -h | --help | --version\n";
 
 inline constexpr const char* kHelp =
@@ -19,6 +20,10 @@ inline constexpr const char* kHelp =
     "  quorvel [FILE.qvl]              open the main window, with a graph file\n"
     "  quorvel --export OUT FILE.qvl   write the picture of a graph file to OUT as PNG,\n"
     "                                  BMP, SVG or PDF (by OUT's extension), without a window\n"
+    "  quorvel --export OUT.gif --animate NAME=FROM..TO [--frames N] FILE.qvl\n"
+    "                                  the constant NAME (a, b or c) from FROM to TO as an\n"
+    "                                  animated GIF of N pictures (2 to 1000, default 50)\n"
+    "                                  that loops and lasts 5 seconds\n"
     "  quorvel -h, --help              this text\n"
     "  quorvel --version               the version\n"
     "\n"
@@ -31,8 +36,13 @@ struct CommandLine {
   std::string file;    // the graph file to open, or to export
   std::string output;  // the picture to write (export)
   std::string error;   // what is wrong (usage error)
-  enum class Format { Png, Bmp, Svg, Pdf };
+  enum class Format { Png, Bmp, Svg, Pdf, Gif };
   Format format = Format::Png;  // of the picture to write, by the output's extension
+  // The constant an animated GIF moves (0 a, 1 b, 2 c), over its range, in frames.
+  int animated = 0;
+  double from = 0;
+  double to = 0;
+  int frames = 50;
 };
 
 // The arguments after the program's name.

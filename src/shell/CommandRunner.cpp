@@ -3,6 +3,7 @@
 #include "common/NumberText.h"
 #include "common/PathText.h"
 #include "common/SafeFile.h"
+#include "motion/AnimationExport.h"
 #include "plot/BitmapFile.h"
 #include "tools/Analysis.h"
 
@@ -106,6 +107,9 @@ void CommandRunner::runPicture(Command command) {
     case Command::Print:
       if (shell_) shell_->printPicture();
       break;
+    case Command::AnimationToFile:
+      saveAnimation();
+      break;
     default:
       break;
   }
@@ -130,6 +134,9 @@ void CommandRunner::runFormulas(Command command) {
       break;
     case Command::ValueTable:
       showValueTable();
+      break;
+    case Command::Motion:
+      if (shell_) shell_->showMotionWindow();
       break;
     default:
       break;
@@ -307,6 +314,16 @@ void CommandRunner::saveVectorPicture() {
   if (!writeFileSafely(*path, shell_->vectorBytes(ws_.graph.drawing, pdf, ws_.personalText))) {
     ws_.MsgText = kWriteError;
   }
+}
+
+// "--> animatie": the chosen constant's range as an animated GIF.
+void CommandRunner::saveAnimation() {
+  if (!shell_) return;
+  const std::optional<ShellActions::AnimationFile> file = shell_->askAnimationFile();
+  if (!file) return;
+  const std::optional<std::vector<uint8_t>> gif =
+      animationGif(ws_.motion, ws_.graph, ws_.text, file->frames);
+  if (!gif || !writeFileSafely(file->path, *gif)) ws_.MsgText = kWriteError;
 }
 
 void CommandRunner::showValueTable() {

@@ -55,6 +55,7 @@ class CommandRunner {
   void substituteSelected();
   void savePicture();
   void saveVectorPicture();
+  void saveAnimation();
   void showFit(const FitOutcome& fit);
   void showValueTable();
   void analyse(Command command);

@@ -1,6 +1,7 @@
 #include "shell/HeadlessExport.h"
 
 #include "common/SafeFile.h"
+#include "motion/AnimationExport.h"
 #include "plot/BitmapFile.h"
 #include "qt/PictureImage.h"
 #include "qt/PictureRenderer.h"
@@ -9,8 +10,9 @@
 
 namespace quorvel {
 
-int exportGraphFile(const std::string& file, const std::string& output, CommandLine::Format format,
-                    std::ostream& errors) {
+int exportGraphFile(const CommandLine& line, std::ostream& errors) {
+  const std::string& file = line.file;
+  const std::string& output = line.output;
   QtTextPainter text;
   Workspace ws(text);
   ws.startUp();
@@ -20,7 +22,7 @@ int exportGraphFile(const std::string& file, const std::string& output, CommandL
   }
   const Picture& picture = ws.graph.picture;
   bool written = false;
-  switch (format) {
+  switch (line.format) {
     case CommandLine::Format::Png:
       written = writeFileSafely(output, pngBytes(picture));
       break;
@@ -31,8 +33,16 @@ int exportGraphFile(const std::string& file, const std::string& output, CommandL
     case CommandLine::Format::Pdf:
       written = writeFileSafely(
           output,
-          vectorBytes(ws.graph.drawing, format == CommandLine::Format::Pdf, ws.personalText));
+          vectorBytes(ws.graph.drawing, line.format == CommandLine::Format::Pdf, ws.personalText));
       break;
+    case CommandLine::Format::Gif: {
+      ws.motion.choose(line.animated);
+      ws.motion.ranges[line.animated] = {line.from, line.to};
+      const std::optional<std::vector<uint8_t>> gif =
+          animationGif(ws.motion, ws.graph, text, line.frames);
+      written = gif && writeFileSafely(output, *gif);
+      break;
+    }
   }
   if (!written) {
     errors << "quorvel: " << output << ": " << kWriteError << '\n';

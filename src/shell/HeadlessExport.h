@@ -1,6 +1,7 @@
 #pragma once
 // quorvel --export: a graph file loaded into a fresh workspace, as the window loads it at
-// start-up, and its picture written as PNG, BMP, SVG or PDF, without a window. A
+// start-up, and its picture written as PNG, BMP, SVG or PDF, or a constant's motion as an
+// animated GIF, without a window. A
 // QGuiApplication must exist (the text on the picture needs Qt's fonts).
 
 #include <ostream>
@@ -12,7 +13,6 @@ namespace quorvel {
 
 // Returns the exit status: 0 written, 1 the file did not load or the picture could not be
 // written (the message on `errors`).
-int exportGraphFile(const std::string& file, const std::string& output, CommandLine::Format format,
-                    std::ostream& errors);
+int exportGraphFile(const CommandLine& line, std::ostream& errors);
 
 }  // namespace quorvel

@@ -198,6 +198,7 @@ void KeyRouter::functionKey(int key) {
                                                           {'E', Command::Extrema},
                                                           {'H', Command::Redraw},
                                                           {'I', Command::PolyIntegrate},
+                                                          {'M', Command::Motion},
                                                           {'N', Command::Roots},
                                                           {'O', Command::Area},
                                                           {'P', Command::FitPolynomial},

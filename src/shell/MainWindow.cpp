@@ -22,6 +22,7 @@
 #include "help/HelpWindow.h"
 #include "info/InfoWindow.h"
 #include "menu/MenuWidget.h"
+#include "motion/MotionWindow.h"
 #include "plot/DomainDialog.h"
 #include "plot/GrafiekBox.h"
 #include "qt/PictureImage.h"
@@ -92,6 +93,7 @@ void TcontrolForm::refresh() {
   if (!controller_.formulaInputActive && !PolyGrid->hasFocus() && PolyGrid->isEnabled()) {
     PolyGrid->setFocus();
   }
+  if (motionForm->isVisible()) motionForm->showValues();  // the constants as they now are
   fedbox->setCaretVisible(controller_.editorTakesKeys);
   fedbox->update();
   formPolyArrow->update();
@@ -198,6 +200,16 @@ void TcontrolForm::askTangentX(const std::string& proposed) {
 void TcontrolForm::showColourWindow() {
   refresh();
   kleurenForm->showColours(ws_.slotColours, ws_.selection.selectedSlot, ws_.personalText);
+}
+
+void TcontrolForm::showMotionWindow() {
+  refresh();
+  motionForm->showMotion();
+}
+
+std::optional<ShellActions::AnimationFile> TcontrolForm::askAnimationFile() {
+  refresh();
+  return quorvel::askAnimationFile(this, ws_.documentPath());
 }
 
 void TcontrolForm::showHelp() {

@@ -36,6 +36,7 @@ class Controller;
 class FieldLabel;
 class GrafiekBox;
 class MenuWidget;
+class MotionWindow;
 class ScaleBox;
 class TAreaForm;
 class TVdomainForm;
@@ -112,6 +113,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   TanalyseForm* analyseForm;
   TraaklijnForm* raaklijnForm;
   Thelpform6* helpform6;
+  MotionWindow* motionForm;
   std::unique_ptr<MenuWidget> menuBar;
 
   // What commands ask of the window.
@@ -139,6 +141,8 @@ class TcontrolForm : public QWidget, public ShellActions {
   void showAnalysis() override;
   void askTangentX(const std::string& proposed) override;
   void showColourWindow() override;
+  void showMotionWindow() override;
+  std::optional<AnimationFile> askAnimationFile() override;
   void showHelp() override;
   void showInfo(int number) override;
 

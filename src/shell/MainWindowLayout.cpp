@@ -22,6 +22,7 @@
 #include "help/HelpWindow.h"
 #include "info/InfoWindow.h"
 #include "menu/MenuWidget.h"
+#include "motion/MotionWindow.h"
 #include "plot/DomainDialog.h"
 #include "plot/GrafiekBox.h"
 #include "plot/ScaleBox.h"
@@ -256,6 +257,7 @@ void TcontrolForm::buildOtherWindows() {
   raaklijnForm = new TraaklijnForm(this);
   helpform6 = new Thelpform6(ws_.text, this);
   helpform6->loadText();
+  motionForm = new MotionWindow(ws_.motion, this);
   menuBar = std::make_unique<MenuWidget>(controller_.menu, page);
 }
 

@@ -20,6 +20,7 @@
 #include "fitting/PointsTableWindow.h"
 #include "formula/DebugWindow.h"
 #include "menu/MenuWidget.h"
+#include "motion/MotionWindow.h"
 #include "plot/DomainDialog.h"
 #include "plot/GrafiekBox.h"
 #include "plot/ScaleBox.h"
@@ -80,6 +81,7 @@ void TcontrolForm::connectOtherWindows() {
     refresh();
   };
   VdomainForm->closed = XdomainForm->closed = [this] { run(&Controller::domainClosed); };
+  motionForm->changed = [this] { refresh(); };
 }
 
 void TcontrolForm::connectButtons() {

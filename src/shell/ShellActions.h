@@ -57,6 +57,15 @@ class ShellActions {
   virtual void showAnalysis() = 0;
   // The tangent's dialog, the x of the cross-hair proposed; it plots through plotTangent.
   virtual void askTangentX(const std::string& proposed) = 0;
+  // The motion window of a, b and c; the main window keeps working beside it.
+  virtual void showMotionWindow() = 0;
+  // The file for the motion as an animated GIF and its number of frames; nothing when
+  // cancelled.
+  struct AnimationFile {
+    std::string path;
+    int frames = 50;
+  };
+  virtual std::optional<AnimationFile> askAnimationFile() = 0;
   // The colour window, the help window, and info page 1..3.
   virtual void showColourWindow() = 0;
   virtual void showHelp() = 0;

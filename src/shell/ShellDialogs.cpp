@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -12,6 +13,7 @@
 #include <QUrl>
 
 #include "common/PathText.h"
+#include "motion/AnimationExport.h"
 #include "qt/PictureRenderer.h"
 
 namespace quorvel {
@@ -102,6 +104,21 @@ std::optional<std::string> askVectorFile(QWidget* parent, const std::string& doc
                                      });
   if (!chosen) return std::nullopt;
   return chosen->first;
+}
+
+std::optional<ShellActions::AnimationFile> askAnimationFile(QWidget* parent,
+                                                            const std::string& document) {
+  bool accepted = false;
+  const int frames =
+      QInputDialog::getInt(parent, "--> animatie", "aantal beelden", kDefaultAnimationFrames,
+                           kFewestAnimationFrames, kMostAnimationFrames, 1, &accepted);
+  if (!accepted) return std::nullopt;
+  const auto chosen = askPictureFile(parent, {"GIF (*.gif)"}, document, [](std::string path, int) {
+    if (lowerExtension(path) != "gif") path += ".gif";
+    return path;
+  });
+  if (!chosen) return std::nullopt;
+  return ShellActions::AnimationFile{chosen->first, frames};
 }
 
 ShellActions::SaveChoice askSaveChanges(QWidget* parent) {

@@ -38,6 +38,10 @@ std::optional<std::pair<std::string, int>> askPictureFile(
 std::optional<ShellActions::PictureFile> askBitmapFile(QWidget* parent,
                                                        const std::string& document);
 std::optional<std::string> askVectorFile(QWidget* parent, const std::string& document);
+// The motion as an animated GIF: the number of frames first (2 to 1000, 50 offered), then the
+// file, ".gif" added when it has no such extension.
+std::optional<ShellActions::AnimationFile> askAnimationFile(QWidget* parent,
+                                                            const std::string& document);
 
 ShellActions::SaveChoice askSaveChanges(QWidget* parent);
 ShellActions::RecoveryChoice askRestoreRecovery(QWidget* parent);

@@ -111,7 +111,7 @@ int runExport(int argc, char** argv, const quorvel::CommandLine& line) {
   });
   QGuiApplication application(argc, argv);
   quorvel::clearUpperVectorState();
-  return quorvel::exportGraphFile(line.file, line.output, line.format, std::cerr);
+  return quorvel::exportGraphFile(line, std::cerr);
 }
 
 }  // namespace

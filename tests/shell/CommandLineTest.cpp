@@ -47,5 +47,52 @@ TEST(CommandLineOptions, UsageErrors) {
   }
 }
 
+TEST(CommandLineOptions, AnAnimatedGif) {
+  const CommandLine gif =
+      parseCommandLine({"--export", "uit.GIF", "--animate", "b=-1,5..2.5", "--frames", "12", "g.qvl"});
+  ASSERT_EQ(gif.mode, Mode::Export) << gif.error;
+  EXPECT_EQ(gif.format, CommandLine::Format::Gif);
+  EXPECT_EQ(gif.animated, 1);
+  EXPECT_EQ(gif.from, -1.5);
+  EXPECT_EQ(gif.to, 2.5);
+  EXPECT_EQ(gif.frames, 12);
+  EXPECT_EQ(gif.file, "g.qvl");
+  // The options either way round; 50 frames unless asked; a range may run downwards.
+  const CommandLine down = parseCommandLine({"--export", "u.gif", "--animate", "c=3..-3", "g.qvl"});
+  ASSERT_EQ(down.mode, Mode::Export) << down.error;
+  EXPECT_EQ(down.animated, 2);
+  EXPECT_EQ(down.from, 3);
+  EXPECT_EQ(down.to, -3);
+  EXPECT_EQ(down.frames, 50);
+  const CommandLine swapped =
+      parseCommandLine({"--export", "u.gif", "--frames", "2", "--animate", "a=0..1", "g.qvl"});
+  EXPECT_EQ(swapped.mode, Mode::Export) << swapped.error;
+  EXPECT_EQ(swapped.frames, 2);
+
+  const struct {
+    std::vector<std::string> arguments;
+    const char* error;
+  } wrong[] = {
+      {{"--export", "u.gif", "g.qvl"}, "een animatie (.gif) vraagt --animate NAAM=VAN..TOT"},
+      {{"--export", "u.png", "--animate", "a=0..1", "g.qvl"}, "--animate en --frames alleen bij een .gif"},
+      {{"--export", "u.gif", "--animate", "d=0..1", "g.qvl"}, "--animate: a, b of c verwacht: d"},
+      {{"--export", "u.gif", "--animate", "a=2..2,0", "g.qvl"}, "--animate: van en tot gelijk: a=2..2,0"},
+      {{"--export", "u.gif", "--animate", "a=0-1", "g.qvl"}, "--animate: NAAM=VAN..TOT verwacht: a=0-1"},
+      {{"--export", "u.gif", "--animate", "a=x..1", "g.qvl"}, "--animate: NAAM=VAN..TOT verwacht: a=x..1"},
+      {{"--export", "u.gif", "--animate", "a=0..1", "--frames", "1", "g.qvl"},
+       "--frames: een aantal van 2 tot en met 1000 verwacht: 1"},
+      {{"--export", "u.gif", "--animate", "a=0..1", "--frames", "1001", "g.qvl"},
+       "--frames: een aantal van 2 tot en met 1000 verwacht: 1001"},
+      {{"--export", "u.gif", "--animate", "a=0..1", "--animate", "b=0..1", "g.qvl"},
+       "--export: onverwacht --animate"},
+      {{"--export", "u.gif", "--animate", "a=0..1"}, "--animate: een waarde en een graph file verwacht"},
+  };
+  for (const auto& c : wrong) {
+    const CommandLine line = parseCommandLine(c.arguments);
+    EXPECT_EQ(line.mode, Mode::UsageError) << c.error;
+    EXPECT_EQ(line.error, c.error);
+  }
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -65,6 +65,12 @@ class RecordingShell : public ShellActions {
   void showAnalysis() override { calls.push_back("analysis"); }
   void askTangentX(const std::string& offered) override { calls.push_back("tangent " + offered); }
   void showColourWindow() override { calls.push_back("colours"); }
+  void showMotionWindow() override { calls.push_back("motion"); }
+  std::optional<AnimationFile> animationFile;  // what the user chooses; nothing: cancelled
+  std::optional<AnimationFile> askAnimationFile() override {
+    calls.push_back("animation file");
+    return animationFile;
+  }
   void showHelp() override { calls.push_back("help"); }
   void showInfo(int page) override { calls.push_back("info " + std::to_string(page)); }
 };

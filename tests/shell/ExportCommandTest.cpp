@@ -121,9 +121,9 @@ TEST_F(ExportCommand, FailuresWriteNothing) {
   EXPECT_EQ(message(), "quorvel: " + untranslatable.string() + ": 1 :  (..) ongelijk\n");
   EXPECT_FALSE(fs::exists(out));
   // Usage errors, in the program's language.
-  EXPECT_EQ(run("--export out.gif '" + damaged.string() + "'", errors.string()), 2);
-  EXPECT_EQ(message().rfind("quorvel: het plaatje eindigt niet op .png, .bmp, .svg of .pdf: "
-                            "out.gif\ngebruik: quorvel [BESTAND.qvl]\n",
+  EXPECT_EQ(run("--export out.jpg '" + damaged.string() + "'", errors.string()), 2);
+  EXPECT_EQ(message().rfind("quorvel: het plaatje eindigt niet op .png, .bmp, .svg, .pdf of .gif: "
+                            "out.jpg\ngebruik: quorvel [BESTAND.qvl]\n",
                             0),
             0u)
       << message();

@@ -1,0 +1,66 @@
+// The constants in motion: one frame of the nine slots with a constant changed, as a drag or a
+// run draws it (implicit slots coarse) and as the graph widget then paints it; and the export
+// of 50 frames as an animated GIF.
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <cstdio>
+
+#include "BenchResults.h"
+#include "BenchSlots.h"
+#include "motion/AnimationExport.h"
+#include "plot/GrafiekBox.h"
+#include "qt/QtTextPainter.h"
+
+namespace quorvel::bench {
+namespace {
+
+void animationFrame(benchmark::State& state) {
+  QtTextPainter text;
+  Workspace ws(text);
+  fillNineSlots(ws);
+  ws.graph.RedrawAll();
+  GrafiekBox box(ws.graph, nullptr);
+  box.resize(kPictureSize, kPictureSize);
+  QImage screen(kPictureSize, kPictureSize, QImage::Format_RGB32);
+  ws.motion.holdSlider();
+  double fraction = 0;
+  for (auto _ : state) {
+    fraction = fraction < 0.99 ? fraction + 0.01 : 0;
+    ws.motion.slideTo(0, fraction);
+    box.render(&screen);
+    benchmark::DoNotOptimize(screen.constBits());
+  }
+  ws.motion.releaseSlider();
+}
+
+void gifExport(benchmark::State& state) {
+  QtTextPainter text;
+  Workspace ws(text);
+  fillNineSlots(ws);
+  ws.graph.RedrawAll();
+  for (auto _ : state) {
+    const auto gif = animationGif(ws.motion, ws.graph, text, kDefaultAnimationFrames);
+    benchmark::DoNotOptimize(gif->data());
+  }
+}
+
+void printMotionSummary() {
+  std::printf("animation frame nine slots: %.2f ms\n",
+              results().at("motion/animation-frame-nine-slots") / 1e6);
+  std::printf("gif export 50 frames: %.0f ms\n", results().at("motion/gif-export-50") / 1e6);
+}
+
+[[maybe_unused]] const bool registered = [] {
+  benchmark::RegisterBenchmark("motion/animation-frame-nine-slots", animationFrame)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("motion/gif-export-50", gifExport)
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(3);
+  addSummary(3, printMotionSummary);
+  return true;
+}();
+
+}  // namespace
+}  // namespace quorvel::bench
