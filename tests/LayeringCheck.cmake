@@ -4,7 +4,7 @@
 #
 #   cmake -DSOURCE_DIR=<repository>/src -P LayeringCheck.cmake
 
-set(layers common qt evaluation formula editor plot fitting tools storage menu colours help info shell)
+set(layers common qt evaluation formula editor plot fitting tools storage motion menu colours help info shell)
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
 set(faults "")
