@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "../motion/GifReadBack.h"
 #include "../storage/HandWrittenFile.h"
 #include "plot/ScaleState.h"
 
@@ -96,6 +97,46 @@ TEST_F(ExportCommand, WritesThePictureAsPngAndBmp) {
   const QColor mark(15, 15, 15);
   EXPECT_EQ(fromPng.pixelColor(scale.WorldToColumn(-2) + 3, scale.WorldToRow(1)), mark);
   EXPECT_EQ(fromPng.pixelColor(scale.WorldToColumn(3), scale.WorldToRow(2) - 4), mark);
+}
+
+TEST_F(ExportCommand, TheMotionOfAConstantAsAnAnimatedGif) {
+  const fs::path file = write(
+      testing::HandWrittenFile().startRecords().formula(1, 1, "y=a*x").end().bytes, "lijn.qvl");
+  const fs::path gif = folder / "lijn.gif";
+  ASSERT_EQ(run("--export '" + gif.string() + "' --animate a=-1..1.5 --frames 6 '" +
+                file.string() + "'"),
+            0);
+  const std::string text = contentsOf(gif);
+  const std::vector<uint8_t> bytes(text.begin(), text.end());
+  testing::Decoded decoded(bytes);
+  ASSERT_TRUE(decoded.ok());
+  EXPECT_EQ(decoded->SWidth, 801);
+  EXPECT_EQ(decoded->SHeight, 801);
+  ASSERT_EQ(decoded->ImageCount, 6);
+  EXPECT_EQ(decoded.loopCounts(), std::vector<int>{0});  // loops forever
+  const QColor red(0xFF, 0, 0);
+  for (int frame = 0; frame < 6; ++frame) {
+    EXPECT_EQ(decoded.control(frame).DelayTime, 83);  // 6 frames in 5 s
+    // Frame k shows y = a x with a = -1 + k/2.
+    const double a = -1 + 0.5 * frame;
+    const std::vector<uint32_t> pixels = decoded.pixels(frame);
+    const QImage image(reinterpret_cast<const uchar*>(pixels.data()), 801, 801,
+                       QImage::Format_RGB32);
+    EXPECT_TRUE(curveAt(image, 4, 4 * a, red)) << "frame " << frame;
+  }
+  // A file that does not load: 1, and nothing written.
+  const fs::path none = folder / "niets.gif";
+  EXPECT_EQ(run("--export '" + none.string() + "' --animate b=0..1 '" + (folder / "weg.qvl").string() +
+                "'"),
+            1);
+  EXPECT_FALSE(fs::exists(none));
+  // Usage errors: 2.
+  for (const char* wrong : {"--animate d=0..1", "--animate a=1..1", "--animate a=0..1 --frames 1",
+                            "--animate a=0..1 --frames 1001", ""}) {
+    EXPECT_EQ(run("--export '" + none.string() + "' " + wrong + " '" + file.string() + "'"), 2)
+        << wrong;
+  }
+  EXPECT_FALSE(fs::exists(none));
 }
 
 TEST_F(ExportCommand, FailuresWriteNothing) {
