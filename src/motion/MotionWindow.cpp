@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <cmath>
 
@@ -154,7 +155,7 @@ void MotionWindow::readRange(int k, QLineEdit* field, bool from) {
 }
 
 void MotionWindow::showMotion() {
-  if (!isVisible()) move(mainWindow_->x() + 120, mainWindow_->y() + 120);
+  if (!isVisible()) move(placeBeside());
   sweepBox->setValue(static_cast<int>(std::lround(motion_.sweepSeconds())));
   for (int k = 0; k < Motion::kConstants; ++k) {
     rows[k].from->setText(QString::fromStdString(formatGeneral(motion_.ranges[k].from)));
@@ -166,6 +167,16 @@ void MotionWindow::showMotion() {
   raise();
   activateWindow();
   playBtn->setFocus();
+}
+
+// Beside the main window where the screen has room for it, else over the main window's lower
+// right corner (the polynomial input), where it hides the least of the picture.
+QPoint MotionWindow::placeBeside() const {
+  const QRect main = mainWindow_->frameGeometry();
+  const QRect screen = mainWindow_->screen()->availableGeometry();
+  if (main.right() + kWidth < screen.right()) return {main.right() + 1, main.top()};
+  return {std::max(screen.left(), main.right() - kWidth - 16),
+          std::max(screen.top(), main.bottom() - kHeight - 100)};
 }
 
 void MotionWindow::showValues() {

@@ -58,6 +58,7 @@ class MotionWindow : public QDialog {
   void buildControls();
   void wire(int k);
   void readRange(int k, QLineEdit* field, bool from);
+  QPoint placeBeside() const;
   void togglePlay();
   void frame();
   void showPlayState();
