@@ -214,7 +214,8 @@ void MotionWindow::togglePlay() {
 }
 
 void MotionWindow::frame() {
-  const double seconds = std::min(clock_.restart() / 1000.0, kLongestFrameSeconds);
+  const double seconds =
+      std::min(static_cast<double>(clock_.restart()) / 1000.0, kLongestFrameSeconds);
   if (!motion_.advance(seconds)) {
     showPlayState();
     return;
