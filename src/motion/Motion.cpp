@@ -59,6 +59,13 @@ void Motion::releaseSlider() {
 
 void Motion::play() {
   if (playing_) return;
+  startPhase();
+  playing_ = true;
+  moveTo(positionOfPhase());
+}
+
+// The run's phase from where the chosen constant stands, for the turn as it is set.
+void Motion::startPhase() {
   const double p = fractionOf(chosen_);
   if (turn == Turn::Loop) {
     phase_ = p >= 1 ? 0 : p;  // at "tot": from the start again
@@ -67,8 +74,12 @@ void Motion::play() {
     phase_ = phase_ >= 1 ? 2 - p : p;
     if (phase_ >= 2) phase_ = 0;
   }
-  playing_ = true;
-  setFraction(chosen_, positionOfPhase());
+  phaseTurn_ = turn;
+}
+
+void Motion::moveTo(double fraction) {
+  setFraction(chosen_, fraction);
+  shown_ = value(chosen_);
   showFrame();
 }
 
@@ -80,6 +91,9 @@ void Motion::pause() {
 
 bool Motion::advance(double seconds) {
   if (!playing_ || !(seconds > 0)) return false;
+  // Moved meanwhile (a click on the constants panel, undo) or turned another way: on from
+  // there.
+  if (value(chosen_) != shown_ || turn != phaseTurn_) startPhase();
   const double step = seconds / sweepSeconds_;
   if (turn == Turn::Loop) {
     phase_ += step;
@@ -87,8 +101,7 @@ bool Motion::advance(double seconds) {
   } else {
     phase_ = std::fmod(phase_ + step, 2.0);
   }
-  setFraction(chosen_, positionOfPhase());
-  showFrame();
+  moveTo(positionOfPhase());
   return true;
 }
 

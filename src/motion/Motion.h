@@ -78,6 +78,8 @@ class Motion {
   double& constant(int k);
   void setFraction(int k, double fraction);
   double positionOfPhase() const;
+  void startPhase();
+  void moveTo(double fraction);
   void showFrame();
   void drawPrecisely();
   void finish();
@@ -94,6 +96,8 @@ class Motion {
   // Where a run is: 0..1 on the way from "van" to "tot", 1..2 on the way back ("heen en
   // terug"); only 0..1 when it starts again at each end ("herhaal").
   double phase_ = 0;
+  Turn phaseTurn_ = Turn::Bounce;  // the turn the phase was reckoned for
+  double shown_ = 0;               // the value the run gave the constant last
 };
 
 }  // namespace quorvel

@@ -74,6 +74,23 @@ TEST_F(MotionTest, PauseKeepsTheValueAndPlayGoesOnTheSameWay) {
   EXPECT_NEAR(a, -4, 1e-12);
 }
 
+TEST_F(MotionTest, ARunGoesOnFromWhereTheConstantWasPutMeanwhile) {
+  a = 0;
+  motion.play();
+  motion.advance(1);  // 2, upwards
+  a = -3;             // a click on the panel, or undo
+  motion.advance(0.5);
+  EXPECT_NEAR(a, -2, 1e-12);
+  // On the way back, the other turn: from where it stands, upwards from there.
+  motion.advance(4);  // -2 -> 5 -> turned: 4
+  EXPECT_NEAR(a, 4, 1e-12);
+  motion.turn = Motion::Turn::Loop;  // upwards from 4, and again from "van"
+  motion.advance(0.25);
+  EXPECT_NEAR(a, 4.5, 1e-12);
+  motion.advance(0.5);
+  EXPECT_NEAR(a, -4.5, 1e-12);
+}
+
 TEST_F(MotionTest, RangesEitherWayRoundAndValuesOutsideThem) {
   // "van" above "tot": the run goes down first; the ends are reached exactly as typed.
   motion.ranges[1] = {10, 0.1};
