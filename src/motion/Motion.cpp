@@ -48,7 +48,7 @@ void Motion::slideTo(int k, double fraction) {
   if (k < 0 || k >= kConstants) return;
   if (playing_ && k == chosen_) pause();  // the hand takes over
   setFraction(k, fraction);
-  showFrame();
+  redraw(true);
 }
 
 void Motion::releaseSlider() {
@@ -80,7 +80,7 @@ void Motion::startPhase() {
 void Motion::moveTo(double fraction) {
   setFraction(chosen_, fraction);
   shown_ = value(chosen_);
-  showFrame();
+  redraw(true);
 }
 
 void Motion::pause() {
@@ -122,23 +122,19 @@ void Motion::runFrames(int frames, const std::function<void(double value)>& fram
   const double before = value(k);
   for (int i = 0; i < frames; ++i) {
     setFraction(k, frames < 2 ? 0 : static_cast<double>(i) / (frames - 1));
-    drawPrecisely();
+    redraw(false);
     frame(value(k));
   }
   constant(k) = before;
-  drawPrecisely();
+  redraw(false);
 }
 
-void Motion::drawPrecisely() {
-  if (std::optional<std::string> message = analysis_.searchAgain()) msgText_ = *message;
-  graph_.fastPlot = false;
-  graph_.RedrawAll();
-}
-
-void Motion::showFrame() {
+// The constants panel, the analysis and the picture for the constants as they now are; the
+// implicit slots coarse while the motion goes on.
+void Motion::redraw(bool coarse) {
   panel_.RefreshConstants();
   if (std::optional<std::string> message = analysis_.searchAgain()) msgText_ = *message;
-  graph_.fastPlot = true;
+  graph_.fastPlot = coarse;
   graph_.RedrawAll();
 }
 

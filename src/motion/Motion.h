@@ -80,8 +80,7 @@ class Motion {
   double positionOfPhase() const;
   void startPhase();
   void moveTo(double fraction);
-  void showFrame();
-  void drawPrecisely();
+  void redraw(bool coarse);
   void finish();
 
   Constants& constants_;
