@@ -35,33 +35,62 @@ size_t characterLength(unsigned char lead) {
   return 1;
 }
 
+// The labelled lines stand where the world values are multiples of the labelled interval:
+// the first of them in pixels 0..39 from the left (the top), and the round value of a line.
+// Every centre the buttons, the keys and the quadrants reach is such a multiple, so there the
+// first line is pixel 0, as the grid was always drawn; the wheel and the drag leave the
+// centre anywhere.
+int firstLabelled(double edge, double unitsPerPixel, int direction) {
+  const double interval = kLabelStep * unitsPerPixel;
+  const double multiple = direction > 0 ? std::ceil(edge / interval - 1e-6) * interval
+                                        : std::floor(edge / interval + 1e-6) * interval;
+  const long p = std::lround(direction * (multiple - edge) / unitsPerPixel);
+  return static_cast<int>(((p % kLabelStep) + kLabelStep) % kLabelStep);
+}
+
+double roundValue(double value, double unitsPerPixel) {
+  const double interval = kLabelStep * unitsPerPixel;
+  return std::nearbyint(value / interval) * interval;
+}
+
 }  // namespace
 
 void DrawGrid(Picture& picture, const ScaleState& scale, TextPainter& text) {
   picture.fillRect(0, 0, Picture::kSize, Picture::kSize, kBackground);
+  const int firstColumn = firstLabelled(scale.columnWorldX[0], scale.unitsPerPixelX, +1);
+  const int firstRow = firstLabelled(scale.rowWorldY[0], scale.unitsPerPixelY, -1);
+  // The light lines halfway between the labelled ones.
   picture.setPen(kLightLine);
-  for (int p = kGridStep; p < Picture::kSize; p += 2 * kGridStep) {
+  for (int p = (firstColumn + kGridStep) % kLabelStep; p < Picture::kSize; p += kLabelStep) {
     picture.moveTo(p, 0);
     picture.lineTo(p, Picture::kSize);
+  }
+  for (int p = (firstRow + kGridStep) % kLabelStep; p < Picture::kSize; p += kLabelStep) {
     picture.moveTo(0, p);
     picture.lineTo(Picture::kSize, p);
   }
-  for (int p = 0; p < Picture::kSize; p += kLabelStep) {
-    const double x = scale.columnWorldX[p];
-    const LineLook vertical = lookOf(x, scale.unitsPerPixelX);
-    picture.setPen(vertical.colour);
-    picture.moveTo(p, 0);
-    picture.lineTo(p, Picture::kSize);
-    if (vertical.axis || (vertical.major && p > kLabelStep)) {
-      picture.drawText(text, p + 3, 780, FormatFloat("##0.####", x), kLabelFont, kBlack);
+  // A vertical and a horizontal labelled line in turn, as they always overlapped.
+  for (int column = firstColumn, row = firstRow; column < Picture::kSize || row < Picture::kSize;
+       column += kLabelStep, row += kLabelStep) {
+    if (column < Picture::kSize) {
+      const double x = roundValue(scale.columnWorldX[column], scale.unitsPerPixelX);
+      const LineLook vertical = lookOf(x, scale.unitsPerPixelX);
+      picture.setPen(vertical.colour);
+      picture.moveTo(column, 0);
+      picture.lineTo(column, Picture::kSize);
+      if (vertical.axis || (vertical.major && column > kLabelStep)) {
+        picture.drawText(text, column + 3, 780, FormatFloat("##0.####", x), kLabelFont, kBlack);
+      }
     }
-    const double y = scale.rowWorldY[p];
-    const LineLook horizontal = lookOf(y, scale.unitsPerPixelY);
-    picture.setPen(horizontal.colour);
-    picture.moveTo(0, p);
-    picture.lineTo(Picture::kSize, p);
-    if (horizontal.axis || (horizontal.major && p < Picture::kSize - 1 - kLabelStep)) {
-      picture.drawText(text, 10, p - 15, FormatFloat("##0.####", y), kLabelFont, kBlack);
+    if (row < Picture::kSize) {
+      const double y = roundValue(scale.rowWorldY[row], scale.unitsPerPixelY);
+      const LineLook horizontal = lookOf(y, scale.unitsPerPixelY);
+      picture.setPen(horizontal.colour);
+      picture.moveTo(0, row);
+      picture.lineTo(Picture::kSize, row);
+      if (horizontal.axis || (horizontal.major && row < Picture::kSize - 1 - kLabelStep)) {
+        picture.drawText(text, 10, row - 15, FormatFloat("##0.####", y), kLabelFont, kBlack);
+      }
     }
   }
   picture.drawText(text, 780, 780, "X", kAxisNameFont, kAxisNameColour);

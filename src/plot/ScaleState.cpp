@@ -17,6 +17,11 @@ int roundAway(double v) {
   return static_cast<int>(std::clamp(r, -32768.0, 32767.0));
 }
 
+// The scroll buttons stop once a centre has passed the limit; the wheel and the drag stop at it.
+double withinScrollLimit(double centre) {
+  return std::clamp(centre, -kScrollLimit, kScrollLimit);
+}
+
 }  // namespace
 
 double ZoomStep(int level) {
@@ -106,6 +111,38 @@ void ScaleState::scrollZoom(int command) {
     default:
       break;
   }
+}
+
+void ScaleState::zoomAt(int column, int row, int notches, bool xAxis, bool yAxis) {
+  column = std::clamp(column, 0, kLastPixel);
+  row = std::clamp(row, 0, kLastPixel);
+  if (xAxis) {
+    const int level = std::clamp(zoomLevelX - notches, 0, kMaxZoomLevel);
+    if (level != zoomLevelX) {
+      const double kept = columnWorldX[column];
+      zoomLevelX = level;
+      unitsPerPixelX = ZoomStep(level);
+      centreX = zoomRefX = withinScrollLimit(kept - (column - originColumn) * unitsPerPixelX);
+      FillColumnTable();
+    }
+  }
+  if (yAxis) {
+    const int level = std::clamp(zoomLevelY - notches, 0, kMaxZoomLevel);
+    if (level != zoomLevelY) {
+      const double kept = rowWorldY[row];
+      zoomLevelY = level;
+      unitsPerPixelY = ZoomStep(level);
+      centreY = zoomRefY = withinScrollLimit(kept + (row - originRow) * unitsPerPixelY);
+      FillRowTable();
+    }
+  }
+}
+
+void ScaleState::dragFrom(double startX, double startY, int dx, int dy) {
+  centreX = zoomRefX = withinScrollLimit(startX - dx * unitsPerPixelX);
+  centreY = zoomRefY = withinScrollLimit(startY + dy * unitsPerPixelY);
+  FillColumnTable();
+  FillRowTable();
 }
 
 void ScaleState::selectAxisPosition(int code) {

@@ -63,6 +63,14 @@ struct ScaleState {
   void reset();
   // One scroll or zoom step (commands 11..18), if its guard allows it.
   void scrollZoom(int command);
+  // The wheel at pixel (column, row): `notches` zoom levels in (positive) or out (negative) on
+  // the axes asked for, within the levels the buttons reach, the world point under that pixel
+  // kept under it as far as the scroll limits allow. Zoom steps after it re-centre on the grid
+  // around the new centre, as after a scroll.
+  void zoomAt(int column, int row, int notches, bool xAxis, bool yAxis);
+  // A drag: the picture that had its centre at (startX, startY) when the button went down,
+  // moved with the mouse by (dx, dy) pixels, within the scroll limits.
+  void dragFrom(double startX, double startY, int dx, int dy);
   // Puts the y axis at column 40, 400 or 760 (codes 8..10) or the x axis at row 40, 400 or
   // 760 (codes 11..13).
   void selectAxisPosition(int code);
