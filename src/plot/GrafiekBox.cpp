@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 
 #include "common/NumberText.h"
@@ -87,17 +88,42 @@ void GrafiekBox::paintEvent(QPaintEvent*) {
 }
 
 void GrafiekBox::mouseMoveEvent(QMouseEvent* event) {
+  const int x = static_cast<int>(event->position().x());
+  const int y = static_cast<int>(event->position().y());
   if (onHover) onHover();
-  DrawCrosshair(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
+  if ((event->buttons() & (Qt::LeftButton | Qt::MiddleButton)) && onDrag) onDrag(x, y);
+  DrawCrosshair(x, y);
 }
 
 void GrafiekBox::mousePressEvent(QMouseEvent* event) {
   const int x = static_cast<int>(event->position().x());
   const int y = static_cast<int>(event->position().y());
-  if (onMouseDown && x >= 0 && x < graph_.picture.width() && y >= 0 &&
-      y < graph_.picture.height()) {
-    onMouseDown(x, y, event->button(), (event->modifiers() & Qt::ShiftModifier) != 0);
+  if (x < 0 || x >= graph_.picture.width() || y < 0 || y >= graph_.picture.height()) return;
+  const bool shift = (event->modifiers() & Qt::ShiftModifier) != 0;
+  if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton) {
+    if (onPress) onPress(x, y, shift);
+  } else if (onMouseDown) {
+    onMouseDown(x, y, event->button(), shift);
   }
+}
+
+void GrafiekBox::mouseReleaseEvent(QMouseEvent* event) {
+  const bool dragButton = event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton;
+  if (dragButton && onRelease) onRelease();
+}
+
+void GrafiekBox::wheelEvent(QWheelEvent* event) {
+  // With Shift some platforms turn the wheel's angle sideways.
+  const QPoint delta = event->angleDelta();
+  const int angle = delta.y() != 0 ? delta.y() : delta.x();
+  const int x = static_cast<int>(event->position().x());
+  const int y = static_cast<int>(event->position().y());
+  if (onWheel && angle != 0) {
+    onWheel(x, y, angle, (event->modifiers() & Qt::ShiftModifier) != 0,
+            (event->modifiers() & Qt::ControlModifier) != 0);
+    DrawCrosshair(x, y);  // its coordinates where the picture now has them
+  }
+  event->accept();  // the wheel over the picture zooms it, never scrolls the page
 }
 
 void GrafiekBox::leaveEvent(QEvent*) {

@@ -18,7 +18,14 @@ class GrafiekBox : public QWidget {
   GrafiekBox(Graph& graph, QWidget* parent);
 
   std::function<void()> onHover;  // the mouse moves over the graph
+  // The right button (and any other but the left and the middle) pressed.
   std::function<void(int x, int y, Qt::MouseButton button, bool shift)> onMouseDown;
+  // The left or the middle button: pressed, moved while down, released (a click or a drag).
+  std::function<void(int x, int y, bool shift)> onPress;
+  std::function<void(int x, int y)> onDrag;
+  std::function<void()> onRelease;
+  // The wheel: its angle in eighths of a degree; Shift and Ctrl held.
+  std::function<void(int x, int y, int angle, bool shift, bool ctrl)> onWheel;
 
   // (0, 0) removes the cross-hair.
   void DrawCrosshair(int column, int row);
@@ -27,6 +34,8 @@ class GrafiekBox : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
  private:

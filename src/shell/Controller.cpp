@@ -38,6 +38,13 @@ void Controller::GrafiekBoxMouseDown(int column, int row, bool shift) {
   ws_.points.ClickPoint(column, row, shift);
 }
 
+void Controller::pictureRelease() {
+  const PictureNavigation& navigation = ws_.navigation;
+  if (ws_.navigation.release()) {
+    GrafiekBoxMouseDown(navigation.pressColumn(), navigation.pressRow(), navigation.pressShift());
+  }
+}
+
 void Controller::colorBoxHover(int x, int y) {
   if (auto message = ws_.selection.hoverColorBox(x, y, ws_.formulas)) ws_.MsgText = *message;
 }

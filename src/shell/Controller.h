@@ -120,6 +120,18 @@ class Controller {
   void fedBoxClick(int x);
   // A mouse press on the picture: a point added or removed.
   void GrafiekBoxMouseDown(int column, int row, bool shift);
+  // The left or middle button on the picture: a drag once it moves farther than
+  // `dragDistance`, else, when released, the click that adds or removes a point at the press.
+  void picturePress(int column, int row, bool shift, int dragDistance) {
+    ws_.navigation.press(column, row, shift, dragDistance);
+  }
+  bool pictureMove(int column, int row) { return ws_.navigation.move(column, row); }
+  void pictureRelease();
+  // The wheel over the picture (PictureNavigation::wheel), and its rest.
+  bool pictureWheel(int column, int row, int angle, bool xOnly, bool yOnly) {
+    return ws_.navigation.wheel(column, row, angle, xOnly, yOnly);
+  }
+  void pictureWheelRest() { ws_.navigation.rest(); }
 
   // ---- Buttons.
   AfterTranslation PlotBtnClick() { return buttons_.PlotBtnClick(); }

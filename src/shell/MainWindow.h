@@ -101,6 +101,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   QTableWidget* PolyGrid;
   QTimer* klok;
   QTimer* recoveryTimer;  // when changes that wait reach the recovery file
+  QTimer* wheelRestTimer;  // the wheel over the picture has rested: the precise redraw
   // The other windows, in the order they are made.
   TpuntenForm* puntenForm;
   TdebugForm* debugForm;

@@ -144,6 +144,9 @@ void TcontrolForm::buildLayout() {
   klok = new QTimer(this);
   recoveryTimer = new QTimer(this);
   recoveryTimer->setSingleShot(true);
+  wheelRestTimer = new QTimer(this);
+  wheelRestTimer->setSingleShot(true);
+  wheelRestTimer->setInterval(PictureNavigation::kRestMilliseconds);
   buildOtherWindows();
 }
 

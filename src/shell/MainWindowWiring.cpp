@@ -161,6 +161,20 @@ void TcontrolForm::connectBoxes() {
   GrafiekBox->onMouseDown = [this](int x, int y, Qt::MouseButton, bool shift) {
     run(&Controller::GrafiekBoxMouseDown, x, y, shift);
   };
+  // The left and the middle button drag the picture, or click when they do not move.
+  GrafiekBox->onPress = [this](int x, int y, bool shift) {
+    controller_.picturePress(x, y, shift, QApplication::startDragDistance());
+  };
+  GrafiekBox->onDrag = [this](int x, int y) {
+    if (controller_.pictureMove(x, y)) refresh();
+  };
+  GrafiekBox->onRelease = [this] { run(&Controller::pictureRelease); };
+  GrafiekBox->onWheel = [this](int x, int y, int angle, bool shift, bool ctrl) {
+    if (!controller_.pictureWheel(x, y, angle, shift, ctrl)) return;
+    wheelRestTimer->start();  // again from now on: the redraw waits for the wheel to rest
+    refresh();
+  };
+  connect(wheelRestTimer, &QTimer::timeout, this, [this] { run(&Controller::pictureWheelRest); });
   for (ScaleBox* box : {vertScaleBox, HorScaleBox}) {
     box->onMouseMove = [this](bool horizontal, int position) {
       setHover(kHoverScaleBox);

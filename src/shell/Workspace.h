@@ -18,6 +18,7 @@
 #include "plot/Constants.h"
 #include "plot/ConstantsPanel.h"
 #include "plot/Graph.h"
+#include "plot/PictureNavigation.h"
 #include "plot/RepeatRate.h"
 #include "storage/Document.h"
 #include "storage/GraphFile.h"
@@ -44,6 +45,7 @@ class Workspace {
   std::string MsgText;  // the message line
   RepeatRate klok;      // the rhythm of the repeat timer
   Graph graph;
+  PictureNavigation navigation{graph};  // the wheel and the drag over the picture
   ConstantsPanel constantsPanel;
   FormulaEditor editor;  // the formula edit box
   SlotSelection selection;

@@ -12,6 +12,7 @@
 #include "PlotTestSupport.h"
 #include "common/NumberText.h"
 #include "plot/GridDrawing.h"
+#include "plot/PictureNavigation.h"
 
 namespace quorvel {
 namespace {
@@ -206,6 +207,59 @@ TEST_F(GridAnywhere, RoundLabelsWhereTheirValuesFall) {
       EXPECT_EQ(picture.pixel(axisColumn, 123), kAxisLine) << "level " << level;
     }
   }
+}
+
+class ByHand : public testing::PlotTest {
+ protected:
+  PictureNavigation& navigation = ws.navigation;
+  void SetUp() override {
+    PlotTest::SetUp();
+    ws.formulas.translateFormula(1, "x^2+y^2=25");
+    ws.formulas.slotKind[1] = kSlotImplicit;
+    graph.RedrawAll();
+  }
+};
+
+TEST_F(ByHand, ATouchpadsSmallStepsAddUpToNotches) {
+  const int level = scale.zoomLevelX;
+  for (int i = 0; i < 3; ++i)
+    EXPECT_FALSE(navigation.wheel(200, 200, 30, false, false));  // three quarters of a notch
+  EXPECT_EQ(scale.zoomLevelX, level);
+  EXPECT_TRUE(navigation.wheel(200, 200, 30, false, false));
+  EXPECT_EQ(scale.zoomLevelX, level - 1);  // the fourth made a notch: in by one level
+  EXPECT_TRUE(graph.fastPlot);             // coarse until the wheel rests
+  EXPECT_FALSE(navigation.wheel(200, 200, 90, false, false));
+  EXPECT_FALSE(navigation.wheel(200, 200, -60, false, false));  // turned back: starts afresh
+  EXPECT_TRUE(navigation.wheel(200, 200, -60, false, false));
+  EXPECT_EQ(scale.zoomLevelX, level);
+  // Shift zooms x alone, Ctrl y alone; both held, both axes.
+  EXPECT_TRUE(navigation.wheel(200, 200, 2 * PictureNavigation::kNotch, true, false));
+  EXPECT_EQ(scale.zoomLevelX, level - 2);
+  EXPECT_EQ(scale.zoomLevelY, level);
+  EXPECT_TRUE(navigation.wheel(200, 200, -PictureNavigation::kNotch, false, true));
+  EXPECT_EQ(scale.zoomLevelY, level + 1);
+  navigation.rest();
+  EXPECT_FALSE(graph.fastPlot);
+}
+
+TEST_F(ByHand, APressThatMovesLittleIsAClick) {
+  const double centre = scale.centreX;
+  navigation.press(300, 300, true, 10);
+  EXPECT_FALSE(navigation.move(305, 304));  // 9 pixels: not yet a drag
+  EXPECT_EQ(scale.centreX, centre);
+  EXPECT_TRUE(navigation.release());  // a click, at the press
+  EXPECT_EQ(navigation.pressColumn(), 300);
+  EXPECT_TRUE(navigation.pressShift());
+
+  navigation.press(300, 300, false, 10);
+  EXPECT_TRUE(navigation.move(306, 304));  // 10: a drag, the picture follows
+  EXPECT_TRUE(graph.fastPlot);
+  EXPECT_NEAR(scale.centreX, centre - 6 * scale.unitsPerPixelX, 1e-12);
+  EXPECT_TRUE(navigation.move(290, 300));  // and it stays a drag however near it comes back
+  EXPECT_NEAR(scale.centreX, centre + 10 * scale.unitsPerPixelX, 1e-12);
+  EXPECT_FALSE(navigation.release());
+  EXPECT_FALSE(graph.fastPlot);  // the precise redraw
+  EXPECT_FALSE(navigation.move(400, 400));  // no button down: nothing
 }
 
 }  // namespace
