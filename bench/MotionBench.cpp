@@ -1,6 +1,6 @@
-// The constants in motion: one frame of the nine slots with a constant changed, as a drag or a
-// run draws it (implicit slots coarse) and as the graph widget then paints it; and the export
-// of 50 frames as an animated GIF.
+// Pictures in motion: one frame of the nine slots with a constant changed, as a drag or a run
+// draws it (implicit slots coarse) and as the graph widget then paints it; one step of a drag
+// of the picture, the same way; and the export of 50 frames as an animated GIF.
 
 #include <benchmark/benchmark.h>
 
@@ -35,6 +35,26 @@ void animationFrame(benchmark::State& state) {
   ws.motion.releaseSlider();
 }
 
+// A drag of the picture by a few pixels at a time, back and forth.
+void dragStep(benchmark::State& state) {
+  QtTextPainter text;
+  Workspace ws(text);
+  fillNineSlots(ws);
+  ws.graph.RedrawAll();
+  GrafiekBox box(ws.graph, nullptr);
+  box.resize(kPictureSize, kPictureSize);
+  QImage screen(kPictureSize, kPictureSize, QImage::Format_RGB32);
+  ws.navigation.press(400, 400, false, 0);
+  int step = 0;
+  for (auto _ : state) {
+    step = (step + 1) % 40;
+    ws.navigation.move(400 + 3 * (step < 20 ? step : 40 - step), 400 + step % 7);
+    box.render(&screen);
+    benchmark::DoNotOptimize(screen.constBits());
+  }
+  ws.navigation.release();
+}
+
 void gifExport(benchmark::State& state) {
   QtTextPainter text;
   Workspace ws(text);
@@ -49,11 +69,14 @@ void gifExport(benchmark::State& state) {
 void printMotionSummary() {
   std::printf("animation frame nine slots: %.2f ms\n",
               results().at("motion/animation-frame-nine-slots") / 1e6);
+  std::printf("drag step nine slots: %.2f ms\n", results().at("motion/drag-step-nine-slots") / 1e6);
   std::printf("gif export 50 frames: %.0f ms\n", results().at("motion/gif-export-50") / 1e6);
 }
 
 [[maybe_unused]] const bool registered = [] {
   benchmark::RegisterBenchmark("motion/animation-frame-nine-slots", animationFrame)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("motion/drag-step-nine-slots", dragStep)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("motion/gif-export-50", gifExport)
       ->Unit(benchmark::kMillisecond)
