@@ -39,8 +39,8 @@ void Controller::GrafiekBoxMouseDown(int column, int row, bool shift) {
 }
 
 void Controller::pictureRelease() {
-  const PictureNavigation& navigation = ws_.navigation;
-  if (ws_.navigation.release()) {
+  PictureNavigation& navigation = ws_.navigation;
+  if (navigation.release()) {
     GrafiekBoxMouseDown(navigation.pressColumn(), navigation.pressRow(), navigation.pressShift());
   }
 }
