@@ -63,6 +63,10 @@ TcontrolForm::~TcontrolForm() {
   qApp->removeEventFilter(this);
   ws_.formulas.debugListener = nullptr;
   controller_.shell = nullptr;
+  // The motion window closes with this one and stops its motion, with nothing to show here.
+  motionForm->changed = nullptr;
+  motionForm->hide();
+  wheelRestTimer->stop();
 }
 
 void TcontrolForm::refresh() {

@@ -93,5 +93,22 @@ TEST_F(MotionWindowTest, PlayPauseAndClose) {
   EXPECT_FALSE(ws.graph.fastPlot);
 }
 
+// The program ends while the motion runs: the window closes with the main window, the motion
+// stops and nothing reaches the main window being taken down.
+TEST(MotionWindowAtTheEnd, ClosesWithTheMainWindowWhileItRuns) {
+  QtTextPainter text;
+  Workspace ws(text);
+  Controller controller(ws);
+  {
+    TcontrolForm window(ws, controller);
+    window.show();
+    controller.executeCommand(Command::Motion);
+    QTest::keyClick(window.motionForm->playBtn, Qt::Key_Space);
+    ASSERT_TRUE(ws.motion.playing());
+  }
+  EXPECT_FALSE(ws.motion.playing());
+  EXPECT_FALSE(ws.graph.fastPlot);
+}
+
 }  // namespace
 }  // namespace quorvel
