@@ -139,6 +139,34 @@ TEST_F(IntervalEvaluation, EnclosesThePointEvaluatorOverRandomFormulasAndBlocks)
   EXPECT_GT(nowhere, 500);
 }
 
+// Around a point where the program runs, a tiny block's interval is tight: the rules fall back
+// to wide answers only where a block reaches a fault, a jump or a critical point they cannot
+// place.
+TEST_F(IntervalEvaluation, TinyBlocksGiveTightIntervals) {
+  testing::FormulaGenerator generator(31);
+  std::mt19937_64 random(8);
+  std::uniform_real_distribution<double> exponent(-6, 6);
+  int blocks = 0, tight = 0;
+  for (int i = 0; i < 5000; ++i) {
+    const std::string text = generator.implicitFormula();
+    if (engine.translateFormula(1, text).next != AfterTranslation::Plot) continue;
+    settings.degreesMode = i % 3 == 0;
+    for (int k = 0; k < 5; ++k) {
+      const double x = (k % 2 ? -1 : 1) * std::exp2(exponent(random));
+      const double y = std::exp2(exponent(random));
+      const std::optional<double> value = pointValue(x, y, kRegV);
+      if (!value) continue;
+      const double dx = 1e-13 * std::fabs(x), dy = 1e-13 * y;
+      const IntervalResult block = over({x - dx, x + dx}, {y - dy, y + dy}, kRegV);
+      ASSERT_TRUE(block.range.contains(*value)) << text;
+      ++blocks;
+      tight += block.range.hi - block.range.lo <= 1e-6 * std::max(1.0, std::fabs(*value));
+    }
+  }
+  EXPECT_GT(blocks, 3000);
+  EXPECT_GT(tight, blocks * 0.98);
+}
+
 // ---- Row by row: each row's interval rule against its own point kernel, on boxes around the
 // places where the kernels fault, jump or turn.
 
