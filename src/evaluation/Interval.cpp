@@ -80,11 +80,23 @@ double at(double b, bool degrees) {
 
 // An increasing library function on [lo, hi], where it is defined throughout.
 template <uint8_t Code>
-Interval increasing(double lo, double hi, bool degrees) {
+Interval increasingOn(double lo, double hi, bool degrees) {
   return widened(at<Code>(lo, degrees), at<Code>(hi, degrees), kLibraryUlps);
 }
 
 }  // namespace
+
+IntervalStep wholeLine() {
+  return {kWholeLine, Defined::Partly, false};
+}
+
+IntervalStep increasing(IntervalKernel point, const IntervalOperands& o) {
+  double lo = 0, hi = 0;
+  if (!point(0, o.b.lo, o.degrees, lo) || !point(0, o.b.hi, o.degrees, hi)) return wholeLine();
+  const Interval r = widened(lo, hi, kLibraryUlps);
+  if (!(r.lo >= -DBL_MAX && r.hi <= DBL_MAX)) return wholeLine();
+  return {r, Defined::Everywhere, true};
+}
 
 IntervalStep sum(const IntervalOperands& o) {
   return fromCorners({o.a.lo + o.b.lo, o.a.hi + o.b.hi});
@@ -173,7 +185,7 @@ IntervalStep arcsine(const IntervalOperands& o) {
   const double hi = std::min(o.b.hi, below);
   if (lo > hi) return nowhere();
   const bool inside = lo == o.b.lo && hi == o.b.hi;
-  return {increasing<kOpAsin>(lo, hi, o.degrees), inside ? Defined::Everywhere : Defined::Partly,
+  return {increasingOn<kOpAsin>(lo, hi, o.degrees), inside ? Defined::Everywhere : Defined::Partly,
           inside};
 }
 
@@ -199,10 +211,6 @@ IntervalStep arccosine(const IntervalOperands& o) {
   return r;
 }
 
-IntervalStep arctangent(const IntervalOperands& o) {
-  return {increasing<kOpAtan>(o.b.lo, o.b.hi, o.degrees), Defined::Everywhere, true};
-}
-
 namespace {
 
 // ln and log: defined for b > 0, increasing.
@@ -211,7 +219,7 @@ IntervalStep logarithmic(const Interval& b) {
   if (b.hi <= 0) return nowhere();
   const bool inside = b.lo > 0;
   const double lo = inside ? b.lo : DBL_TRUE_MIN;
-  return {increasing<Code>(lo, b.hi, false), inside ? Defined::Everywhere : Defined::Partly,
+  return {increasingOn<Code>(lo, b.hi, false), inside ? Defined::Everywhere : Defined::Partly,
           inside};
 }
 
@@ -234,7 +242,7 @@ IntervalStep exponential(const IntervalOperands& o) {
   if (b.lo >= kOverflows) return nowhere();
   const bool inside = b.hi <= kFinite;
   const double hi = inside ? b.hi : std::min(b.hi, kFinite);
-  Interval r = increasing<kOpExp>(b.lo, hi, false);
+  Interval r = increasingOn<kOpExp>(b.lo, hi, false);
   r.lo = std::max(r.lo, 0.0);
   if (!inside) r.hi = DBL_MAX;
   return {r, inside ? Defined::Everywhere : Defined::Partly, inside};
@@ -315,12 +323,13 @@ IntervalStep tangent(const IntervalOperands& o) {
   const Interval& b = o.b;
   if (smallestMagnitude(b) >= unit.beyond) return nowhere();
   const Defined inRange = largestMagnitude(b) < unit.within ? Defined::Everywhere : Defined::Partly;
-  const IntervalStep acrossPoles{kWholeLine, o.degrees ? Defined::Partly : inRange, false};
+  IntervalStep acrossPoles = wholeLine();
+  if (!o.degrees) acrossPoles.defined = inRange;
   if (largestMagnitude(b) > kPlacedAngles || b.hi - b.lo >= 2 * unit.quarter) return acrossPoles;
   bool pole = false;
   forQuarterTurns(b, unit.quarter, [&](long long k) { pole = pole || k % 2 != 0; });
   if (pole) return acrossPoles;
-  return {increasing<kOpTan>(b.lo, b.hi, o.degrees), inRange, true};
+  return {increasingOn<kOpTan>(b.lo, b.hi, o.degrees), inRange, true};
 }
 
 namespace {

@@ -71,6 +71,15 @@ bool intervalRun(const StepList& steps, bool degrees, IntervalRegisters& registe
 // The rules the table's rows are made of.
 namespace intervals {
 
+// Building blocks for a new row's rule. The answer that always holds: any finite value, faults
+// possible, jumps possible.
+IntervalStep wholeLine();
+// A unary point kernel (as the table's rows have them) that is increasing on a domain that is
+// one interval: its values at the ends, widened past its last unit; the whole line where an
+// end faults.
+using IntervalKernel = bool (*)(double a, double b, bool degrees, double& r);
+IntervalStep increasing(IntervalKernel point, const IntervalOperands& o);
+
 IntervalStep sum(const IntervalOperands& o);
 IntervalStep difference(const IntervalOperands& o);
 IntervalStep product(const IntervalOperands& o);
@@ -80,7 +89,6 @@ IntervalStep negation(const IntervalOperands& o);
 IntervalStep copy(const IntervalOperands& o);
 IntervalStep arcsine(const IntervalOperands& o);
 IntervalStep arccosine(const IntervalOperands& o);
-IntervalStep arctangent(const IntervalOperands& o);
 IntervalStep squareRoot(const IntervalOperands& o);
 IntervalStep sine(const IntervalOperands& o);
 IntervalStep cosine(const IntervalOperands& o);

@@ -404,7 +404,9 @@ template <>
 struct Operation<kOpAtan> : operations::Function {
   static constexpr std::string_view kName = "atan";
   static constexpr FaultRule kFaults = {OperandCheck::Operands, ResultFaults::Clean};
-  static IntervalStep interval(const IntervalOperands& o) { return intervals::arctangent(o); }
+  static IntervalStep interval(const IntervalOperands& o) {
+    return intervals::increasing(&point, o);
+  }
   static bool point(double, double b, bool degrees, double& r) {
     vectormath::arctangent(&b, &r, 1, degrees);
     return true;
