@@ -348,6 +348,12 @@ TEST_F(IntervalEvaluation, WholeNumbersAndTheExponential) {
   EXPECT_EQ(steps.range.hi, 2);
   EXPECT_TRUE(of("y=int(x)", {0.6, 1.4}).continuous);
   EXPECT_EQ(of("y=int(x)", {3e9, 4e9}).defined, Defined::Nowhere);
+  // A jump and a fault carry through the later steps.
+  EXPECT_FALSE(of("y=2*int(x)+1", {0.5, 1.5}).continuous);
+  const IntervalResult afterRoot = of("y=exp(sqrt(x))*3", {-1, 1});
+  EXPECT_EQ(afterRoot.defined, Defined::Partly);
+  EXPECT_FALSE(afterRoot.continuous);
+  EXPECT_TRUE(of("y=2*int(x)+1", {0.6, 1.4}).continuous);
 
   EXPECT_EQ(of("y=exp(x)", {1000, 1001}).defined, Defined::Nowhere);
   EXPECT_EQ(of("y=exp(x)", {700, 710}).defined, Defined::Partly);
