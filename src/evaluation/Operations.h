@@ -1,8 +1,9 @@
 #pragma once
 // The table of operations: one row per operation of the formula language, with everything the
-// evaluators know of it. The point evaluator, the batch evaluator, the Taylor evaluator and
-// the rounding form all read the rows, so a new operation is its opcode below and its row
-// (`template <> struct Operation<kOpNew>`), both in this file. A row holds:
+// evaluators know of it. The point evaluator, the batch evaluator, the Taylor evaluator, the
+// rounding form and the interval evaluator all read the rows, so a new operation is its
+// opcode below and its row (`template <> struct Operation<kOpNew>`), both in this file. A row
+// holds:
 //
 //   kName      how the language writes it: a function's name (kFunction), or the operator's
 //              sign as the debug view shows it
@@ -16,6 +17,9 @@
 //   series     its series rule (the Taylor evaluator): the step on truncated Taylor series;
 //              false where the step has no derivative
 //   kRounding  its rule in the rounding form (see RoundingRule)
+//   interval   its interval rule (the interval evaluator, evaluation/Interval.h): the step on
+//              intervals of its operands, an interval holding the point kernel's value at
+//              every point of their box, where it faults there and whether it may jump
 //
 // The program's arithmetic is defined in extended precision, rounded to double on every
 // store. Computing in double gives the same result within two units in the last place for
@@ -36,6 +40,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "evaluation/Interval.h"
 #include "evaluation/Powers.h"
 #include "evaluation/Program.h"
 #include "evaluation/Series.h"
@@ -163,6 +168,7 @@ struct NoOperation {
   static bool point(double, double, bool, double&) { return true; }
   static void lanes(const LaneArgs&) {}
   static bool series(const TaylorSeries&, const TaylorSeries&, bool, TaylorSeries&) { return true; }
+  static IntervalStep interval(const IntervalOperands&) { return {}; }
 };
 
 }  // namespace operations
@@ -175,6 +181,7 @@ struct Operation<kOpAdd> : operations::Binary {
   static constexpr std::string_view kName = "+";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::Shows};
   static constexpr RoundingRule kRounding = RoundingRule::Sum;
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::sum(o); }
   static bool point(double a, double b, bool, double& r) {
     r = a + b;
     return operations::inRange(r);
@@ -193,6 +200,7 @@ struct Operation<kOpSub> : operations::Binary {
   static constexpr std::string_view kName = "-";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::Shows};
   static constexpr RoundingRule kRounding = RoundingRule::Difference;
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::difference(o); }
   static bool point(double a, double b, bool, double& r) {
     r = a - b;
     return operations::inRange(r);
@@ -211,6 +219,7 @@ struct Operation<kOpMul> : operations::Binary {
   static constexpr std::string_view kName = "*";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::Shows};
   static constexpr RoundingRule kRounding = RoundingRule::Product;
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::product(o); }
   static bool point(double a, double b, bool, double& r) {
     r = a * b;
     return operations::inRange(r);
@@ -229,6 +238,7 @@ struct Operation<kOpDiv> : operations::Binary {
   static constexpr std::string_view kName = "/";
   static constexpr FaultRule kFaults = {OperandCheck::Divisor, ResultFaults::Shows};
   static constexpr RoundingRule kRounding = RoundingRule::Quotient;
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::quotient(o); }
   static bool point(double a, double b, bool, double& r) {
     r = a / b;
     return operations::inRange(r);  // b = 0 gives inf or NaN
@@ -249,6 +259,7 @@ struct Operation<kOpPow> : operations::Binary {
   static constexpr std::string_view kName = "^";
   static constexpr FaultRule kFaults = {OperandCheck::Operands, ResultFaults::LaneByLane};
   static constexpr RoundingRule kRounding = RoundingRule::Power;
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::power(o); }
   static bool point(double base, double exponent, bool, double& r) {
     int n = 0;
     if (powers::smallWholeExponent(exponent, n)) {
@@ -316,6 +327,7 @@ struct Operation<kOpNeg> : operations::Unary {
   static constexpr std::string_view kName = "(-)";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::Passes};
   static constexpr RoundingRule kRounding = RoundingRule::Negation;
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::negation(o); }
   static bool point(double, double b, bool, double& r) {
     r = -b;
     return true;
@@ -332,6 +344,7 @@ struct Operation<kOpAssign> : operations::Unary {
   static constexpr std::string_view kName = "=";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::Passes};
   static constexpr RoundingRule kRounding = RoundingRule::Copy;
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::copy(o); }
   static bool point(double, double b, bool, double& r) {
     r = b;
     return true;
@@ -352,6 +365,7 @@ template <>
 struct Operation<kOpAsin> : operations::Function {
   static constexpr std::string_view kName = "asin";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::NaNIsFault};
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::arcsine(o); }
   static bool point(double, double b, bool degrees, double& r) {
     vectormath::arcsine(&b, &r, 1, degrees);
     return !std::isnan(r);
@@ -371,6 +385,7 @@ template <>
 struct Operation<kOpAcos> : operations::Function {
   static constexpr std::string_view kName = "acos";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::NaNIsFault};
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::arccosine(o); }
   static bool point(double, double b, bool degrees, double& r) {
     vectormath::arccosine(&b, &r, 1, degrees);
     return !std::isnan(r);
@@ -389,6 +404,9 @@ template <>
 struct Operation<kOpAtan> : operations::Function {
   static constexpr std::string_view kName = "atan";
   static constexpr FaultRule kFaults = {OperandCheck::Operands, ResultFaults::Clean};
+  static IntervalStep interval(const IntervalOperands& o) {
+    return intervals::increasing(&point, o);
+  }
   static bool point(double, double b, bool degrees, double& r) {
     vectormath::arctangent(&b, &r, 1, degrees);
     return true;
@@ -408,6 +426,7 @@ struct Operation<kOpSqrt> : operations::Function {
   static constexpr std::string_view kName = "sqrt";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::Shows};  // NaN
   static constexpr RoundingRule kRounding = RoundingRule::Root;
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::squareRoot(o); }
   static bool point(double, double b, bool, double& r) {
     if (!(b >= 0.0)) return false;
     r = std::sqrt(b);
@@ -424,6 +443,7 @@ template <>
 struct Operation<kOpSin> : operations::Function {
   static constexpr std::string_view kName = "sin";
   static constexpr FaultRule kFaults = {OperandCheck::Operands, ResultFaults::Clean};
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::sine(o); }
   static bool point(double, double b, bool degrees, double& r) {
     vectormath::sine(&b, &r, 1, degrees);
     return true;
@@ -440,6 +460,7 @@ template <>
 struct Operation<kOpCos> : operations::Function {
   static constexpr std::string_view kName = "cos";
   static constexpr FaultRule kFaults = {OperandCheck::Operands, ResultFaults::Clean};
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::cosine(o); }
   static bool point(double, double b, bool degrees, double& r) {
     vectormath::cosine(&b, &r, 1, degrees);
     return true;
@@ -457,6 +478,7 @@ template <>
 struct Operation<kOpTan> : operations::Function {
   static constexpr std::string_view kName = "tan";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::NaNIsFault};
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::tangent(o); }
   static bool point(double, double b, bool degrees, double& r) {
     vectormath::tangent(&b, &r, 1, degrees);
     return !std::isnan(r);
@@ -473,6 +495,7 @@ template <>
 struct Operation<kOpLog> : operations::Function {
   static constexpr std::string_view kName = "log";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::Shows};  // NaN, -inf
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::logarithm10(o); }
   static bool point(double, double b, bool, double& r) {
     if (!(b > 0.0)) return false;
     vectormath::logarithm10(&b, &r, 1);
@@ -491,6 +514,7 @@ struct Operation<kOpAbs> : operations::Function {
   static constexpr std::string_view kName = "abs";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::Passes};
   static constexpr RoundingRule kRounding = RoundingRule::Absolute;
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::absolute(o); }
   static bool point(double, double b, bool, double& r) {
     r = std::fabs(b);
     return true;
@@ -507,6 +531,7 @@ template <>
 struct Operation<kOpExp> : operations::Function {
   static constexpr std::string_view kName = "exp";
   static constexpr FaultRule kFaults = {OperandCheck::Operands, ResultFaults::Shows};  // inf
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::exponential(o); }
   static bool point(double, double b, bool, double& r) {
     vectormath::exponential(&b, &r, 1);
     return operations::inRange(r);
@@ -522,6 +547,7 @@ template <>
 struct Operation<kOpLn> : operations::Function {
   static constexpr std::string_view kName = "ln";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::Shows};  // NaN, -inf
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::logarithm(o); }
   static bool point(double, double b, bool, double& r) {
     if (!(b > 0.0)) return false;
     vectormath::logarithm(&b, &r, 1);
@@ -539,6 +565,7 @@ struct Operation<kOpInt> : operations::Function {
   static constexpr std::string_view kName = "int";
   static constexpr FaultRule kFaults = {OperandCheck::None, ResultFaults::LaneByLane};
   static constexpr RoundingRule kRounding = RoundingRule::Jump;
+  static IntervalStep interval(const IntervalOperands& o) { return intervals::nearestWhole(o); }
   static bool point(double, double b, bool, double& r) {
     r = std::nearbyint(b);
     return r >= -2147483648.0 && r <= 2147483647.0;
@@ -636,6 +663,7 @@ constexpr decltype(auto) withOperation(uint8_t opcode, F&& f) {
 // lanes (the batch evaluator) or at a few points (the rounding form).
 using PointKernel = bool (*)(double a, double b, bool degrees, double& r);
 using LaneKernel = void (*)(const LaneArgs& lanes);
+using IntervalRule = IntervalStep (*)(const IntervalOperands& operands);
 struct LaneForm {
   FaultRule faults;
   LaneKernel kernel;
@@ -648,6 +676,7 @@ struct OperationInfo {
   PointKernel point = nullptr;
   LaneForm lanes{};
   RoundingRule rounding = RoundingRule::Copy;
+  IntervalRule interval = nullptr;
 };
 
 namespace operations {
@@ -686,6 +715,7 @@ constexpr OperationInfo infoOf() {
   info.point = &Op::point;
   info.lanes = laneFormOf<Op>();
   info.rounding = Op::kRounding;
+  info.interval = &Op::interval;
   return info;
 }
 
