@@ -16,43 +16,47 @@
 namespace quorvel::bench {
 namespace {
 
-void animationFrame(benchmark::State& state) {
+// The nine slots drawn, and the graph widget that paints them onto a screen of its own.
+struct NineSlotsOnScreen {
   QtTextPainter text;
-  Workspace ws(text);
-  fillNineSlots(ws);
-  ws.graph.RedrawAll();
-  GrafiekBox box(ws.graph, nullptr);
-  box.resize(kPictureSize, kPictureSize);
-  QImage screen(kPictureSize, kPictureSize, QImage::Format_RGB32);
-  ws.motion.holdSlider();
-  double fraction = 0;
-  for (auto _ : state) {
-    fraction = fraction < 0.99 ? fraction + 0.01 : 0;
-    ws.motion.slideTo(0, fraction);
+  Workspace ws{text};
+  GrafiekBox box{ws.graph, nullptr};
+  QImage screen{kPictureSize, kPictureSize, QImage::Format_RGB32};
+
+  NineSlotsOnScreen() {
+    fillNineSlots(ws);
+    ws.graph.RedrawAll();
+    box.resize(kPictureSize, kPictureSize);
+  }
+  void paint() {
     box.render(&screen);
     benchmark::DoNotOptimize(screen.constBits());
   }
-  ws.motion.releaseSlider();
+};
+
+void animationFrame(benchmark::State& state) {
+  NineSlotsOnScreen nine;
+  nine.ws.motion.holdSlider();
+  double fraction = 0;
+  for (auto _ : state) {
+    fraction = fraction < 0.99 ? fraction + 0.01 : 0;
+    nine.ws.motion.slideTo(0, fraction);
+    nine.paint();
+  }
+  nine.ws.motion.releaseSlider();
 }
 
 // A drag of the picture by a few pixels at a time, back and forth.
 void dragStep(benchmark::State& state) {
-  QtTextPainter text;
-  Workspace ws(text);
-  fillNineSlots(ws);
-  ws.graph.RedrawAll();
-  GrafiekBox box(ws.graph, nullptr);
-  box.resize(kPictureSize, kPictureSize);
-  QImage screen(kPictureSize, kPictureSize, QImage::Format_RGB32);
-  ws.navigation.press(400, 400, false, 0);
+  NineSlotsOnScreen nine;
+  nine.ws.navigation.press(400, 400, false, 0);
   int step = 0;
   for (auto _ : state) {
     step = (step + 1) % 40;
-    ws.navigation.move(400 + 3 * (step < 20 ? step : 40 - step), 400 + step % 7);
-    box.render(&screen);
-    benchmark::DoNotOptimize(screen.constBits());
+    nine.ws.navigation.move(400 + 3 * (step < 20 ? step : 40 - step), 400 + step % 7);
+    nine.paint();
   }
-  ws.navigation.release();
+  nine.ws.navigation.release();
 }
 
 void gifExport(benchmark::State& state) {
