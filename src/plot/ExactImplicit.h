@@ -1,0 +1,75 @@
+#pragma once
+// The exact method for implicit equations: which pixels the curve F(x, y) = 0 passes through,
+// with a proof for each pixel drawn solid and none left empty that the curve may touch.
+//
+// The picture is cut into tiles, each tile into blocks of pixels by halves, down to single
+// pixels and, where a proof needs it, into parts of a pixel. A block goes where the interval
+// evaluation of F over it excludes 0 or where F is defined nowhere on it. What is left of a
+// pixel decides its state:
+//   Proven     an exact zero of the point evaluator at a point sampled in the pixel, or two
+//              samples of opposite sign in a part on which F is proven defined and continuous;
+//   Undecided  not ruled out within the work allowed, nor proven;
+//   Empty      every part of the pixel ruled out.
+// Each tile has a fixed amount of work, so a relation too dense to decide stops refining and
+// leaves the rest Undecided rather than hold up the window; the states do not depend on the
+// number of threads or on time.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "common/Picture.h"
+#include "common/WorkerPool.h"
+#include "evaluation/Program.h"
+#include "plot/ScaleState.h"
+
+namespace quorvel {
+
+enum class ExactPixel : uint8_t { Empty = 0, Undecided = 1, Proven = 2 };
+
+// The pixels' edges in world coordinates: column c spans [columns[c], columns[c + 1]] around
+// its world value in the scale's table, row r spans [rows[r + 1], rows[r]] (y falls
+// downwards). Neighbours share their edge, so the pixels cover the picture's area without gap.
+struct PixelEdges {
+  std::array<double, kPictureSize + 1> columns{};
+  std::array<double, kPictureSize + 1> rows{};
+};
+PixelEdges pixelEdges(const ScaleState& scale);
+
+struct ExactImplicitResult {
+  std::vector<ExactPixel> pixels;  // row by row, kPictureSize per row
+  int proven = 0;
+  int undecided = 0;
+  bool workRanOut = false;  // some tile stopped refining before it was decided
+  ExactPixel at(int column, int row) const {
+    return pixels[static_cast<size_t>(row) * kPictureSize + static_cast<size_t>(column)];
+  }
+};
+
+class ExactImplicitPlotter {
+ public:
+  explicit ExactImplicitPlotter(WorkerPool& pool);
+  ~ExactImplicitPlotter();
+  ExactImplicitPlotter(const ExactImplicitPlotter&) = delete;
+  ExactImplicitPlotter& operator=(const ExactImplicitPlotter&) = delete;
+
+  // The work a tile may do, in runs of a program step (interval or point); what is left
+  // undecided when it is spent stays Undecided.
+  int64_t workPerTile = kDefaultWorkPerTile;
+  static constexpr int64_t kDefaultWorkPerTile = 400000;
+
+  // The state of every pixel for the implicit program (F = left side - right side in v),
+  // x and y in the registers kRegX and kRegY, everything else as the program's registers
+  // stand.
+  const ExactImplicitResult& plot(const Program& program, const PixelEdges& edges);
+
+ private:
+  struct Tile;
+  struct Thread;
+  WorkerPool& pool_;
+  std::vector<std::unique_ptr<Thread>> threads_;
+  ExactImplicitResult result_;
+};
+
+}  // namespace quorvel
