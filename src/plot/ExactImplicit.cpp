@@ -106,59 +106,109 @@ struct ExactImplicitPlotter::Tile {
     return r.defined == Defined::Nowhere || r.range.lo > 0 || r.range.hi < 0;
   }
 
-  // Samples the corners and the middle of `box` (and its simplest point): true when one is an
-  // exact zero, or, where `continuous`, two have opposite signs. False also when the work is
-  // spent.
-  bool proves(const Box& box, bool continuous) {
-    const double midX = box.x.lo + (box.x.hi - box.x.lo) / 2;
-    const double midY = box.y.lo + (box.y.hi - box.y.lo) / 2;
-    const std::pair<double, double> samples[] = {
-        {midX, midY},
-        {simplestIn(box.x.lo, box.x.hi), simplestIn(box.y.lo, box.y.hi)},
-        {box.x.lo, box.y.lo},
-        {box.x.hi, box.y.lo},
-        {box.x.lo, box.y.hi},
-        {box.x.hi, box.y.hi}};
+  // The signs of samples, one by one: whether they prove the curve passes (an exact zero, or
+  // opposite signs where F is continuous).
+  struct Tally {
+    bool continuous;
     bool positive = false, negative = false;
-    for (const auto& [x, y] : samples) {
-      if (!spend()) return false;
-      const int s = sign(x, y);
-      if (s == 0) return true;
+    bool proves(int s) {
       positive |= s == 1;
       negative |= s == -1;
-      if (continuous && positive && negative) return true;
+      return s == 0 || (continuous && positive && negative);
     }
-    return false;
+  };
+
+  // The middle of `box` and its simplest point; false also when the work is spent.
+  bool provesInside(const Box& box, Tally& tally) {
+    const double midX = box.x.lo + (box.x.hi - box.x.lo) / 2;
+    const double midY = box.y.lo + (box.y.hi - box.y.lo) / 2;
+    if (!spend() || tally.proves(sign(midX, midY))) return !ranOut;
+    return spend() &&
+           tally.proves(sign(simplestIn(box.x.lo, box.x.hi), simplestIn(box.y.lo, box.y.hi)));
   }
 
-  // A pixel whose interval holds 0: proven by its samples, or by those of a part of it on
-  // which F is continuous; empty when every part is ruled out.
-  ExactPixel decide(const Box& pixel, const IntervalResult& whole) {
+  // A part of a pixel: its corners, middle and simplest point.
+  bool proves(const Box& box, bool continuous) {
+    Tally tally{continuous};
+    for (const double x : {box.x.lo, box.x.hi}) {
+      for (const double y : {box.y.lo, box.y.hi}) {
+        if (!spend()) return false;
+        if (tally.proves(sign(x, y))) return true;
+      }
+    }
+    return provesInside(box, tally);
+  }
+
+  // The signs at the tile's pixel corners, each sampled once: neighbouring pixels of a curve
+  // share them.
+  int column0 = 0, row0 = 0;  // the tile's first pixel
+  static constexpr int kCorners = kTileSize + 1;
+  std::array<int8_t, kCorners * kCorners> cornerSigns{};
+  static constexpr int8_t kUnknown = 3;
+
+  int cornerSign(int column, int row) {
+    int8_t& s = cornerSigns[static_cast<size_t>((row - row0) * kCorners + (column - column0))];
+    if (s == kUnknown) {
+      if (!spend()) return kUnknown;
+      s = static_cast<int8_t>(sign(edges.columns[column], edges.rows[row]));
+    }
+    return s;
+  }
+
+  // A pixel: its four corners (shared), middle and simplest point.
+  bool provesPixel(int column, int row, const Box& box, bool continuous) {
+    Tally tally{continuous};
+    for (const int c : {column, column + 1}) {
+      for (const int r : {row, row + 1}) {
+        const int s = cornerSign(c, r);
+        if (s == kUnknown) return false;
+        if (tally.proves(s)) return true;
+      }
+    }
+    return provesInside(box, tally);
+  }
+
+  // A pixel whose interval holds 0: proven by its samples; otherwise cut into parts, those
+  // whose intervals exclude 0 dropped, and the parts left tried by their own samples where F
+  // is continuous on them. Empty when every part is ruled out.
+  ExactPixel decide(int column, int row, const Box& pixel, const IntervalResult& whole) {
     const bool continuous = whole.defined == Defined::Everywhere && whole.continuous;
-    if (proves(pixel, continuous)) return ExactPixel::Proven;
-    std::vector<Box> parts = {pixel}, next;
+    if (provesPixel(column, row, pixel, continuous)) return ExactPixel::Proven;
+    if (ranOut) return ExactPixel::Undecided;
+    // Ruling out first: most parts that are left of a pixel near a curve are ruled out a level
+    // further down, and sampling them would be work lost.
+    parts.assign(1, {pixel, continuous});
     for (int halving = 1; halving <= kPixelHalvings && !parts.empty(); ++halving) {
       next.clear();
-      for (const Box& part : parts) {
-        const double midX = part.x.lo + (part.x.hi - part.x.lo) / 2;
-        const double midY = part.y.lo + (part.y.hi - part.y.lo) / 2;
-        for (const Box& quarter : {Box{{part.x.lo, midX}, {part.y.lo, midY}},
-                                   Box{{midX, part.x.hi}, {part.y.lo, midY}},
-                                   Box{{part.x.lo, midX}, {midY, part.y.hi}},
-                                   Box{{midX, part.x.hi}, {midY, part.y.hi}}}) {
+      for (const Part& part : parts) {
+        const Box& b = part.box;
+        const double midX = b.x.lo + (b.x.hi - b.x.lo) / 2;
+        const double midY = b.y.lo + (b.y.hi - b.y.lo) / 2;
+        for (const Box& quarter : {Box{{b.x.lo, midX}, {b.y.lo, midY}},
+                                   Box{{midX, b.x.hi}, {b.y.lo, midY}},
+                                   Box{{b.x.lo, midX}, {midY, b.y.hi}},
+                                   Box{{midX, b.x.hi}, {midY, b.y.hi}}}) {
           if (!spend()) return ExactPixel::Undecided;
           const IntervalResult r = interval(quarter);
           if (excludesZero(r)) continue;
-          const bool quarterContinuous = r.defined == Defined::Everywhere && r.continuous;
-          if (quarterContinuous && proves(quarter, true)) return ExactPixel::Proven;
-          if (ranOut) return ExactPixel::Undecided;
-          next.push_back(quarter);
+          next.push_back({quarter, r.defined == Defined::Everywhere && r.continuous});
         }
       }
       std::swap(parts, next);
     }
-    return parts.empty() ? ExactPixel::Empty : ExactPixel::Undecided;
+    if (parts.empty()) return ExactPixel::Empty;
+    for (const Part& part : parts) {
+      if (proves(part.box, part.continuous)) return ExactPixel::Proven;
+      if (ranOut) break;
+    }
+    return ExactPixel::Undecided;
   }
+
+  struct Part {
+    Box box;
+    bool continuous;
+  };
+  std::vector<Part> parts, next;  // of the pixel being decided
 };
 
 ExactImplicitPlotter::ExactImplicitPlotter(WorkerPool& pool) : pool_(pool) {}
@@ -189,6 +239,9 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
   std::vector<uint8_t> ranOut(kTilesPerSide * kTilesPerSide, 0);
   pool_.run(kTilesPerSide * kTilesPerSide, [&](int index, int threadIndex) {
     Tile tile{program, edges, written, cost, *threads_[threadIndex], workPerTile};
+    tile.column0 = index % kTilesPerSide * kTileSize;
+    tile.row0 = index / kTilesPerSide * kTileSize;
+    tile.cornerSigns.fill(Tile::kUnknown);
     auto pixelAt = [&](int column, int row) -> ExactPixel& {
       return result_.pixels[static_cast<size_t>(row) * kPictureSize + static_cast<size_t>(column)];
     };
@@ -203,8 +256,7 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
     struct Block {
       int column, row, size;
     };
-    std::vector<Block> blocks = {{index % kTilesPerSide * kTileSize,
-                                  index / kTilesPerSide * kTileSize, kTileSize}};
+    std::vector<Block> blocks = {{tile.column0, tile.row0, kTileSize}};
     std::vector<Block> next;
     while (!blocks.empty()) {
       next.clear();
@@ -221,7 +273,7 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
         const IntervalResult r = tile.interval(box);
         if (Tile::excludesZero(r)) continue;
         if (b.size == 1) {
-          pixelAt(b.column, b.row) = tile.decide(box, r);
+          pixelAt(b.column, b.row) = tile.decide(b.column, b.row, box, r);
           continue;
         }
         const int half = b.size / 2;

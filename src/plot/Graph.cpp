@@ -40,11 +40,14 @@ void Graph::PlotSlot(int slot) {
 void Graph::PlotAllSlots() {
   clearUpperVectorState();
   CopyConstantsToEvaluator();
+  onlyExactSeen_ = false;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     formulas_.evalSlot = slot;
     picture.setPen(slotColours_[slot]);
     drawSlot(slot);
   }
+  // Said once more at the end: a later slot's plot empties the message line.
+  if (onlyExactSeen_) msgText_ = kOnlyExact;
 }
 
 void Graph::CopyConstantsToEvaluator() {

@@ -18,6 +18,7 @@
 #include "formula/FormulaEngine.h"
 #include "formula/SlotColours.h"
 #include "plot/Constants.h"
+#include "plot/ExactImplicit.h"
 #include "plot/Pens.h"
 #include "plot/RepeatRate.h"
 #include "plot/ScaleState.h"
@@ -34,6 +35,8 @@ struct ImplicitCell {
 // The graph's own texts in the message line.
 inline constexpr const char* kPleaseWait = "even geduld a.u.b.....";
 inline constexpr const char* kTextTooLong = "tekst te lang";
+// An implicit slot the ordinary method draws no pixel of, while the exact method proves some.
+inline constexpr const char* kOnlyExact = "kromme alleen te zien met exact tekenen";
 
 class Graph {
  public:
@@ -104,10 +107,15 @@ class Graph {
   void RowPenTo(bool valid, int row, double x) { rowPen_.penTo(picture, scale, valid, row, x); }
   void PointPenTo(bool valid, double x, double y) { pointPen_.penTo(picture, scale, valid, x, y); }
 
-  // ---- Implicit equations (of evalSlot).
+  // ---- Implicit equations (of evalSlot). Precisely by the signs at the grid points or, when
+  // settings.exactImplicit is on, by the exact method; coarsely while a button is held.
   void PlotImplicit();
   void PlotImplicitPrecise();
   void PlotImplicitCoarse();
+  void PlotImplicitExact();
+  // The exact method's states of the pixels of an implicit slot at the present scale.
+  const ExactImplicitResult& exactImplicit(int slot);
+  ExactImplicitPlotter& exactPlotter() { return exactPlotter_; }
   ImplicitCell EvaluateCell(int column, int row);
   // One row of an implicit plot's grid points as bits: valid, F > 0, F < 0.
   struct SignRow {
@@ -132,6 +140,8 @@ class Graph {
   // the status of every grid point, then the marks.
   template <class Mark>
   void scanImplicit(int step, Mark mark);
+  void showWaitMessage();
+  void clearWaitMessage();
   void implicitStatuses(int step, int count, std::span<const double> xs);
 
   FormulaEngine& formulas_;
@@ -168,6 +178,8 @@ class Graph {
   std::vector<std::unique_ptr<ImplicitThread>> implicitThreads_;
   std::vector<std::vector<uint32_t>> bandMarks_;  // each band's marks: row << 16 | column
   WorkerPool& pool_;
+  ExactImplicitPlotter exactPlotter_{pool_};
+  bool onlyExactSeen_ = false;  // a slot of this redraw is seen only by the exact method
   // How long each slot's last precise implicit plot took; max() until it has had one.
   std::array<std::chrono::microseconds, kSlotCount + 1> preciseTime_;
 };

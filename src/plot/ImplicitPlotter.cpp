@@ -2,6 +2,7 @@
 // and a pixel is marked where F changes sign between neighbouring grid points (always the
 // one of the pair where F > 0) or where F is exactly 0. Precisely on every pixel, or
 // coarsely on every eighth while a button is held and the precise plots would not keep up.
+// When the exact method is chosen, the precise plots are its proofs instead (ExactImplicit.h).
 
 #include <algorithm>
 #include <bit>
@@ -28,6 +29,8 @@ ImplicitCell Graph::EvaluateCell(int column, int row) {
 void Graph::PlotImplicit() {
   if (fastPlot && !preciseFitsWhileDragging()) {
     PlotImplicitCoarse();
+  } else if (!fastPlot && settings_.exactImplicit) {
+    PlotImplicitExact();  // held buttons, drags and motion keep the quicker method
   } else {
     PlotImplicitPrecise();
   }
@@ -175,23 +178,73 @@ void Graph::scanImplicit(int step, Mark mark) {
   }
 }
 
+void Graph::showWaitMessage() {
+  msgText_ = kPleaseWait;
+  if (hooks.messageChanged) hooks.messageChanged();
+}
+
+void Graph::clearWaitMessage() {
+  msgText_.clear();
+  if (hooks.messageChanged) hooks.messageChanged();
+}
+
 void Graph::PlotImplicitPrecise() {
   // While a button is held the plot is known to be quick: no message to flash.
   const bool tellUser = !fastPlot;
-  if (tellUser) {
-    msgText_ = kPleaseWait;
-    if (hooks.messageChanged) hooks.messageChanged();
-  }
+  if (tellUser) showWaitMessage();
   const int slot = formulas_.evalSlot;
   const Colour colour = slotColours_[slot];
   const auto start = std::chrono::steady_clock::now();
-  scanImplicit(1, [&](int column, int row) { picture.setPixel(column, row, colour); });
+  bool marked = false;
+  scanImplicit(1, [&](int column, int row) {
+    picture.setPixel(column, row, colour);
+    marked = true;
+  });
   preciseTime_[slot] = std::chrono::duration_cast<std::chrono::microseconds>(
       std::chrono::steady_clock::now() - start);
-  if (tellUser) {
-    msgText_.clear();
+  if (tellUser) clearWaitMessage();
+  // A curve that only touches 0 leaves no sign change to find: say where it can be seen.
+  if (tellUser && !marked && exactImplicit(slot).proven > 0) {
+    onlyExactSeen_ = true;
+    msgText_ = kOnlyExact;
     if (hooks.messageChanged) hooks.messageChanged();
   }
+}
+
+const ExactImplicitResult& Graph::exactImplicit(int slot) {
+  return exactPlotter_.plot(formulas_.program(slot), pixelEdges(scale));
+}
+
+namespace {
+
+// Where the curve could not be ruled out nor proven: three tenths of the slot's colour over
+// what the pixel shows, so that the grid and other curves stay visible under it.
+Colour tinted(Colour under, Colour colour) {
+  auto mix = [](int u, int c) { return u + (c - u) * 3 / 10; };
+  return rgb(mix(redOf(under), redOf(colour)), mix(greenOf(under), greenOf(colour)),
+             mix(blueOf(under), blueOf(colour)));
+}
+
+}  // namespace
+
+// Row by row, so that the picture and its record of drawing calls are the same whatever the
+// number of threads.
+void Graph::PlotImplicitExact() {
+  showWaitMessage();
+  const int slot = formulas_.evalSlot;
+  const Colour colour = slotColours_[slot];
+  const ExactImplicitResult& states = exactImplicit(slot);
+  for (int row = 0; row < kPictureSize; ++row) {
+    for (int column = 0; column < kPictureSize; ++column) {
+      const ExactPixel state = states.at(column, row);
+      if (state == ExactPixel::Proven) {
+        picture.setPixel(column, row, colour);
+      } else if (state == ExactPixel::Undecided) {
+        picture.setPixel(column, row, tinted(picture.pixel(column, row), colour));
+      }
+    }
+  }
+  clearWaitMessage();
 }
 
 void Graph::PlotImplicitCoarse() {
