@@ -106,15 +106,32 @@ struct ExactImplicitPlotter::Tile {
     return r.defined == Defined::Nowhere || r.range.lo > 0 || r.range.hi < 0;
   }
 
-  // The signs of samples, one by one: whether they prove the curve passes (an exact zero, or
-  // opposite signs where F is continuous).
+  // Whether the curve cannot pass through `box` by its interval `r`, the box without its right
+  // and bottom edges: those belong to the boxes beside and below it. Where F is exactly 0 at
+  // an end of the interval, as on a line through the corners of pixels, the interval is taken
+  // again without those edges, so that the pixels the line only touches there are ruled out.
+  bool ruledOut(const Box& box, const IntervalResult& r) {
+    if (excludesZero(r)) return true;
+    if (r.range.lo != 0 && r.range.hi != 0) return false;
+    if (!spend()) return false;
+    return excludesZero(interval({{box.x.lo, std::nextafter(box.x.hi, box.x.lo)},
+                                  {std::nextafter(box.y.lo, box.y.hi), box.y.hi}}));
+  }
+
+  // The signs of samples in a pixel, one by one: whether they prove the curve passes. An
+  // exact zero proves the pixel it belongs to: each point belongs to one pixel, the one whose
+  // box holds it without its right and bottom edges, so that a line through the corners of
+  // pixels is not drawn twice as thick. Opposite signs where F is continuous on the box
+  // sampled prove that the curve meets that box.
   struct Tally {
+    const Box& pixel;
     bool continuous;
     bool positive = false, negative = false;
-    bool proves(int s) {
+    bool proves(int s, double x, double y) {
       positive |= s == 1;
       negative |= s == -1;
-      return s == 0 || (continuous && positive && negative);
+      if (s == 0 && x < pixel.x.hi && y > pixel.y.lo) return true;
+      return continuous && positive && negative;
     }
   };
 
@@ -122,18 +139,19 @@ struct ExactImplicitPlotter::Tile {
   bool provesInside(const Box& box, Tally& tally) {
     const double midX = box.x.lo + (box.x.hi - box.x.lo) / 2;
     const double midY = box.y.lo + (box.y.hi - box.y.lo) / 2;
-    if (!spend() || tally.proves(sign(midX, midY))) return !ranOut;
-    return spend() &&
-           tally.proves(sign(simplestIn(box.x.lo, box.x.hi), simplestIn(box.y.lo, box.y.hi)));
+    if (!spend()) return false;
+    if (tally.proves(sign(midX, midY), midX, midY)) return true;
+    const double x = simplestIn(box.x.lo, box.x.hi), y = simplestIn(box.y.lo, box.y.hi);
+    return spend() && tally.proves(sign(x, y), x, y);
   }
 
-  // A part of a pixel: its corners, middle and simplest point.
-  bool proves(const Box& box, bool continuous) {
-    Tally tally{continuous};
+  // A part of `pixel`: its corners, middle and simplest point.
+  bool proves(const Box& pixel, const Box& box, bool continuous) {
+    Tally tally{pixel, continuous};
     for (const double x : {box.x.lo, box.x.hi}) {
       for (const double y : {box.y.lo, box.y.hi}) {
         if (!spend()) return false;
-        if (tally.proves(sign(x, y))) return true;
+        if (tally.proves(sign(x, y), x, y)) return true;
       }
     }
     return provesInside(box, tally);
@@ -156,16 +174,16 @@ struct ExactImplicitPlotter::Tile {
   }
 
   // A pixel: its four corners (shared), middle and simplest point.
-  bool provesPixel(int column, int row, const Box& box, bool continuous) {
-    Tally tally{continuous};
+  bool provesPixel(int column, int row, const Box& pixel, bool continuous) {
+    Tally tally{pixel, continuous};
     for (const int c : {column, column + 1}) {
       for (const int r : {row, row + 1}) {
         const int s = cornerSign(c, r);
         if (s == kUnknown) return false;
-        if (tally.proves(s)) return true;
+        if (tally.proves(s, edges.columns[c], edges.rows[r])) return true;
       }
     }
-    return provesInside(box, tally);
+    return provesInside(pixel, tally);
   }
 
   // A pixel whose interval holds 0: proven by its samples; otherwise cut into parts, those
@@ -190,7 +208,7 @@ struct ExactImplicitPlotter::Tile {
                                    Box{{midX, b.x.hi}, {midY, b.y.hi}}}) {
           if (!spend()) return ExactPixel::Undecided;
           const IntervalResult r = interval(quarter);
-          if (excludesZero(r)) continue;
+          if (ruledOut(quarter, r)) continue;
           next.push_back({quarter, r.defined == Defined::Everywhere && r.continuous});
         }
       }
@@ -198,7 +216,7 @@ struct ExactImplicitPlotter::Tile {
     }
     if (parts.empty()) return ExactPixel::Empty;
     for (const Part& part : parts) {
-      if (proves(part.box, part.continuous)) return ExactPixel::Proven;
+      if (proves(pixel, part.box, part.continuous)) return ExactPixel::Proven;
       if (ranOut) break;
     }
     return ExactPixel::Undecided;
@@ -236,15 +254,20 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
     thread->points = program.registers;
   }
 
-  std::vector<uint8_t> ranOut(kTilesPerSide * kTilesPerSide, 0);
-  pool_.run(kTilesPerSide * kTilesPerSide, [&](int index, int threadIndex) {
-    Tile tile{program, edges, written, cost, *threads_[threadIndex], workPerTile};
+  // One tile with the work it may do; true when the work ran out.
+  auto runTile = [&](int index, int threadIndex, int64_t allowed) {
+    Tile tile{program, edges, written, cost, *threads_[threadIndex], allowed};
     tile.column0 = index % kTilesPerSide * kTileSize;
     tile.row0 = index / kTilesPerSide * kTileSize;
     tile.cornerSigns.fill(Tile::kUnknown);
+    const int tileRight = std::min(tile.column0 + kTileSize, kPictureSize);
+    const int tileBottom = std::min(tile.row0 + kTileSize, kPictureSize);
     auto pixelAt = [&](int column, int row) -> ExactPixel& {
       return result_.pixels[static_cast<size_t>(row) * kPictureSize + static_cast<size_t>(column)];
     };
+    for (int row = tile.row0; row < tileBottom; ++row)
+      for (int column = tile.column0; column < tileRight; ++column)
+        pixelAt(column, row) = ExactPixel::Empty;
     auto boxOf = [&](int column, int row, int size) {
       const int right = std::min(column + size, kPictureSize);
       const int bottom = std::min(row + size, kPictureSize);
@@ -271,7 +294,7 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
         }
         const Box box = boxOf(b.column, b.row, b.size);
         const IntervalResult r = tile.interval(box);
-        if (Tile::excludesZero(r)) continue;
+        if (tile.ruledOut(box, r)) continue;
         if (b.size == 1) {
           pixelAt(b.column, b.row) = tile.decide(b.column, b.row, box, r);
           continue;
@@ -287,14 +310,35 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
       }
       std::swap(blocks, next);
     }
-    ranOut[static_cast<size_t>(index)] = tile.ranOut;
+    return tile.ranOut;
+  };
+
+  constexpr int kTiles = kTilesPerSide * kTilesPerSide;
+  std::vector<uint8_t> ranOut(kTiles, 0);
+  pool_.run(kTiles, [&](int index, int threadIndex) {
+    ranOut[static_cast<size_t>(index)] = runTile(index, threadIndex, work.firstPerTile);
   });
+  std::vector<int> again;
+  for (int index = 0; index < kTiles; ++index) {
+    if (ranOut[static_cast<size_t>(index)]) again.push_back(index);
+  }
+  result_.workRanOut = false;
+  if (!again.empty()) {
+    const int64_t share = std::clamp(work.secondTotal / static_cast<int64_t>(again.size()),
+                                     work.firstPerTile, work.mostPerTile);
+    std::vector<uint8_t> ranOutAgain(again.size(), 0);
+    pool_.run(static_cast<int>(again.size()), [&](int k, int threadIndex) {
+      ranOutAgain[static_cast<size_t>(k)] =
+          share > work.firstPerTile && runTile(again[static_cast<size_t>(k)], threadIndex, share);
+    });
+    result_.workRanOut = share <= work.firstPerTile ||
+                         std::find(ranOutAgain.begin(), ranOutAgain.end(), 1) != ranOutAgain.end();
+  }
 
   result_.proven = static_cast<int>(
       std::count(result_.pixels.begin(), result_.pixels.end(), ExactPixel::Proven));
   result_.undecided = static_cast<int>(
       std::count(result_.pixels.begin(), result_.pixels.end(), ExactPixel::Undecided));
-  result_.workRanOut = std::find(ranOut.begin(), ranOut.end(), 1) != ranOut.end();
   return result_;
 }
 

@@ -10,9 +10,11 @@
 //              samples of opposite sign in a part on which F is proven defined and continuous;
 //   Undecided  not ruled out within the work allowed, nor proven;
 //   Empty      every part of the pixel ruled out.
-// Each tile has a fixed amount of work, so a relation too dense to decide stops refining and
-// leaves the rest Undecided rather than hold up the window; the states do not depend on the
-// number of threads or on time.
+// A point on the edge between two pixels belongs to the one to its right or below it, so a line
+// through the corners of pixels is one pixel wide.
+// The work is limited (see Work), so a relation too dense to decide stops refining and leaves
+// the rest Undecided rather than hold up the window; the states do not depend on the number
+// of threads or on time.
 
 #include <array>
 #include <cstdint>
@@ -54,10 +56,17 @@ class ExactImplicitPlotter {
   ExactImplicitPlotter(const ExactImplicitPlotter&) = delete;
   ExactImplicitPlotter& operator=(const ExactImplicitPlotter&) = delete;
 
-  // The work a tile may do, in runs of a program step (interval or point); what is left
-  // undecided when it is spent stays Undecided.
-  int64_t workPerTile = kDefaultWorkPerTile;
-  static constexpr int64_t kDefaultWorkPerTile = 400000;
+  // The work allowed, in runs of a program step (interval or point). Every tile first gets
+  // `firstPerTile`; the tiles that spend it all are done again, sharing `secondTotal` equally
+  // up to `mostPerTile` each: a few crowded tiles (the oscillation of sin(40/x) near its pole)
+  // get all they need, while a relation too dense everywhere stops at about a quarter of a
+  // second. What is left undecided when a tile's work is spent stays Undecided.
+  struct Work {
+    int64_t firstPerTile = 16000;
+    int64_t secondTotal = 12000000;
+    int64_t mostPerTile = 400000;
+  };
+  Work work;
 
   // The state of every pixel for the implicit program (F = left side - right side in v),
   // x and y in the registers kRegX and kRegY, everything else as the program's registers

@@ -103,6 +103,20 @@ TEST_F(ExactPlot, SinglePointsAreProvenOnAndOffTheGrid) {
   }
 }
 
+// y = -x runs through the centres of the diagonal pixels and the corners between them: each
+// corner belongs to one pixel, so the line is one pixel wide, as the ordinary method draws it.
+TEST_F(ExactPlot, ALineThroughPixelCornersIsDrawnOnce) {
+  const ExactImplicitResult states = statesOf("x+y=0");
+  for (int row = 0; row < kPictureSize; ++row) {
+    for (int column = 0; column < kPictureSize; ++column) {
+      const ExactPixel expected = column == row ? ExactPixel::Proven : ExactPixel::Empty;
+      if (std::abs(column - row) <= 1 && states.at(column, row) == ExactPixel::Undecided) continue;
+      ASSERT_EQ(states.at(column, row), expected) << column << "," << row;
+    }
+  }
+  EXPECT_LE(states.undecided, 16);
+}
+
 TEST_F(ExactPlot, ThePoleOfAHyperbolaIsNeverDrawnSolid) {
   shiftCentre(1.0 / 3, 0);
   plot("1/x=y");
@@ -153,7 +167,7 @@ TEST_F(ExactPlot, StatesDoNotDependOnTheThreads) {
 TEST_F(ExactPlot, WorkThatRunsOutLeavesTheRestUndecided) {
   graph.scale.zoomAt(400, 400, -6, true, true);  // sin(x^2 + y^2) = 0 too dense to draw
   const ExactImplicitResult full = statesOf("sin(x^2+y^2)=0");
-  graph.exactPlotter().workPerTile = 2000;
+  graph.exactPlotter().work = {.firstPerTile = 2000, .secondTotal = 0, .mostPerTile = 2000};
   const ExactImplicitResult little = statesOf("sin(x^2+y^2)=0");
   EXPECT_TRUE(little.workRanOut);
   EXPECT_GT(little.undecided, full.undecided);
