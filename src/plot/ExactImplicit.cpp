@@ -202,10 +202,9 @@ struct ExactImplicitPlotter::Tile {
         const Box& b = part.box;
         const double midX = b.x.lo + (b.x.hi - b.x.lo) / 2;
         const double midY = b.y.lo + (b.y.hi - b.y.lo) / 2;
-        for (const Box& quarter : {Box{{b.x.lo, midX}, {b.y.lo, midY}},
-                                   Box{{midX, b.x.hi}, {b.y.lo, midY}},
-                                   Box{{b.x.lo, midX}, {midY, b.y.hi}},
-                                   Box{{midX, b.x.hi}, {midY, b.y.hi}}}) {
+        for (const Box& quarter :
+             {Box{{b.x.lo, midX}, {b.y.lo, midY}}, Box{{midX, b.x.hi}, {b.y.lo, midY}},
+              Box{{b.x.lo, midX}, {midY, b.y.hi}}, Box{{midX, b.x.hi}, {midY, b.y.hi}}}) {
           if (!spend()) return ExactPixel::Undecided;
           const IntervalResult r = interval(quarter);
           if (ruledOut(quarter, r)) continue;
@@ -300,12 +299,10 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
           continue;
         }
         const int half = b.size / 2;
-        for (const Block& quarter : {Block{b.column, b.row, half},
-                                     Block{b.column + half, b.row, half},
-                                     Block{b.column, b.row + half, half},
-                                     Block{b.column + half, b.row + half, half}}) {
-          if (quarter.column < kPictureSize && quarter.row < kPictureSize)
-            next.push_back(quarter);
+        for (const Block& quarter :
+             {Block{b.column, b.row, half}, Block{b.column + half, b.row, half},
+              Block{b.column, b.row + half, half}, Block{b.column + half, b.row + half, half}}) {
+          if (quarter.column < kPictureSize && quarter.row < kPictureSize) next.push_back(quarter);
         }
       }
       std::swap(blocks, next);

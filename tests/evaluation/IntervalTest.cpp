@@ -139,6 +139,54 @@ TEST_F(IntervalEvaluation, EnclosesThePointEvaluatorOverRandomFormulasAndBlocks)
   EXPECT_GT(nowhere, 500);
 }
 
+// A block reported continuous has no jump. Between the ends of the block, the half with the
+// larger change of value is taken again and again, down to some units of the last place:
+// where the function is continuous it is all but straight at that size, so ten halvings more
+// divide the change by about a thousand; at a jump (a step of int, a pole, the limit of the
+// angle functions) the change stays the size of the jump.
+TEST_F(IntervalEvaluation, BlocksReportedContinuousHaveNoJump) {
+  testing::FormulaGenerator generator(777);
+  BlockMaker blocks;
+  int checked = 0;
+  for (int i = 0; i < 24000; ++i) {
+    const std::string text = generator.formula();
+    if (engine.translateFormula(1, text).next != AfterTranslation::Plot) continue;
+    if (engine.formulaType != kSlotFunction || engine.formulas[1].derivMarker != 0) continue;
+    settings.degreesMode = i % 3 == 0;
+    engine.registers[kRegA] = generator.pick(7) - 3.0;
+    for (int b = 0; b < 8; ++b) {
+      const Interval x = blocks.make();
+      const IntervalResult block = over(x);
+      if (block.defined != Defined::Everywhere || !block.continuous) continue;
+      auto value = [&](double at) { return pointValue(at, 0, kRegY).value_or(NAN); };
+      double lo = x.lo, hi = x.hi;
+      double atLo = value(lo), atHi = value(hi);
+      std::vector<double> changes = {std::fabs(atHi - atLo)};
+      const double unit =
+          std::fabs(std::nextafter(lo, hi) - lo) + std::fabs(hi - std::nextafter(hi, lo));
+      while (hi - lo > 64 * unit && changes.size() < 80) {
+        const double mid = lo + (hi - lo) / 2;
+        const double atMid = value(mid);
+        if (std::fabs(atMid - atLo) >= std::fabs(atHi - atMid)) {
+          hi = mid;
+          atHi = atMid;
+        } else {
+          lo = mid;
+          atLo = atMid;
+        }
+        changes.push_back(std::fabs(atHi - atLo));
+      }
+      if (changes.size() < 12) continue;
+      const double last = changes.back(), before = changes[changes.size() - 11];
+      EXPECT_TRUE(last < 0.5 * before || last <= 1e-12 * (1 + std::fabs(atLo)))
+          << describe(text, x, {0, 0}, lo, 0, settings.degreesMode) << ": a change of " << last
+          << " at the end, " << before << " ten halvings before";
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 1000);
+}
+
 // Around a point where the program runs, a tiny block's interval is tight: the rules fall back
 // to wide answers only where a block reaches a fault, a jump or a critical point they cannot
 // place.
