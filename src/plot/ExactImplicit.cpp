@@ -208,7 +208,7 @@ struct ExactImplicitPlotter::Tile {
     Box box;
     bool continuous;
   };
-  std::vector<Part> parts, next;  // of the pixel being decided
+  std::vector<Part> parts{}, next{};  // of the pixel being decided
 };
 
 ExactImplicitPlotter::ExactImplicitPlotter(WorkerPool& pool) : pool_(pool) {}
