@@ -28,8 +28,12 @@ namespace {
 constexpr int kTileSize = 32;  // pixels per side of a tile, a power of 2
 constexpr int kTilesPerSide = (kPictureSize + kTileSize - 1) / kTileSize;
 // A pixel that is neither ruled out nor proven is cut into quarters, down to this many
-// halvings of its side.
+// halvings of its side; in the tile's second pass, while at most kFewParts are left, down to
+// kMostPixelHalvings. A curve that crosses a pixel leaves more parts than that, so the second
+// pass spends little on pixels it cannot decide.
 constexpr int kPixelHalvings = 3;
+constexpr int kMostPixelHalvings = 8;
+constexpr size_t kFewParts = 4;
 
 struct Box {
   Interval x;
@@ -168,9 +172,21 @@ struct ExactImplicitPlotter::Tile {
     return provesInside(box, tally);
   }
 
+  struct Part {
+    Box box;
+    bool continuous;
+  };
+  std::vector<Part> parts{}, next{};  // of the pixel being decided
+  struct Waiting {
+    int column, row;
+    std::vector<Part> parts;
+  };
+  std::vector<Waiting> waiting{};  // for the second pass
+
   // A pixel whose interval holds 0: proven by its samples; otherwise cut into parts, those
   // whose intervals exclude 0 dropped, and the parts left tried by their own samples where F
-  // is continuous on them. Empty when every part is ruled out.
+  // is continuous on them. Empty when every part is ruled out. A pixel left undecided with few
+  // parts waits for the tile's second pass.
   ExactPixel decide(int column, int row, const Box& pixel, const IntervalResult& whole) {
     const bool continuous = whole.defined == Defined::Everywhere && whole.continuous;
     if (provesPixel(column, row, pixel, continuous)) return ExactPixel::Proven;
@@ -179,23 +195,50 @@ struct ExactImplicitPlotter::Tile {
     // further down, and sampling them would be work lost.
     parts.assign(1, {pixel, continuous});
     for (int halving = 1; halving <= kPixelHalvings && !parts.empty(); ++halving) {
-      next.clear();
-      for (const Part& part : parts) {
-        const Box& b = part.box;
-        const double midX = b.x.lo + (b.x.hi - b.x.lo) / 2;
-        const double midY = b.y.lo + (b.y.hi - b.y.lo) / 2;
-        for (const Box& quarter : {Box{{b.x.lo, midX}, {b.y.lo, midY}},
-                                   Box{{midX, b.x.hi}, {b.y.lo, midY}},
-                                   Box{{b.x.lo, midX}, {midY, b.y.hi}},
-                                   Box{{midX, b.x.hi}, {midY, b.y.hi}}}) {
-          if (!spend()) return ExactPixel::Undecided;
-          const IntervalResult r = interval(quarter);
-          if (excludesZero(r)) continue;
-          next.push_back({quarter, r.defined == Defined::Everywhere && r.continuous});
-        }
-      }
-      std::swap(parts, next);
+      if (!halveParts()) return ExactPixel::Undecided;
     }
+    const ExactPixel state = proveParts();
+    if (state == ExactPixel::Undecided && !ranOut && parts.size() <= kFewParts)
+      waiting.push_back({column, row, parts});
+    return state;
+  }
+
+  // The second pass, over the pixels left undecided with few parts once every pixel of the
+  // tile has had its first: their parts cut further while they stay few. A curve that only
+  // passes close by a pixel, nearer than the intervals over an eighth of a pixel can tell (as
+  // where the formula names x several times), is ruled out there.
+  ExactPixel decideFurther(std::vector<Part>& left) {
+    std::swap(parts, left);
+    for (int halving = kPixelHalvings + 1;
+         halving <= kMostPixelHalvings && !parts.empty() && parts.size() <= kFewParts; ++halving) {
+      if (!halveParts()) return ExactPixel::Undecided;
+    }
+    return parts.size() <= kFewParts ? proveParts() : ExactPixel::Undecided;
+  }
+
+  // Each part cut into quarters, those whose intervals exclude 0 dropped; false when the work
+  // is spent.
+  bool halveParts() {
+    next.clear();
+    for (const Part& part : parts) {
+      const Box& b = part.box;
+      const double midX = b.x.lo + (b.x.hi - b.x.lo) / 2;
+      const double midY = b.y.lo + (b.y.hi - b.y.lo) / 2;
+      for (const Box& quarter :
+           {Box{{b.x.lo, midX}, {b.y.lo, midY}}, Box{{midX, b.x.hi}, {b.y.lo, midY}},
+            Box{{b.x.lo, midX}, {midY, b.y.hi}}, Box{{midX, b.x.hi}, {midY, b.y.hi}}}) {
+        if (!spend()) return false;
+        const IntervalResult r = interval(quarter);
+        if (excludesZero(r)) continue;
+        next.push_back({quarter, r.defined == Defined::Everywhere && r.continuous});
+      }
+    }
+    std::swap(parts, next);
+    return true;
+  }
+
+  // Empty when no part is left, Proven when a part's samples prove the curve.
+  ExactPixel proveParts() {
     if (parts.empty()) return ExactPixel::Empty;
     for (const Part& part : parts) {
       if (proves(part.box, part.continuous)) return ExactPixel::Proven;
@@ -203,12 +246,6 @@ struct ExactImplicitPlotter::Tile {
     }
     return ExactPixel::Undecided;
   }
-
-  struct Part {
-    Box box;
-    bool continuous;
-  };
-  std::vector<Part> parts{}, next{};  // of the pixel being decided
 };
 
 ExactImplicitPlotter::ExactImplicitPlotter(WorkerPool& pool) : pool_(pool) {}
@@ -277,15 +314,17 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
           continue;
         }
         const int half = b.size / 2;
-        for (const Block& quarter : {Block{b.column, b.row, half},
-                                     Block{b.column + half, b.row, half},
-                                     Block{b.column, b.row + half, half},
-                                     Block{b.column + half, b.row + half, half}}) {
-          if (quarter.column < kPictureSize && quarter.row < kPictureSize)
-            next.push_back(quarter);
+        for (const Block& quarter :
+             {Block{b.column, b.row, half}, Block{b.column + half, b.row, half},
+              Block{b.column, b.row + half, half}, Block{b.column + half, b.row + half, half}}) {
+          if (quarter.column < kPictureSize && quarter.row < kPictureSize) next.push_back(quarter);
         }
       }
       std::swap(blocks, next);
+    }
+    for (auto& [column, row, parts] : tile.waiting) {
+      if (tile.ranOut) break;
+      pixelAt(column, row) = tile.decideFurther(parts);
     }
     ranOut[static_cast<size_t>(index)] = tile.ranOut;
   });

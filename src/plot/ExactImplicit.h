@@ -10,6 +10,8 @@
 //              samples of opposite sign in a part on which F is proven defined and continuous;
 //   Undecided  not ruled out within the work allowed, nor proven;
 //   Empty      every part of the pixel ruled out.
+// Pixels left undecided with few parts are cut further in a second pass over the tile, with
+// the work it has left: a curve that only passes close by a pixel is ruled out there.
 // Each tile has a fixed amount of work, so a relation too dense to decide stops refining and
 // leaves the rest Undecided rather than hold up the window; the states do not depend on the
 // number of threads or on time.
