@@ -151,7 +151,8 @@ struct ExactImplicitPlotter::Tile {
   static constexpr int8_t kUnknown = 3;
 
   int cornerSign(int column, int row) {
-    int8_t& s = cornerSigns[static_cast<size_t>((row - row0) * kCorners + (column - column0))];
+    int8_t& s = cornerSigns[static_cast<size_t>(row - row0) * kCorners +
+                            static_cast<size_t>(column - column0)];
     if (s == kUnknown) {
       if (!spend()) return kUnknown;
       s = static_cast<int8_t>(sign(edges.columns[column], edges.rows[row]));
@@ -246,6 +247,56 @@ struct ExactImplicitPlotter::Tile {
     }
     return ExactPixel::Undecided;
   }
+  // The tile by halves, level after level, so that work that runs out leaves the tile evenly
+  // coarse rather than one corner decided and the rest not; then the second pass.
+  void run(std::vector<ExactPixel>& pixels) {
+    auto pixelAt = [&](int column, int row) -> ExactPixel& {
+      return pixels[static_cast<size_t>(row) * kPictureSize + static_cast<size_t>(column)];
+    };
+    auto boxOf = [&](int column, int row, int size) {
+      const int right = std::min(column + size, kPictureSize);
+      const int bottom = std::min(row + size, kPictureSize);
+      return Box{{edges.columns[column], edges.columns[right]},
+                 {edges.rows[bottom], edges.rows[row]}};
+    };
+    struct Block {
+      int column, row, size;
+    };
+    std::vector<Block> blocks = {{column0, row0, kTileSize}};
+    std::vector<Block> nextBlocks;
+    while (!blocks.empty()) {
+      nextBlocks.clear();
+      for (const Block& b : blocks) {
+        const int right = std::min(b.column + b.size, kPictureSize);
+        const int bottom = std::min(b.row + b.size, kPictureSize);
+        if (!spend()) {
+          for (int row = b.row; row < bottom; ++row)
+            for (int column = b.column; column < right; ++column)
+              pixelAt(column, row) = ExactPixel::Undecided;
+          continue;
+        }
+        const Box box = boxOf(b.column, b.row, b.size);
+        const IntervalResult r = interval(box);
+        if (excludesZero(r)) continue;
+        if (b.size == 1) {
+          pixelAt(b.column, b.row) = decide(b.column, b.row, box, r);
+          continue;
+        }
+        const int half = b.size / 2;
+        for (const Block& quarter :
+             {Block{b.column, b.row, half}, Block{b.column + half, b.row, half},
+              Block{b.column, b.row + half, half}, Block{b.column + half, b.row + half, half}}) {
+          if (quarter.column < kPictureSize && quarter.row < kPictureSize)
+            nextBlocks.push_back(quarter);
+        }
+      }
+      std::swap(blocks, nextBlocks);
+    }
+    for (auto& [column, row, left] : waiting) {
+      if (ranOut) break;
+      pixelAt(column, row) = decideFurther(left);
+    }
+  }
 };
 
 ExactImplicitPlotter::ExactImplicitPlotter(WorkerPool& pool) : pool_(pool) {}
@@ -279,53 +330,7 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
     tile.column0 = index % kTilesPerSide * kTileSize;
     tile.row0 = index / kTilesPerSide * kTileSize;
     tile.cornerSigns.fill(Tile::kUnknown);
-    auto pixelAt = [&](int column, int row) -> ExactPixel& {
-      return result_.pixels[static_cast<size_t>(row) * kPictureSize + static_cast<size_t>(column)];
-    };
-    auto boxOf = [&](int column, int row, int size) {
-      const int right = std::min(column + size, kPictureSize);
-      const int bottom = std::min(row + size, kPictureSize);
-      return Box{{edges.columns[column], edges.columns[right]},
-                 {edges.rows[bottom], edges.rows[row]}};
-    };
-    // The tile by halves, level after level, so that work that runs out leaves the tile
-    // evenly coarse rather than one corner decided and the rest not.
-    struct Block {
-      int column, row, size;
-    };
-    std::vector<Block> blocks = {{tile.column0, tile.row0, kTileSize}};
-    std::vector<Block> next;
-    while (!blocks.empty()) {
-      next.clear();
-      for (const Block& b : blocks) {
-        const int right = std::min(b.column + b.size, kPictureSize);
-        const int bottom = std::min(b.row + b.size, kPictureSize);
-        if (!tile.spend()) {
-          for (int row = b.row; row < bottom; ++row)
-            for (int column = b.column; column < right; ++column)
-              pixelAt(column, row) = ExactPixel::Undecided;
-          continue;
-        }
-        const Box box = boxOf(b.column, b.row, b.size);
-        const IntervalResult r = tile.interval(box);
-        if (Tile::excludesZero(r)) continue;
-        if (b.size == 1) {
-          pixelAt(b.column, b.row) = tile.decide(b.column, b.row, box, r);
-          continue;
-        }
-        const int half = b.size / 2;
-        for (const Block& quarter :
-             {Block{b.column, b.row, half}, Block{b.column + half, b.row, half},
-              Block{b.column, b.row + half, half}, Block{b.column + half, b.row + half, half}}) {
-          if (quarter.column < kPictureSize && quarter.row < kPictureSize) next.push_back(quarter);
-        }
-      }
-      std::swap(blocks, next);
-    }
-    for (auto& [column, row, parts] : tile.waiting) {
-      if (tile.ranOut) break;
-      pixelAt(column, row) = tile.decideFurther(parts);
-    }
+    tile.run(result_.pixels);
     ranOut[static_cast<size_t>(index)] = tile.ranOut;
   });
 
