@@ -28,8 +28,12 @@ namespace {
 constexpr int kTileSize = 32;  // pixels per side of a tile, a power of 2
 constexpr int kTilesPerSide = (kPictureSize + kTileSize - 1) / kTileSize;
 // A pixel that is neither ruled out nor proven is cut into quarters, down to this many
-// halvings of its side.
+// halvings of its side; in the tile's last round, while at most kFewParts are left, down to
+// kMostPixelHalvings. A curve that crosses a pixel leaves more parts than that, so the last
+// round spends little on pixels it cannot decide.
 constexpr int kPixelHalvings = 3;
+constexpr int kMostPixelHalvings = 8;
+constexpr size_t kFewParts = 4;
 
 struct Box {
   Interval x;
@@ -165,7 +169,8 @@ struct ExactImplicitPlotter::Tile {
   static constexpr int8_t kUnknown = 3;
 
   int cornerSign(int column, int row) {
-    int8_t& s = cornerSigns[static_cast<size_t>((row - row0) * kCorners + (column - column0))];
+    int8_t& s = cornerSigns[static_cast<size_t>(row - row0) * kCorners +
+                            static_cast<size_t>(column - column0)];
     if (s == kUnknown) {
       if (!spend()) return kUnknown;
       s = static_cast<int8_t>(sign(edges.columns[column], edges.rows[row]));
@@ -186,10 +191,25 @@ struct ExactImplicitPlotter::Tile {
     return provesInside(pixel, tally);
   }
 
+  struct Part {
+    Box box;
+    bool continuous;
+  };
+  std::vector<Part> parts{}, next{};  // of the pixel being decided
+  Box pixel{};                        // the pixel being decided
+  struct Waiting {
+    int column, row;
+    Box pixel;
+    std::vector<Part> parts;
+  };
+  std::vector<Waiting> waiting{};  // for the last round
+
   // A pixel whose interval holds 0: proven by its samples; otherwise cut into parts, those
-  // whose intervals exclude 0 dropped, and the parts left tried by their own samples where F
-  // is continuous on them. Empty when every part is ruled out.
-  ExactPixel decide(int column, int row, const Box& pixel, const IntervalResult& whole) {
+  // ruled out dropped, and the parts left tried by their own samples where F is continuous on
+  // them. Empty when every part is ruled out. A pixel left undecided with few parts waits for
+  // the tile's last round.
+  ExactPixel decide(int column, int row, const Box& box, const IntervalResult& whole) {
+    pixel = box;
     const bool continuous = whole.defined == Defined::Everywhere && whole.continuous;
     if (provesPixel(column, row, pixel, continuous)) return ExactPixel::Proven;
     if (ranOut) return ExactPixel::Undecided;
@@ -197,22 +217,50 @@ struct ExactImplicitPlotter::Tile {
     // further down, and sampling them would be work lost.
     parts.assign(1, {pixel, continuous});
     for (int halving = 1; halving <= kPixelHalvings && !parts.empty(); ++halving) {
-      next.clear();
-      for (const Part& part : parts) {
-        const Box& b = part.box;
-        const double midX = b.x.lo + (b.x.hi - b.x.lo) / 2;
-        const double midY = b.y.lo + (b.y.hi - b.y.lo) / 2;
-        for (const Box& quarter :
-             {Box{{b.x.lo, midX}, {b.y.lo, midY}}, Box{{midX, b.x.hi}, {b.y.lo, midY}},
-              Box{{b.x.lo, midX}, {midY, b.y.hi}}, Box{{midX, b.x.hi}, {midY, b.y.hi}}}) {
-          if (!spend()) return ExactPixel::Undecided;
-          const IntervalResult r = interval(quarter);
-          if (ruledOut(quarter, r)) continue;
-          next.push_back({quarter, r.defined == Defined::Everywhere && r.continuous});
-        }
-      }
-      std::swap(parts, next);
+      if (!halveParts()) return ExactPixel::Undecided;
     }
+    const ExactPixel state = proveParts();
+    if (state == ExactPixel::Undecided && !ranOut && parts.size() <= kFewParts)
+      waiting.push_back({column, row, pixel, parts});
+    return state;
+  }
+
+  // The last round, over the pixels left undecided with few parts once every pixel of the
+  // tile has had its first: their parts cut further while they stay few. A curve that only
+  // passes close by a pixel, nearer than the intervals over an eighth of a pixel can tell (as
+  // where the formula names x several times), is ruled out there.
+  ExactPixel decideFurther(Waiting& left) {
+    pixel = left.pixel;
+    std::swap(parts, left.parts);
+    for (int halving = kPixelHalvings + 1;
+         halving <= kMostPixelHalvings && !parts.empty() && parts.size() <= kFewParts; ++halving) {
+      if (!halveParts()) return ExactPixel::Undecided;
+    }
+    return parts.size() <= kFewParts ? proveParts() : ExactPixel::Undecided;
+  }
+
+  // Each part cut into quarters, those ruled out dropped; false when the work is spent.
+  bool halveParts() {
+    next.clear();
+    for (const Part& part : parts) {
+      const Box& b = part.box;
+      const double midX = b.x.lo + (b.x.hi - b.x.lo) / 2;
+      const double midY = b.y.lo + (b.y.hi - b.y.lo) / 2;
+      for (const Box& quarter :
+           {Box{{b.x.lo, midX}, {b.y.lo, midY}}, Box{{midX, b.x.hi}, {b.y.lo, midY}},
+            Box{{b.x.lo, midX}, {midY, b.y.hi}}, Box{{midX, b.x.hi}, {midY, b.y.hi}}}) {
+        if (!spend()) return false;
+        const IntervalResult r = interval(quarter);
+        if (ruledOut(quarter, r)) continue;
+        next.push_back({quarter, r.defined == Defined::Everywhere && r.continuous});
+      }
+    }
+    std::swap(parts, next);
+    return true;
+  }
+
+  // Empty when no part is left, Proven when a part's samples prove the curve.
+  ExactPixel proveParts() {
     if (parts.empty()) return ExactPixel::Empty;
     for (const Part& part : parts) {
       if (proves(pixel, part.box, part.continuous)) return ExactPixel::Proven;
@@ -221,11 +269,58 @@ struct ExactImplicitPlotter::Tile {
     return ExactPixel::Undecided;
   }
 
-  struct Part {
-    Box box;
-    bool continuous;
-  };
-  std::vector<Part> parts, next;  // of the pixel being decided
+  // The tile by halves, level after level, so that work that runs out leaves the tile evenly
+  // coarse rather than one corner decided and the rest not; then the last round.
+  void run(std::vector<ExactPixel>& pixels) {
+    auto pixelAt = [&](int column, int row) -> ExactPixel& {
+      return pixels[static_cast<size_t>(row) * kPictureSize + static_cast<size_t>(column)];
+    };
+    auto fill = [&](int column, int row, int size, ExactPixel state) {
+      for (int r = row; r < std::min(row + size, kPictureSize); ++r)
+        for (int c = column; c < std::min(column + size, kPictureSize); ++c)
+          pixelAt(c, r) = state;
+    };
+    auto boxOf = [&](int column, int row, int size) {
+      const int right = std::min(column + size, kPictureSize);
+      const int bottom = std::min(row + size, kPictureSize);
+      return Box{{edges.columns[column], edges.columns[right]},
+                 {edges.rows[bottom], edges.rows[row]}};
+    };
+    fill(column0, row0, kTileSize, ExactPixel::Empty);  // a tile can be done twice
+    struct Block {
+      int column, row, size;
+    };
+    std::vector<Block> blocks = {{column0, row0, kTileSize}};
+    std::vector<Block> nextBlocks;
+    while (!blocks.empty()) {
+      nextBlocks.clear();
+      for (const Block& b : blocks) {
+        if (!spend()) {
+          fill(b.column, b.row, b.size, ExactPixel::Undecided);
+          continue;
+        }
+        const Box box = boxOf(b.column, b.row, b.size);
+        const IntervalResult r = interval(box);
+        if (ruledOut(box, r)) continue;
+        if (b.size == 1) {
+          pixelAt(b.column, b.row) = decide(b.column, b.row, box, r);
+          continue;
+        }
+        const int half = b.size / 2;
+        for (const Block& quarter :
+             {Block{b.column, b.row, half}, Block{b.column + half, b.row, half},
+              Block{b.column, b.row + half, half}, Block{b.column + half, b.row + half, half}}) {
+          if (quarter.column < kPictureSize && quarter.row < kPictureSize)
+            nextBlocks.push_back(quarter);
+        }
+      }
+      std::swap(blocks, nextBlocks);
+    }
+    for (Waiting& left : waiting) {
+      if (ranOut) break;
+      pixelAt(left.column, left.row) = decideFurther(left);
+    }
+  }
 };
 
 ExactImplicitPlotter::ExactImplicitPlotter(WorkerPool& pool) : pool_(pool) {}
@@ -259,54 +354,7 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
     tile.column0 = index % kTilesPerSide * kTileSize;
     tile.row0 = index / kTilesPerSide * kTileSize;
     tile.cornerSigns.fill(Tile::kUnknown);
-    const int tileRight = std::min(tile.column0 + kTileSize, kPictureSize);
-    const int tileBottom = std::min(tile.row0 + kTileSize, kPictureSize);
-    auto pixelAt = [&](int column, int row) -> ExactPixel& {
-      return result_.pixels[static_cast<size_t>(row) * kPictureSize + static_cast<size_t>(column)];
-    };
-    for (int row = tile.row0; row < tileBottom; ++row)
-      for (int column = tile.column0; column < tileRight; ++column)
-        pixelAt(column, row) = ExactPixel::Empty;
-    auto boxOf = [&](int column, int row, int size) {
-      const int right = std::min(column + size, kPictureSize);
-      const int bottom = std::min(row + size, kPictureSize);
-      return Box{{edges.columns[column], edges.columns[right]},
-                 {edges.rows[bottom], edges.rows[row]}};
-    };
-    // The tile by halves, level after level, so that work that runs out leaves the tile
-    // evenly coarse rather than one corner decided and the rest not.
-    struct Block {
-      int column, row, size;
-    };
-    std::vector<Block> blocks = {{tile.column0, tile.row0, kTileSize}};
-    std::vector<Block> next;
-    while (!blocks.empty()) {
-      next.clear();
-      for (const Block& b : blocks) {
-        const int right = std::min(b.column + b.size, kPictureSize);
-        const int bottom = std::min(b.row + b.size, kPictureSize);
-        if (!tile.spend()) {
-          for (int row = b.row; row < bottom; ++row)
-            for (int column = b.column; column < right; ++column)
-              pixelAt(column, row) = ExactPixel::Undecided;
-          continue;
-        }
-        const Box box = boxOf(b.column, b.row, b.size);
-        const IntervalResult r = tile.interval(box);
-        if (tile.ruledOut(box, r)) continue;
-        if (b.size == 1) {
-          pixelAt(b.column, b.row) = tile.decide(b.column, b.row, box, r);
-          continue;
-        }
-        const int half = b.size / 2;
-        for (const Block& quarter :
-             {Block{b.column, b.row, half}, Block{b.column + half, b.row, half},
-              Block{b.column, b.row + half, half}, Block{b.column + half, b.row + half, half}}) {
-          if (quarter.column < kPictureSize && quarter.row < kPictureSize) next.push_back(quarter);
-        }
-      }
-      std::swap(blocks, next);
-    }
+    tile.run(result_.pixels);
     return tile.ranOut;
   };
 

@@ -10,6 +10,8 @@
 //              samples of opposite sign in a part on which F is proven defined and continuous;
 //   Undecided  not ruled out within the work allowed, nor proven;
 //   Empty      every part of the pixel ruled out.
+// Pixels left undecided with few parts are cut further in a last round over the tile, with the
+// work it has left: a curve that only passes close by a pixel is ruled out there.
 // A point on the edge between two pixels belongs to the one to its right or below it, so a line
 // through the corners of pixels is one pixel wide.
 // The work is limited (see Work), so a relation too dense to decide stops refining and leaves
