@@ -1,5 +1,6 @@
 // The built program run as a script runs it: `quorvel --export` on a graph file put together
-// byte by byte, without a display; the pictures checked pixel by pixel.
+// byte by byte, without a display; the pictures checked pixel by pixel. Besides, the workspace
+// an export loads the file into.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -16,6 +17,10 @@
 #include "../motion/GifReadBack.h"
 #include "../storage/HandWrittenFile.h"
 #include "plot/ScaleState.h"
+#include "qt/QtTextPainter.h"
+#include "shell/CommandLine.h"
+#include "shell/HeadlessExport.h"
+#include "shell/Workspace.h"
 
 namespace quorvel {
 namespace {
@@ -137,6 +142,37 @@ TEST_F(ExportCommand, TheMotionOfAConstantAsAnAnimatedGif) {
         << wrong;
   }
   EXPECT_FALSE(fs::exists(none));
+}
+
+// --exact: the workspace of the export draws implicit slots by the exact method from before
+// the file's slots are plotted, and the file's own settings leave it so.
+TEST_F(ExportCommand, TheExactMethodReachesTheWorkspace) {
+  const fs::path file =
+      write(testing::HandWrittenFile().startRecords().formula(3, 4, "(x^2+y^2-1)^2=0").end().bytes,
+            "cirkel.qvl");
+  const fs::path png = folder / "cirkel.png";
+  CommandLine line = parseCommandLine({"--export", png.string(), "--exact", file.string()});
+  ASSERT_EQ(line.mode, CommandLine::Mode::Export) << line.error;
+  QtTextPainter text;
+  Workspace exact(text, 1);
+  ASSERT_EQ(loadForExport(exact, line), Workspace::LoadStatus::Loaded);
+  EXPECT_TRUE(exact.settings.exactImplicit);
+  EXPECT_EQ(exact.formulas.slotKind[3], kSlotImplicit);
+  line.exact = false;
+  Workspace ordinary(text, 1);
+  ASSERT_EQ(loadForExport(ordinary, line), Workspace::LoadStatus::Loaded);
+  EXPECT_FALSE(ordinary.settings.exactImplicit);
+  // The program takes it, once, wherever it stands among the options.
+  EXPECT_EQ(run("--export '" + png.string() + "' --exact '" + file.string() + "'"), 0);
+  EXPECT_EQ(QImage(QString::fromStdString(png.string())).size(), QSize(801, 801));
+  const fs::path gif = folder / "cirkel.gif";
+  EXPECT_EQ(run("--export '" + gif.string() + "' --animate a=0..1 --exact --frames 2 '" +
+                file.string() + "'"),
+            0);
+  EXPECT_TRUE(fs::exists(gif));
+  fs::remove(png);
+  EXPECT_EQ(run("--export '" + png.string() + "' --exact --exact '" + file.string() + "'"), 2);
+  EXPECT_FALSE(fs::exists(png));
 }
 
 TEST_F(ExportCommand, FailuresWriteNothing) {
