@@ -2,7 +2,7 @@
 // The program's commands by name. Every menu entry that does something runs one, the command
 // keys run them, and one dispatcher carries them out. The numbers are the program's own, kept
 // as they always were: the menu's table and the recent files' entries store them. A number no
-// command has (3, 39, 40, ...) is a free place; run, it does what Nothing does.
+// command has (3, 40, 50, ...) is a free place; run, it does what Nothing does.
 
 #include <cstdint>
 
@@ -47,6 +47,7 @@ enum class Command : uint16_t {
   FitLine = 36,             // "lijn"
   Undo = 37,                // "ongedaan maken"
   Redo = 38,                // "opnieuw"
+  ExactImplicit = 39,       // "exact tekenen": implicit equations by the exact method
   FitExpPlusC = 41,         // "ab^x+c"
   FitExpEPlusC = 42,        // "ae^(bx)+c"
   FitExpQuadratic = 43,     // "e^(ax^2+bx+c)"

@@ -30,6 +30,7 @@ const std::array<MenuEntry, kMenuEntryCount> menuEntries = {{
     {32, Command::Colours, 0x900090, "kleuren"},
     {33, Command::Redraw, 0x000000, "herschrijven"},
     {34, Command::None, 0x606060, "analyse >>"},
+    {35, Command::ExactImplicit, 0x000000, "exact tekenen"},
     {42, Command::PointsTable, 0x000000, "tabel"},
     {43, Command::None, 0x606060, "maak >>"},
     {41, Command::ClearPoints, 0x0000E8, "wissen"},
@@ -104,6 +105,11 @@ bool Menu::has(int id) const {
 const MenuEntry& Menu::entry(int index) const {
   if (index < kMenuEntryCount) return menuEntries[static_cast<size_t>(index)];
   return recentEntries_[static_cast<size_t>(index - kMenuEntryCount)];
+}
+
+bool Menu::checked(int index) const {
+  const MenuEntry& e = entry(index);
+  return !e.opensList() && isChecked && isChecked(e.command);
 }
 
 void Menu::setRecentFiles(const std::vector<std::string>& names) {

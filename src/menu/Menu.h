@@ -24,7 +24,7 @@ struct MenuEntry {
   bool opensList() const { return command == Command::None; }
 };
 
-inline constexpr int kMenuEntryCount = 58;
+inline constexpr int kMenuEntryCount = 59;
 extern const std::array<MenuEntry, kMenuEntryCount> menuEntries;
 
 int levelOf(int id);
@@ -54,6 +54,9 @@ class Menu {
   // Runs a command (the dispatcher) and changes the highlight under the mouse (code 11).
   std::function<void(Command command)> executeCommand;
   std::function<void()> hoverMenu;
+  // Whether a command that switches something on and off is on; its entry shows a check mark.
+  // None: no entry is checked.
+  std::function<bool(Command command)> isChecked;
 
   std::array<Level, kLevels> levels;
   bool open = false;  // level 0: the list of the selected title is dropped
@@ -66,6 +69,8 @@ class Menu {
   int entryOf(int level, int row) const;
   int countOf(int level) const;
   const MenuEntry& entry(int index) const;
+  // The entry at `index` shows a check mark: its command is on.
+  bool checked(int index) const;
   bool has(int id) const;
   // The names of the recent files, newest first; no list when there are none.
   void setRecentFiles(const std::vector<std::string>& names);

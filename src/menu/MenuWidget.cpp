@@ -15,6 +15,16 @@ QFont menuFont(bool bold) {
   return font;
 }
 
+// A tick whose right end is at `right` and whose foot stands on `foot`, in the pen's colour,
+// drawn with lines rather than a character: the menu's font has none.
+void paintCheckMark(QPainter& painter, int right, int foot) {
+  QPen pen = painter.pen();
+  pen.setWidth(2);
+  painter.setPen(pen);
+  const QPoint points[] = {{right - 8, foot - 3}, {right - 5, foot}, {right, foot - 7}};
+  painter.drawPolyline(points, 3);
+}
+
 }  // namespace
 
 TsubMenu::TsubMenu(Menu& menu, int level, QWidget* parent)
@@ -69,7 +79,9 @@ void TsubMenu::paintEvent(QPaintEvent*) {
     painter.setPen(QColor::fromRgb(menu_.entry(entry).colour()));
     const QString text = QString::fromUtf8(menu_.entry(entry).text.data(),
                                            static_cast<qsizetype>(menu_.entry(entry).text.size()));
-    painter.drawText(0, top + QFontMetrics(font).ascent(), text);
+    const int baseline = top + QFontMetrics(font).ascent();
+    painter.drawText(0, baseline, text);
+    if (menu_.checked(entry)) paintCheckMark(painter, width() - 3, baseline - 2);
   }
 }
 

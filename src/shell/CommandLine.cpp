@@ -48,22 +48,29 @@ std::optional<std::string> readAnimate(const std::string& text, CommandLine& lin
   return std::nullopt;
 }
 
-// --export OUT [--animate NAME=FROM..TO] [--frames N] FILE: the options between the picture
-// and the graph file, an animation for a .gif alone.
+// --export OUT [--animate NAME=FROM..TO] [--frames N] [--exact] FILE: the options between the
+// picture and the graph file, in any order, each once; an animation for a .gif alone.
 CommandLine exportLine(const std::vector<std::string>& arguments) {
   if (arguments.size() < 3) return usageError("--export: een plaatje en een graph file verwacht");
   CommandLine line;
   line.mode = CommandLine::Mode::Export;
   line.output = arguments[1];
   line.file = arguments.back();
+  if (line.file == "--exact") return usageError("--exact: een graph file verwacht");
   const std::optional<CommandLine::Format> format = formatOf(line.output);
   if (!format) {
     return usageError("het plaatje eindigt niet op .png, .bmp, .svg, .pdf of .gif: " + line.output);
   }
   line.format = *format;
   bool animate = false, frames = false;
-  for (size_t i = 2; i + 1 < arguments.size(); i += 2) {
+  for (size_t i = 2; i + 1 < arguments.size();) {
     const std::string& option = arguments[i];
+    if (option == "--exact") {  // the one option without a value
+      if (line.exact) return usageError("--export: onverwacht " + option);
+      line.exact = true;
+      ++i;
+      continue;
+    }
     if (i + 2 >= arguments.size()) return usageError(option + ": een waarde en een graph file verwacht");
     const std::string& value = arguments[i + 1];
     if (option == "--animate" && !animate) {
@@ -78,6 +85,7 @@ CommandLine exportLine(const std::vector<std::string>& arguments) {
     } else {
       return usageError("--export: onverwacht " + option);
     }
+    i += 2;
   }
   if (line.format == CommandLine::Format::Gif && !animate)
     return usageError("een animatie (.gif) vraagt --animate NAAM=VAN..TOT");

@@ -10,8 +10,9 @@ namespace quorvel {
 // Standard error speaks the program's language, as its message line does.
 inline constexpr const char* kUsage =
     "gebruik: quorvel [BESTAND.qvl]\n"
-    "         quorvel --export UIT.png|UIT.bmp|UIT.svg|UIT.pdf BESTAND.qvl\n"
-    "         quorvel --export UIT.gif --animate NAAM=VAN..TOT [--frames N] BESTAND.qvl\n"
+    "         quorvel --export UIT.png|UIT.bmp|UIT.svg|UIT.pdf [--exact] BESTAND.qvl\n"
+    "         quorvel --export UIT.gif --animate NAAM=VAN..TOT [--frames N] [--exact]\n"
+    "                 BESTAND.qvl\n"
     "         quorvel -h | --help | --version\n";
 
 inline constexpr const char* kHelp =
@@ -24,6 +25,9 @@ inline constexpr const char* kHelp =
     "                                  the constant NAME (a, b or c) from FROM to TO as an\n"
     "                                  animated GIF of N pictures (2 to 1000, default 50)\n"
     "                                  that loops and lasts 5 seconds\n"
+    "  quorvel --export OUT --exact FILE.qvl\n"
+    "                                  implicit equations drawn by the exact method\n"
+    "                                  (also with --animate)\n"
     "  quorvel -h, --help              this text\n"
     "  quorvel --version               the version\n"
     "\n"
@@ -43,6 +47,7 @@ struct CommandLine {
   double from = 0;
   double to = 0;
   int frames = 50;
+  bool exact = false;  // implicit equations drawn by the exact method
 };
 
 // The arguments after the program's name.

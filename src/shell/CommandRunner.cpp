@@ -63,6 +63,10 @@ void CommandRunner::executeCommand(Command command) {
   ws_.settings.keyboardMode = false;
 }
 
+bool CommandRunner::isOn(Command command) const {
+  return command == Command::ExactImplicit && ws_.settings.exactImplicit;
+}
+
 // "algemeen", and its "recent >>".
 void CommandRunner::runGeneral(Command command) {
   switch (command) {
@@ -143,7 +147,7 @@ void CommandRunner::runFormulas(Command command) {
   }
 }
 
-// "grafieken", and its "analyse >>".
+// "grafieken", its "analyse >>" and "exact tekenen".
 void CommandRunner::runGraphs(Command command) {
   switch (command) {
     case Command::ClearGraphs:
@@ -165,6 +169,10 @@ void CommandRunner::runGraphs(Command command) {
       break;
     case Command::Tangent:
       askTangent();
+      break;
+    case Command::ExactImplicit:  // a way of drawing, not a change of the document
+      ws_.settings.exactImplicit = !ws_.settings.exactImplicit;
+      ws_.graph.RedrawAll();
       break;
     default:
       break;

@@ -31,6 +31,8 @@ class CommandRunner {
         shell_(shell) {}
 
   void executeCommand(Command command);
+  // Whether a command that switches a setting on and off has it on (its menu entry checked).
+  bool isOn(Command command) const;
 
   // "--> disk" writes PNG when the name ends in .png, BMP when it ends in .bmp, and otherwise
   // what the dialog's filter says.

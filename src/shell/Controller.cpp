@@ -20,6 +20,7 @@ Controller::Controller(Workspace& workspace)
       recentFiles(document_.recentFiles()) {
   menu.executeCommand = [this](Command command) { executeCommand(command); };
   menu.hoverMenu = [this] { setHover(kHoverMenu, true); };
+  menu.isChecked = [this](Command command) { return commands_.isOn(command); };
 }
 
 void Controller::toggleSetting(int code) {

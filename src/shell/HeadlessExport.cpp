@@ -10,13 +10,18 @@
 
 namespace quorvel {
 
+Workspace::LoadStatus loadForExport(Workspace& ws, const CommandLine& line) {
+  ws.startUp();
+  ws.settings.exactImplicit = line.exact;  // before the file's slots are plotted
+  return ws.LoadGraphFile(line.file);
+}
+
 int exportGraphFile(const CommandLine& line, std::ostream& errors) {
   const std::string& file = line.file;
   const std::string& output = line.output;
   QtTextPainter text;
   Workspace ws(text);
-  ws.startUp();
-  if (ws.LoadGraphFile(file) != Workspace::LoadStatus::Loaded) {
+  if (loadForExport(ws, line) != Workspace::LoadStatus::Loaded) {
     errors << "quorvel: " << file << ": " << ws.MsgText << '\n';
     return 1;
   }

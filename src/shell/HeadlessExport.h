@@ -8,8 +8,13 @@
 #include <string>
 
 #include "shell/CommandLine.h"
+#include "shell/Workspace.h"
 
 namespace quorvel {
+
+// The workspace of an export: as the window starts, drawing as the command line asks
+// (--exact), with the graph file loaded and plotted.
+Workspace::LoadStatus loadForExport(Workspace& ws, const CommandLine& line);
 
 // Returns the exit status: 0 written, 1 the file did not load or the picture could not be
 // written (the message on `errors`).

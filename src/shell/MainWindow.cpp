@@ -53,6 +53,7 @@ TcontrolForm::TcontrolForm(Workspace& workspace, Controller& controller)
   // Start-up: the workspace's state, then what only the window shows.
   ws_.startUp();
   loadRecentFiles();
+  loadExactImplicit();
   showStartLook();
   run(&Controller::selectFormulaInput);
   ws_.editor.fedInit(fedbox->width(), QFontMetrics(fedbox->font()).horizontalAdvance('W'));
@@ -75,6 +76,7 @@ void TcontrolForm::refresh() {
   keepRecoveryTime();
   setWindowTitle(QString::fromStdString(controller_.windowTitle()));
   if (controller_.takeRecentFilesChange()) showRecentFiles();
+  if (ws_.settings.exactImplicit != keptExactImplicit_) keepExactImplicit();
   MsgText->setText(QString::fromStdString(ws_.MsgText));
   // The settings boxes change only when a setting did (the start shows its own colours).
   const std::array<bool, 3> settings = {ws_.settings.degreesMode, ws_.settings.replaceMode,
@@ -136,6 +138,18 @@ void TcontrolForm::showRecentFiles() {
     paths << QByteArray::fromStdString(path);
   QSettings("Quorvel", "quorvel").setValue("recentFiles", paths);
   controller_.menu.setRecentFiles(controller_.recentFiles.menuTexts());
+}
+
+// The way implicit equations are drawn belongs to the user, not to a graph file: kept in the
+// platform's settings, read at start-up before any graph is plotted.
+void TcontrolForm::loadExactImplicit() {
+  keptExactImplicit_ = QSettings("Quorvel", "quorvel").value(kExactImplicitKey, false).toBool();
+  ws_.settings.exactImplicit = keptExactImplicit_;
+}
+
+void TcontrolForm::keepExactImplicit() {
+  keptExactImplicit_ = ws_.settings.exactImplicit;
+  QSettings("Quorvel", "quorvel").setValue(kExactImplicitKey, keptExactImplicit_);
 }
 
 void TcontrolForm::closeEvent(QCloseEvent* event) {

@@ -54,6 +54,8 @@ class Workspace;
 
 // The web address the logo opens.
 inline constexpr const char* kWebAddress = "https://quorvel.org";
+// The key of "exact tekenen" in the platform's settings, beside the recent files.
+inline constexpr const char* kExactImplicitKey = "exactImplicit";
 
 class TcontrolForm : public QWidget, public ShellActions {
  public:
@@ -70,6 +72,8 @@ class TcontrolForm : public QWidget, public ShellActions {
   void fitToScreen(const QRect& freeArea, QSize frame);
   // The recent files kept by the last run (at start-up).
   void loadRecentFiles();
+  // "exact tekenen" as the last run left it (at start-up).
+  void loadExactImplicit();
   QScrollArea* scroller;
   QWidget* page;  // every control, at its place
 
@@ -196,12 +200,14 @@ class TcontrolForm : public QWidget, public ShellActions {
   void startKlok();
 
   void showRecentFiles();
+  void keepExactImplicit();
   void keepRecoveryTime();
 
   Workspace& ws_;
   Controller& controller_;
   int shownHover_ = kHoverNone;          // the highlight on screen
   std::array<bool, 3> shownSettings_{};  // angle unit, replace, autoplot as shown
+  bool keptExactImplicit_ = false;       // "exact tekenen" as the platform's settings keep it
 };
 
 template <class Call, class... Arguments>

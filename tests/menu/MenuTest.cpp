@@ -50,7 +50,7 @@ TEST_F(MenuBar, EntriesAndTheirPaths) {
 TEST_F(MenuBar, TheAnalysisListUnderGrafieken) {
   overTitle(3);
   menu.mouseDown(0);
-  EXPECT_EQ(menu.countOf(1), 4);
+  EXPECT_EQ(menu.countOf(1), 5);
   EXPECT_EQ(textOf(1, 4), "analyse >>");  // after "herschrijven"
   overRow(1, 4);
   ASSERT_TRUE(menu.levels[2].visible);
@@ -61,6 +61,59 @@ TEST_F(MenuBar, TheAnalysisListUnderGrafieken) {
   overRow(2, 4);
   menu.mouseDown(2);
   EXPECT_EQ(commands, std::vector<Command>{Command::Tangent});
+}
+
+// "exact tekenen" is the last entry of "grafieken", below the list "analyse >>", and the only
+// one of the fixed entries that can be checked.
+TEST_F(MenuBar, ExactTekenenAndItsCheckMark) {
+  overTitle(3);
+  menu.mouseDown(0);
+  ASSERT_EQ(menu.levels[1].rows, 5);
+  EXPECT_EQ(textOf(1, 5), "exact tekenen");
+  const int exact = menu.entryOf(1, 5);
+  EXPECT_EQ(menuEntries[exact].colour(), kBlack);
+  // Nobody to ask: nothing is checked.
+  for (int index = 0; index < kMenuEntryCount; ++index)
+    EXPECT_FALSE(menu.checked(index)) << menuEntries[index].text;
+  bool on = false;
+  std::vector<Command> asked;
+  menu.isChecked = [&](Command command) {
+    asked.push_back(command);
+    return on && command == Command::ExactImplicit;
+  };
+  EXPECT_FALSE(menu.checked(exact));
+  on = true;
+  for (int index = 0; index < kMenuEntryCount; ++index)
+    EXPECT_EQ(menu.checked(index), index == exact) << menuEntries[index].text;
+  // An entry that opens a list has no command to be on, and is not asked about.
+  asked.clear();
+  menu.isChecked = [&](Command command) {
+    asked.push_back(command);
+    return true;
+  };
+  EXPECT_FALSE(menu.checked(menu.entryOf(1, 4)));  // "analyse >>"
+  EXPECT_FALSE(menu.checked(menu.entryOf(0, 3)));  // the title "grafieken"
+  EXPECT_TRUE(asked.empty());
+  EXPECT_TRUE(menu.checked(exact));
+  // Chosen, it runs its command as any entry does.
+  overRow(1, 5);
+  EXPECT_FALSE(menu.levels[2].visible);
+  menu.mouseDown(1);
+  EXPECT_EQ(commands, std::vector<Command>{Command::ExactImplicit});
+  EXPECT_FALSE(menu.open);
+  // And by the keys: past "analyse >>", whose list closes again.
+  commands.clear();
+  menu.menuKeyboardActive = true;
+  menu.menuKey(keys::kNone, message);
+  menu.menuKey(keys::kRight, message);
+  menu.menuKey(keys::kRight, message);
+  menu.menuKey(keys::kDown, message);  // drops "grafieken"
+  for (int row = 1; row <= 5; ++row)
+    menu.menuKey(keys::kDown, message);
+  EXPECT_EQ(menu.menuCursorId, 35);
+  EXPECT_FALSE(menu.levels[2].visible);
+  menu.menuKey(keys::kEnter, message);
+  EXPECT_EQ(commands, std::vector<Command>{Command::ExactImplicit});
 }
 
 TEST_F(MenuBar, MouseDownThreeLevels) {
@@ -113,7 +166,7 @@ TEST_F(MenuBar, ClickingTheOpenTitleClosesIt) {
   menu.mouseDown(0);
   overTitle(3);
   EXPECT_TRUE(menu.levels[1].visible);
-  EXPECT_EQ(menu.levels[1].rows, 4);  // "grafieken" with "analyse >>"
+  EXPECT_EQ(menu.levels[1].rows, 5);  // "grafieken" with "analyse >>" and "exact tekenen"
   EXPECT_EQ(menu.titleLook[2], TitleLook::Normal);
 }
 

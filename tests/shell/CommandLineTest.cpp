@@ -94,5 +94,48 @@ TEST(CommandLineOptions, AnAnimatedGif) {
   }
 }
 
+// --exact, an option without a value, anywhere between the picture and the graph file.
+TEST(CommandLineOptions, TheExactMethod) {
+  EXPECT_FALSE(parseCommandLine({"--export", "u.png", "g.qvl"}).exact);
+  const CommandLine png = parseCommandLine({"--export", "u.png", "--exact", "g.qvl"});
+  ASSERT_EQ(png.mode, Mode::Export) << png.error;
+  EXPECT_TRUE(png.exact);
+  EXPECT_EQ(png.output, "u.png");
+  EXPECT_EQ(png.file, "g.qvl");
+  const std::vector<std::vector<std::string>> animations = {
+      {"--export", "u.gif", "--exact", "--animate", "a=0..1", "--frames", "3", "g.qvl"},
+      {"--export", "u.gif", "--animate", "a=0..1", "--exact", "--frames", "3", "g.qvl"},
+      {"--export", "u.gif", "--animate", "a=0..1", "--frames", "3", "--exact", "g.qvl"},
+  };
+  for (const auto& arguments : animations) {
+    const CommandLine gif = parseCommandLine(arguments);
+    ASSERT_EQ(gif.mode, Mode::Export) << gif.error;
+    EXPECT_TRUE(gif.exact);
+    EXPECT_EQ(gif.animated, 0);
+    EXPECT_EQ(gif.to, 1);
+    EXPECT_EQ(gif.frames, 3);
+    EXPECT_EQ(gif.file, "g.qvl");
+  }
+
+  const struct {
+    std::vector<std::string> arguments;
+    const char* error;
+  } wrong[] = {
+      {{"--export", "u.png", "--exact", "--exact", "g.qvl"}, "--export: onverwacht --exact"},
+      {{"--export", "u.png", "--exact"}, "--exact: een graph file verwacht"},
+      {{"--export", "u.png", "g.qvl", "--exact"}, "--exact: een graph file verwacht"},
+      {{"--exact", "g.qvl"}, "onbekende optie --exact"},
+      {{"--export", "u.gif", "--animate", "--exact", "g.qvl"},
+       "--animate: NAAM=VAN..TOT verwacht: --exact"},
+      {{"--export", "u.gif", "--exact", "--animate", "a=0..1"},
+       "--animate: een waarde en een graph file verwacht"},
+  };
+  for (const auto& c : wrong) {
+    const CommandLine line = parseCommandLine(c.arguments);
+    EXPECT_EQ(line.mode, Mode::UsageError) << c.error;
+    EXPECT_EQ(line.error, c.error);
+  }
+}
+
 }  // namespace
 }  // namespace quorvel

@@ -181,6 +181,45 @@ TEST_F(Commands, TheMenuIsClosedBeforeTheCommandRuns) {
   EXPECT_FALSE(openDuringDialog);
 }
 
+// "grafieken" > "exact tekenen" by the keys: the method switched, every graph redrawn once,
+// the menu closed, the entry checked while the method is on; the analysis's marks stay, as
+// they do for any redraw but "herschrijven".
+TEST_F(Commands, ExactTekenenSwitchesTheMethodAndRedraws) {
+  plot("y=x^2-4", 1);
+  plot("x^2+y^2=9", 2);
+  controller.executeCommand(Command::Roots);
+  ASSERT_FALSE(ws.analysis.results.empty());
+  const Menu& menu = controller.menu;
+  auto choose = [this] {
+    for (int k : {keys::kF10, keys::kRight, keys::kRight, keys::kDown, keys::kDown, keys::kDown,
+                  keys::kDown, keys::kDown, keys::kDown})
+      key(k);
+    ASSERT_EQ(controller.menu.menuCursorId, 35);
+    ws.MsgText = "iets";
+    redraws = 0;
+    key(keys::kEnter, {}, '\r');
+  };
+  int entry = -1;
+  for (int index = 0; index < kMenuEntryCount; ++index) {
+    if (menuEntries[index].command == Command::ExactImplicit) entry = index;
+  }
+  ASSERT_GE(entry, 0);
+  EXPECT_FALSE(menu.checked(entry));
+  choose();
+  EXPECT_TRUE(ws.settings.exactImplicit);
+  EXPECT_EQ(redraws, 1);
+  EXPECT_EQ(ws.MsgText, "");
+  EXPECT_FALSE(menu.menuKeyboardActive);
+  EXPECT_FALSE(menu.levels[1].visible);
+  EXPECT_TRUE(menu.checked(entry));
+  EXPECT_FALSE(ws.analysis.results.empty());
+  EXPECT_EQ(ws.formulas.slotKind[2], kSlotImplicit);
+  choose();  // and back
+  EXPECT_FALSE(ws.settings.exactImplicit);
+  EXPECT_EQ(redraws, 1);
+  EXPECT_FALSE(menu.checked(entry));
+}
+
 TEST_F(Commands, LoadingATextLongerThanTheBoxSaysSo) {
   plot("y=a+a+a+a+a+a+a+a+a+a+a+a+a+a+a+a+a+a+a+a", 2);
   ws.constants.a = -123.4567;

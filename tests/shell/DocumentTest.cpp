@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "ControllerTestSupport.h"
 #include "common/SafeFile.h"
@@ -271,6 +272,44 @@ TEST_F(Document, ScrollingIsNoStepButUnsavedWork) {
   typeAndPlot("y=2x");
   controller.undo();
   EXPECT_EQ(scale.zoomLevelX, 10);
+}
+
+// "exact tekenen" is the user's way of drawing, outside the document: no step, no unsaved
+// change, nothing of it in the file; undo, opening a file and "herstart" leave it as it is.
+TEST_F(Document, TheExactMethodIsNoStepAndNoChange) {
+  typeAndPlot("x^2+y^2=25");
+  const std::string file = folder + "/cirkel.qvl";
+  shell.graphFileName = file;
+  ASSERT_TRUE(controller.saveDocument(false));
+  const size_t steps = ws.history.undoSteps();
+  const DocumentBytes saved = ws.documentBytes();
+  act([this] { controller.executeCommand(Command::ExactImplicit); });
+  ASSERT_TRUE(ws.settings.exactImplicit);
+  EXPECT_EQ(ws.history.undoSteps(), steps);
+  EXPECT_FALSE(ws.modified());
+  EXPECT_EQ(controller.windowTitle(), "cirkel.qvl — Quorvel");
+  EXPECT_EQ(ws.documentBytes(), saved);
+  controller.undo();  // the circle's step, not the method
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
+  EXPECT_TRUE(ws.settings.exactImplicit);
+  controller.redo();
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotImplicit);
+  act([this] { controller.executeCommand(Command::Restart); });
+  EXPECT_TRUE(ws.settings.exactImplicit);
+  controller.openGraphFile(file);
+  controller.commitStep();
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotImplicit);
+  EXPECT_TRUE(ws.settings.exactImplicit);
+  EXPECT_FALSE(ws.modified());
+  // Off again: still no change; on, a save writes the very bytes it wrote with the method off.
+  act([this] { controller.executeCommand(Command::ExactImplicit); });
+  EXPECT_FALSE(ws.settings.exactImplicit);
+  EXPECT_FALSE(ws.modified());
+  act([this] { controller.executeCommand(Command::ExactImplicit); });
+  ASSERT_TRUE(controller.saveDocument(false));
+  std::ifstream in(file, std::ios::binary);
+  const DocumentBytes written((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(written, saved);
 }
 
 TEST_F(Document, UnsavedChangesAcrossSaveLoadAndUndo) {

@@ -1,5 +1,6 @@
 // The built program run as a script runs it: `quorvel --export` on a graph file put together
-// byte by byte, without a display; the pictures checked pixel by pixel.
+// byte by byte, without a display; the pictures checked pixel by pixel. Besides, the workspace
+// an export loads the file into.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,14 +9,20 @@
 
 #include <QImage>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 
 #include "../motion/GifReadBack.h"
 #include "../storage/HandWrittenFile.h"
 #include "plot/ScaleState.h"
+#include "qt/QtTextPainter.h"
+#include "shell/CommandLine.h"
+#include "shell/HeadlessExport.h"
+#include "shell/Workspace.h"
 
 namespace quorvel {
 namespace {
@@ -137,6 +144,78 @@ TEST_F(ExportCommand, TheMotionOfAConstantAsAnAnimatedGif) {
         << wrong;
   }
   EXPECT_FALSE(fs::exists(none));
+}
+
+// --exact: the workspace of the export draws implicit slots by the exact method from before
+// the file's slots are plotted, and the file's own settings leave it so.
+TEST_F(ExportCommand, TheExactMethodReachesTheWorkspace) {
+  const fs::path file =
+      write(testing::HandWrittenFile().startRecords().formula(3, 4, "(x^2+y^2-1)^2=0").end().bytes,
+            "cirkel.qvl");
+  const fs::path png = folder / "cirkel.png";
+  CommandLine line = parseCommandLine({"--export", png.string(), "--exact", file.string()});
+  ASSERT_EQ(line.mode, CommandLine::Mode::Export) << line.error;
+  QtTextPainter text;
+  Workspace exact(text, 1);
+  ASSERT_EQ(loadForExport(exact, line), Workspace::LoadStatus::Loaded);
+  EXPECT_TRUE(exact.settings.exactImplicit);
+  EXPECT_EQ(exact.formulas.slotKind[3], kSlotImplicit);
+  line.exact = false;
+  Workspace ordinary(text, 1);
+  ASSERT_EQ(loadForExport(ordinary, line), Workspace::LoadStatus::Loaded);
+  EXPECT_FALSE(ordinary.settings.exactImplicit);
+  // The program takes it, once, wherever it stands among the options.
+  EXPECT_EQ(run("--export '" + png.string() + "' --exact '" + file.string() + "'"), 0);
+  EXPECT_EQ(QImage(QString::fromStdString(png.string())).size(), QSize(801, 801));
+  const fs::path gif = folder / "cirkel.gif";
+  EXPECT_EQ(run("--export '" + gif.string() + "' --animate a=0..1 --exact --frames 2 '" +
+                file.string() + "'"),
+            0);
+  EXPECT_TRUE(fs::exists(gif));
+  fs::remove(png);
+  EXPECT_EQ(run("--export '" + png.string() + "' --exact --exact '" + file.string() + "'"), 2);
+  EXPECT_FALSE(fs::exists(png));
+}
+
+// A circle that only touches zero, (x^2+y^2-1)^2 = 0: the ordinary export finds no change of
+// sign and draws nothing of it; with --exact no pixel the circle passes through is left as it
+// was, and nothing changes away from it.
+TEST_F(ExportCommand, TheExactMethodDrawsACurveThatOnlyTouchesZero) {
+  const fs::path file =
+      write(testing::HandWrittenFile().startRecords().formula(3, 4, "(x^2+y^2-1)^2=0").end().bytes,
+            "raak.qvl");
+  const fs::path ordinaryPng = folder / "gewoon.png";
+  const fs::path exactPng = folder / "exact.png";
+  ASSERT_EQ(run("--export '" + ordinaryPng.string() + "' '" + file.string() + "'"), 0);
+  ASSERT_EQ(run("--export '" + exactPng.string() + "' --exact '" + file.string() + "'"), 0);
+  const QImage ordinary =
+      QImage(QString::fromStdString(ordinaryPng.string())).convertToFormat(QImage::Format_RGB32);
+  const QImage exact =
+      QImage(QString::fromStdString(exactPng.string())).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(ordinary.size(), QSize(801, 801));
+  ASSERT_EQ(exact.size(), QSize(801, 801));
+
+  const QColor slot3(0x51, 0xB0, 0xFF);
+  // Points of the circle between the axes' exact zeros, which the ordinary method marks.
+  for (int k = 0; k < 72; ++k) {
+    const double t = (k + 0.5) * std::numbers::pi / 36;
+    const int column = scale.WorldToColumn(std::cos(t));
+    const int row = scale.WorldToRow(std::sin(t));
+    EXPECT_NE(ordinary.pixelColor(column, row), slot3) << k;
+    EXPECT_NE(exact.pixel(column, row), ordinary.pixel(column, row)) << k;
+  }
+  // Four pixels or more away from the circle, the pictures are the same.
+  int changed = 0;
+  for (int row = 0; row < 801; ++row) {
+    for (int column = 0; column < 801; ++column) {
+      const double x = scale.columnWorldX[static_cast<size_t>(column)];
+      const double y = scale.rowWorldY[static_cast<size_t>(row)];
+      const double r = std::hypot(x, y);
+      if (r > 0.9 && r < 1.1) continue;
+      changed += exact.pixel(column, row) != ordinary.pixel(column, row);
+    }
+  }
+  EXPECT_EQ(changed, 0);
 }
 
 TEST_F(ExportCommand, FailuresWriteNothing) {

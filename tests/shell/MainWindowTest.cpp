@@ -2,6 +2,9 @@
 // fields and boxes; checked on what the user sees (message line, fields, picture) and on the
 // slots.
 
+#include <QImage>
+#include <QSettings>
+
 #include "MainWindowTestSupport.h"
 
 namespace quorvel {
@@ -197,6 +200,89 @@ TEST_F(MainWindow, MenuByMouse) {
   EXPECT_EQ(questions, std::vector<std::string>{"grafieken gewijzigd: eerst bewaren?"});
   EXPECT_FALSE(window.menuBar->panels[1]->isVisible());
   EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
+}
+
+// "grafieken" > "exact tekenen": chosen with the mouse, checked in the list from then on, and
+// kept in the platform's settings for the next run. Each test leaves the settings as it found
+// them, so that no other window starts with the exact method.
+class ExactMethodWindow : public testing::MainWindowTest {
+ protected:
+  void TearDown() override {
+    QSettings("Quorvel", "quorvel").remove(kExactImplicitKey);
+    MainWindowTest::TearDown();
+  }
+  TsubMenu* titles() const { return window.menuBar->panels[0]->control; }
+  TsubMenu* list() const { return window.menuBar->panels[1]->control; }
+  void openGrafieken() {
+    move(titles(), {190, 10});
+    click(titles(), {190, 10});
+  }
+  void chooseExact() {
+    openGrafieken();
+    move(list(), {10, 4 * 25 + 10});
+    click(list(), {10, 4 * 25 + 10});
+  }
+  // The pixels of the list's `row` right of its texts in `colour`.
+  static int markPixels(const QImage& list, int row, QColor colour) {
+    int count = 0;
+    for (int y = 25 * (row - 1); y < 25 * row; ++y) {
+      for (int x = kRightOfTexts; x < list.width(); ++x)
+        count += list.pixelColor(x, y) == colour;
+    }
+    return count;
+  }
+  static constexpr int kRightOfTexts = 88;
+  static bool kept() { return QSettings("Quorvel", "quorvel").value(kExactImplicitKey).toBool(); }
+  // What the next run starts with: a new window of its own.
+  static bool nextRunStartsExact() {
+    QtTextPainter nextText;
+    Workspace next(nextText, 1);
+    Controller nextController(next);
+    TcontrolForm nextWindow(next, nextController);
+    return next.settings.exactImplicit;
+  }
+};
+
+TEST_F(ExactMethodWindow, ChosenCheckedAndKeptForTheNextRun) {
+  ASSERT_FALSE(ws.settings.exactImplicit);
+  openGrafieken();
+  ASSERT_TRUE(window.menuBar->panels[1]->isVisible());
+  EXPECT_EQ(window.menuBar->panels[1]->geometry(), QRect(192, 35, 115, 5 * 25 + 10));
+  const QImage unchecked = list()->grab().toImage();
+  EXPECT_EQ(markPixels(unchecked, 5, Qt::black), 0);
+  click(titles(), {190, 10});  // closed again
+
+  chooseExact();
+  EXPECT_TRUE(ws.settings.exactImplicit);
+  EXPECT_FALSE(window.menuBar->panels[1]->isVisible());
+  EXPECT_EQ(window.windowTitle(), "Quorvel");  // no unsaved change
+  EXPECT_TRUE(kept());
+  EXPECT_TRUE(nextRunStartsExact());
+
+  // The mark at the right end of the entry's row, in its colour; every other pixel of the
+  // list as it was.
+  openGrafieken();
+  const QImage checked = list()->grab().toImage();
+  ASSERT_EQ(checked.size(), unchecked.size());
+  EXPECT_GT(markPixels(checked, 5, Qt::black), 10);
+  for (int row = 1; row <= 4; ++row)
+    EXPECT_EQ(markPixels(checked, row, Qt::black), 0) << row;
+  int moved = 0;
+  for (int y = 0; y < checked.height(); ++y) {
+    for (int x = 0; x < checked.width(); ++x) {
+      const bool mark = y >= 4 * 25 && y < 5 * 25 && x >= kRightOfTexts;
+      moved += !mark && checked.pixel(x, y) != unchecked.pixel(x, y);
+    }
+  }
+  EXPECT_EQ(moved, 0);
+  click(titles(), {190, 10});
+
+  chooseExact();  // off again, for this run and the next
+  EXPECT_FALSE(ws.settings.exactImplicit);
+  EXPECT_FALSE(kept());
+  EXPECT_FALSE(nextRunStartsExact());
+  openGrafieken();
+  EXPECT_EQ(markPixels(list()->grab().toImage(), 5, Qt::black), 0);
 }
 
 TEST_F(MainWindow, MenuByKeyboard) {
