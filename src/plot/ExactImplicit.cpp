@@ -370,7 +370,8 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
   result_.workRanOut = false;
   if (!again.empty()) {
     const int64_t share = std::clamp(work.secondTotal / static_cast<int64_t>(again.size()),
-                                     work.firstPerTile, work.mostPerTile);
+                                     work.firstPerTile,
+                                     std::max(work.firstPerTile, work.mostPerTile));
     std::vector<uint8_t> ranOutAgain(again.size(), 0);
     pool_.run(static_cast<int>(again.size()), [&](int k, int threadIndex) {
       ranOutAgain[static_cast<size_t>(k)] =

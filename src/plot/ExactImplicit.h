@@ -61,8 +61,8 @@ class ExactImplicitPlotter {
   // The work allowed, in runs of a program step (interval or point). Every tile first gets
   // `firstPerTile`; the tiles that spend it all are done again, sharing `secondTotal` equally
   // up to `mostPerTile` each: a few crowded tiles (the oscillation of sin(40/x) near its pole)
-  // get all they need, while a relation too dense everywhere stops at about a quarter of a
-  // second. What is left undecided when a tile's work is spent stays Undecided.
+  // get all they need, while a relation too dense everywhere stops after about a third of a
+  // second on two cores. What is left undecided when a tile's work is spent stays Undecided.
   struct Work {
     int64_t firstPerTile = 16000;
     int64_t secondTotal = 12000000;
