@@ -128,13 +128,13 @@ struct ExactImplicitPlotter::Tile {
   // pixels is not drawn twice as thick. Opposite signs where F is continuous on the box
   // sampled prove that the curve meets that box.
   struct Tally {
-    const Box& pixel;
+    const Box& owner;  // the pixel whose points count as zeros
     bool continuous;
     bool positive = false, negative = false;
     bool proves(int s, double x, double y) {
       positive |= s == 1;
       negative |= s == -1;
-      if (s == 0 && x < pixel.x.hi && y > pixel.y.lo) return true;
+      if (s == 0 && x < owner.x.hi && y > owner.y.lo) return true;
       return continuous && positive && negative;
     }
   };
@@ -149,8 +149,8 @@ struct ExactImplicitPlotter::Tile {
     return spend() && tally.proves(sign(x, y), x, y);
   }
 
-  // A part of `pixel`: its corners, middle and simplest point.
-  bool proves(const Box& pixel, const Box& box, bool continuous) {
+  // A part of the pixel being decided: its corners, middle and simplest point.
+  bool proves(const Box& box, bool continuous) {
     Tally tally{pixel, continuous};
     for (const double x : {box.x.lo, box.x.hi}) {
       for (const double y : {box.y.lo, box.y.hi}) {
@@ -178,8 +178,8 @@ struct ExactImplicitPlotter::Tile {
     return s;
   }
 
-  // A pixel: its four corners (shared), middle and simplest point.
-  bool provesPixel(int column, int row, const Box& pixel, bool continuous) {
+  // The pixel being decided: its four corners (shared), middle and simplest point.
+  bool provesPixel(int column, int row, bool continuous) {
     Tally tally{pixel, continuous};
     for (const int c : {column, column + 1}) {
       for (const int r : {row, row + 1}) {
@@ -199,7 +199,7 @@ struct ExactImplicitPlotter::Tile {
   Box pixel{};                        // the pixel being decided
   struct Waiting {
     int column, row;
-    Box pixel;
+    Box box;
     std::vector<Part> parts;
   };
   std::vector<Waiting> waiting{};  // for the last round
@@ -211,7 +211,7 @@ struct ExactImplicitPlotter::Tile {
   ExactPixel decide(int column, int row, const Box& box, const IntervalResult& whole) {
     pixel = box;
     const bool continuous = whole.defined == Defined::Everywhere && whole.continuous;
-    if (provesPixel(column, row, pixel, continuous)) return ExactPixel::Proven;
+    if (provesPixel(column, row, continuous)) return ExactPixel::Proven;
     if (ranOut) return ExactPixel::Undecided;
     // Ruling out first: most parts that are left of a pixel near a curve are ruled out a level
     // further down, and sampling them would be work lost.
@@ -230,7 +230,7 @@ struct ExactImplicitPlotter::Tile {
   // passes close by a pixel, nearer than the intervals over an eighth of a pixel can tell (as
   // where the formula names x several times), is ruled out there.
   ExactPixel decideFurther(Waiting& left) {
-    pixel = left.pixel;
+    pixel = left.box;
     std::swap(parts, left.parts);
     for (int halving = kPixelHalvings + 1;
          halving <= kMostPixelHalvings && !parts.empty() && parts.size() <= kFewParts; ++halving) {
@@ -263,7 +263,7 @@ struct ExactImplicitPlotter::Tile {
   ExactPixel proveParts() {
     if (parts.empty()) return ExactPixel::Empty;
     for (const Part& part : parts) {
-      if (proves(pixel, part.box, part.continuous)) return ExactPixel::Proven;
+      if (proves(part.box, part.continuous)) return ExactPixel::Proven;
       if (ranOut) break;
     }
     return ExactPixel::Undecided;
@@ -369,9 +369,9 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
   }
   result_.workRanOut = false;
   if (!again.empty()) {
-    const int64_t share = std::clamp(work.secondTotal / static_cast<int64_t>(again.size()),
-                                     work.firstPerTile,
-                                     std::max(work.firstPerTile, work.mostPerTile));
+    const int64_t share =
+        std::clamp(work.secondTotal / static_cast<int64_t>(again.size()), work.firstPerTile,
+                   std::max(work.firstPerTile, work.mostPerTile));
     std::vector<uint8_t> ranOutAgain(again.size(), 0);
     pool_.run(static_cast<int>(again.size()), [&](int k, int threadIndex) {
       ranOutAgain[static_cast<size_t>(k)] =
