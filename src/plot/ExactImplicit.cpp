@@ -1,32 +1,11 @@
 #include "plot/ExactImplicit.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
-#include "evaluation/Interval.h"
-#include "evaluation/Operations.h"
-#include "evaluation/PointEvaluator.h"
-
 namespace quorvel {
-
-PixelEdges pixelEdges(const ScaleState& scale) {
-  PixelEdges edges;
-  const double halfX = scale.unitsPerPixelX / 2;
-  const double halfY = scale.unitsPerPixelY / 2;
-  for (int i = 0; i < kPictureSize; ++i) {
-    edges.columns[i] = scale.columnWorldX[i] - halfX;
-    edges.rows[i] = scale.rowWorldY[i] + halfY;
-  }
-  edges.columns[kPictureSize] = scale.columnWorldX[kLastPixel] + halfX;
-  edges.rows[kPictureSize] = scale.rowWorldY[kLastPixel] - halfY;
-  return edges;
-}
-
 namespace {
 
-constexpr int kTileSize = 32;  // pixels per side of a tile, a power of 2
-constexpr int kTilesPerSide = (kPictureSize + kTileSize - 1) / kTileSize;
 // A pixel that is neither ruled out nor proven is cut into quarters, down to this many
 // halvings of its side; in the tile's last round, while at most kFewParts are left, down to
 // kMostPixelHalvings. A curve that crosses a pixel leaves more parts than that, so the last
@@ -35,74 +14,22 @@ constexpr int kPixelHalvings = 3;
 constexpr int kMostPixelHalvings = 8;
 constexpr size_t kFewParts = 4;
 
-struct Box {
-  Interval x;
-  Interval y;
-};
-
-// The number of fewest significant bits in [lo, hi]: 0, a whole number, a half, ... Zeros of
-// the equations students meet lie on such numbers (x^2 + y^2 = 0, the vertices of squared
-// equations), so a sample there proves a pixel that has no sign change to show.
-double simplestIn(double lo, double hi) {
-  if (lo <= 0 && 0 <= hi) return 0;
-  int exponent = 0;
-  std::frexp(std::max(std::fabs(lo), std::fabs(hi)), &exponent);
-  for (int e = exponent; e > exponent - 64; --e) {
-    const double step = std::ldexp(1.0, e);
-    const double candidate = std::ceil(lo / step) * step;
-    if (candidate <= hi) return candidate;
-  }
-  return lo + (hi - lo) / 2;
-}
-
 }  // namespace
-
-// One thread's copies of the registers: the interval ones and the point ones, each restored
-// before a run in the registers the program writes.
-struct ExactImplicitPlotter::Thread {
-  IntervalRegisters intervalBase{};
-  IntervalRegisters intervals{};
-  RegisterFile pointBase{};
-  RegisterFile points{};
-};
 
 // The work of one tile of the picture.
 struct ExactImplicitPlotter::Tile {
-  const Program& program;
   const PixelEdges& edges;
-  const std::vector<uint8_t>& written;  // the registers the program writes
-  int64_t cost;                         // of one run
-  Thread& thread;
-  int64_t workLeft;
-  bool ranOut = false;
+  ProgramRuns& runs;
+  int column0 = 0, row0 = 0;  // the tile's first pixel
 
-  bool spend() {
-    if (workLeft < cost) {
-      ranOut = true;
-      return false;
-    }
-    workLeft -= cost;
-    return true;
-  }
-
-  IntervalResult interval(const Box& box) {
-    for (const uint8_t code : written)
-      thread.intervals[code] = thread.intervalBase[code];
-    thread.intervals[kRegX] = {box.x, true};
-    thread.intervals[kRegY] = {box.y, true};
-    IntervalResult out;
-    intervalRun(program.steps, program.degrees, thread.intervals, kRegV, out);
-    return out;
-  }
+  bool spend() { return runs.spend(); }
+  bool ranOut() const { return runs.ranOut(); }
+  IntervalResult interval(const Box& box) { return runs.interval(box, kRegV); }
 
   // The sign of F at (x, y): -1, 0 or 1; 2 where the program faults.
   int sign(double x, double y) {
-    for (const uint8_t code : written)
-      thread.points[code] = thread.pointBase[code];
-    thread.points[kRegX] = x;
-    thread.points[kRegY] = y;
-    if (!runPoint(program.steps, thread.points, program.degrees).valid) return 2;
-    const double value = thread.points[kRegV];
+    if (!runs.at(x, y)) return 2;
+    const double value = runs.value(kRegV);
     return (value > 0) - (value < 0);
   }
 
@@ -117,9 +44,7 @@ struct ExactImplicitPlotter::Tile {
   bool ruledOut(const Box& box, const IntervalResult& r) {
     if (excludesZero(r)) return true;
     if (r.range.lo != 0 && r.range.hi != 0) return false;
-    if (!spend()) return false;
-    return excludesZero(interval({{box.x.lo, std::nextafter(box.x.hi, box.x.lo)},
-                                  {std::nextafter(box.y.lo, box.y.hi), box.y.hi}}));
+    return spend() && excludesZero(interval(withoutFarEdges(box)));
   }
 
   // The signs of samples in a pixel, one by one: whether they prove the curve passes. An
@@ -163,7 +88,6 @@ struct ExactImplicitPlotter::Tile {
 
   // The signs at the tile's pixel corners, each sampled once: neighbouring pixels of a curve
   // share them.
-  int column0 = 0, row0 = 0;  // the tile's first pixel
   static constexpr int kCorners = kTileSize + 1;
   std::array<int8_t, kCorners * kCorners> cornerSigns{};
   static constexpr int8_t kUnknown = 3;
@@ -212,7 +136,7 @@ struct ExactImplicitPlotter::Tile {
     pixel = box;
     const bool continuous = whole.defined == Defined::Everywhere && whole.continuous;
     if (provesPixel(column, row, continuous)) return ExactPixel::Proven;
-    if (ranOut) return ExactPixel::Undecided;
+    if (ranOut()) return ExactPixel::Undecided;
     // Ruling out first: most parts that are left of a pixel near a curve are ruled out a level
     // further down, and sampling them would be work lost.
     parts.assign(1, {pixel, continuous});
@@ -220,7 +144,7 @@ struct ExactImplicitPlotter::Tile {
       if (!halveParts()) return ExactPixel::Undecided;
     }
     const ExactPixel state = proveParts();
-    if (state == ExactPixel::Undecided && !ranOut && parts.size() <= kFewParts)
+    if (state == ExactPixel::Undecided && !ranOut() && parts.size() <= kFewParts)
       waiting.push_back({column, row, pixel, parts});
     return state;
   }
@@ -244,11 +168,7 @@ struct ExactImplicitPlotter::Tile {
     next.clear();
     for (const Part& part : parts) {
       const Box& b = part.box;
-      const double midX = b.x.lo + (b.x.hi - b.x.lo) / 2;
-      const double midY = b.y.lo + (b.y.hi - b.y.lo) / 2;
-      for (const Box& quarter :
-           {Box{{b.x.lo, midX}, {b.y.lo, midY}}, Box{{midX, b.x.hi}, {b.y.lo, midY}},
-            Box{{b.x.lo, midX}, {midY, b.y.hi}}, Box{{midX, b.x.hi}, {midY, b.y.hi}}}) {
+      for (const Box& quarter : quarters(b)) {
         if (!spend()) return false;
         const IntervalResult r = interval(quarter);
         if (ruledOut(quarter, r)) continue;
@@ -264,7 +184,7 @@ struct ExactImplicitPlotter::Tile {
     if (parts.empty()) return ExactPixel::Empty;
     for (const Part& part : parts) {
       if (proves(part.box, part.continuous)) return ExactPixel::Proven;
-      if (ranOut) break;
+      if (ranOut()) break;
     }
     return ExactPixel::Undecided;
   }
@@ -280,12 +200,6 @@ struct ExactImplicitPlotter::Tile {
         for (int c = column; c < std::min(column + size, kPictureSize); ++c)
           pixelAt(c, r) = state;
     };
-    auto boxOf = [&](int column, int row, int size) {
-      const int right = std::min(column + size, kPictureSize);
-      const int bottom = std::min(row + size, kPictureSize);
-      return Box{{edges.columns[column], edges.columns[right]},
-                 {edges.rows[bottom], edges.rows[row]}};
-    };
     fill(column0, row0, kTileSize, ExactPixel::Empty);  // a tile can be done twice
     struct Block {
       int column, row, size;
@@ -299,7 +213,7 @@ struct ExactImplicitPlotter::Tile {
           fill(b.column, b.row, b.size, ExactPixel::Undecided);
           continue;
         }
-        const Box box = boxOf(b.column, b.row, b.size);
+        const Box box = pixelBox(edges, b.column, b.row, b.size);
         const IntervalResult r = interval(box);
         if (ruledOut(box, r)) continue;
         if (b.size == 1) {
@@ -317,7 +231,7 @@ struct ExactImplicitPlotter::Tile {
       std::swap(blocks, nextBlocks);
     }
     for (Waiting& left : waiting) {
-      if (ranOut) break;
+      if (ranOut()) break;
       pixelAt(left.column, left.row) = decideFurther(left);
     }
   }
@@ -329,57 +243,18 @@ ExactImplicitPlotter::~ExactImplicitPlotter() = default;
 const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
                                                       const PixelEdges& edges) {
   result_.pixels.assign(static_cast<size_t>(kPictureSize) * kPictureSize, ExactPixel::Empty);
-  std::vector<uint8_t> written;
-  int64_t cost = 0;
-  for (const Step& s : program.steps) {
-    if (s.opcode == kOpEnd) break;
-    if (!operationInfo(s.opcode).writes) continue;
-    ++cost;
-    if (std::find(written.begin(), written.end(), s.dest) == written.end())
-      written.push_back(s.dest);
-  }
-  cost = std::max<int64_t>(cost, 1);
   while (static_cast<int>(threads_.size()) < pool_.size())
-    threads_.push_back(std::make_unique<Thread>());
-  for (auto& thread : threads_) {
-    thread->intervalBase = pointIntervals(program.registers);
-    thread->intervals = thread->intervalBase;
-    thread->pointBase = program.registers;
-    thread->points = program.registers;
-  }
-
-  // One tile with the work it may do; true when the work ran out.
-  auto runTile = [&](int index, int threadIndex, int64_t allowed) {
-    Tile tile{program, edges, written, cost, *threads_[threadIndex], allowed};
+    threads_.push_back(std::make_unique<ProgramRuns>());
+  result_.workRanOut = runTiles(pool_, work, [&](int index, int thread, int64_t allowed) {
+    ProgramRuns& runs = *threads_[static_cast<size_t>(thread)];
+    runs.start(program, allowed);
+    Tile tile{edges, runs};
     tile.column0 = index % kTilesPerSide * kTileSize;
     tile.row0 = index / kTilesPerSide * kTileSize;
     tile.cornerSigns.fill(Tile::kUnknown);
     tile.run(result_.pixels);
-    return tile.ranOut;
-  };
-
-  constexpr int kTiles = kTilesPerSide * kTilesPerSide;
-  std::vector<uint8_t> ranOut(kTiles, 0);
-  pool_.run(kTiles, [&](int index, int threadIndex) {
-    ranOut[static_cast<size_t>(index)] = runTile(index, threadIndex, work.firstPerTile);
+    return runs.ranOut();
   });
-  std::vector<int> again;
-  for (int index = 0; index < kTiles; ++index) {
-    if (ranOut[static_cast<size_t>(index)]) again.push_back(index);
-  }
-  result_.workRanOut = false;
-  if (!again.empty()) {
-    const int64_t share =
-        std::clamp(work.secondTotal / static_cast<int64_t>(again.size()), work.firstPerTile,
-                   std::max(work.firstPerTile, work.mostPerTile));
-    std::vector<uint8_t> ranOutAgain(again.size(), 0);
-    pool_.run(static_cast<int>(again.size()), [&](int k, int threadIndex) {
-      ranOutAgain[static_cast<size_t>(k)] =
-          share > work.firstPerTile && runTile(again[static_cast<size_t>(k)], threadIndex, share);
-    });
-    result_.workRanOut = share <= work.firstPerTile ||
-                         std::find(ranOutAgain.begin(), ranOutAgain.end(), 1) != ranOutAgain.end();
-  }
 
   result_.proven = static_cast<int>(
       std::count(result_.pixels.begin(), result_.pixels.end(), ExactPixel::Proven));

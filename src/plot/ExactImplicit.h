@@ -14,7 +14,7 @@
 // work it has left: a curve that only passes close by a pixel is ruled out there.
 // A point on the edge between two pixels belongs to the one to its right or below it, so a line
 // through the corners of pixels is one pixel wide.
-// The work is limited (see Work), so a relation too dense to decide stops refining and leaves
+// The work is limited (see ExactWork), so a relation too dense to decide stops refining and leaves
 // the rest Undecided rather than hold up the window; the states do not depend on the number
 // of threads or on time.
 
@@ -26,20 +26,11 @@
 #include "common/Picture.h"
 #include "common/WorkerPool.h"
 #include "evaluation/Program.h"
-#include "plot/ScaleState.h"
+#include "plot/ExactRuns.h"
 
 namespace quorvel {
 
 enum class ExactPixel : uint8_t { Empty = 0, Undecided = 1, Proven = 2 };
-
-// The pixels' edges in world coordinates: column c spans [columns[c], columns[c + 1]] around
-// its world value in the scale's table, row r spans [rows[r + 1], rows[r]] (y falls
-// downwards). Neighbours share their edge, so the pixels cover the picture's area without gap.
-struct PixelEdges {
-  std::array<double, kPictureSize + 1> columns{};
-  std::array<double, kPictureSize + 1> rows{};
-};
-PixelEdges pixelEdges(const ScaleState& scale);
 
 struct ExactImplicitResult {
   std::vector<ExactPixel> pixels;  // row by row, kPictureSize per row
@@ -58,17 +49,7 @@ class ExactImplicitPlotter {
   ExactImplicitPlotter(const ExactImplicitPlotter&) = delete;
   ExactImplicitPlotter& operator=(const ExactImplicitPlotter&) = delete;
 
-  // The work allowed, in runs of a program step (interval or point). Every tile first gets
-  // `firstPerTile`; the tiles that spend it all are done again, sharing `secondTotal` equally
-  // up to `mostPerTile` each: a few crowded tiles (the oscillation of sin(40/x) near its pole)
-  // get all they need, while a relation too dense everywhere stops after about a third of a
-  // second on two cores. What is left undecided when a tile's work is spent stays Undecided.
-  struct Work {
-    int64_t firstPerTile = 16000;
-    int64_t secondTotal = 12000000;
-    int64_t mostPerTile = 400000;
-  };
-  Work work;
+  ExactWork work;
 
   // The state of every pixel for the implicit program (F = left side - right side in v),
   // x and y in the registers kRegX and kRegY, everything else as the program's registers
@@ -77,9 +58,8 @@ class ExactImplicitPlotter {
 
  private:
   struct Tile;
-  struct Thread;
   WorkerPool& pool_;
-  std::vector<std::unique_ptr<Thread>> threads_;
+  std::vector<std::unique_ptr<ProgramRuns>> threads_;
   ExactImplicitResult result_;
 };
 

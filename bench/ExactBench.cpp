@@ -1,6 +1,7 @@
-// The exact method of implicit equations: one slot at the start scale on every core, for the
-// relations it is made for (a circle, a doubled parabola, a pole, an oscillation without end,
-// rings that crowd), and the precise redraw of nine implicit slots with the method chosen.
+// The exact methods: an implicit equation's pixels at the start scale on every core, for the
+// relations the method is made for (a circle, a doubled parabola, a pole, an oscillation
+// without end, rings that crowd), the precise redraw of nine implicit slots with the method
+// chosen, and the regions of inequalities.
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "BenchResults.h"
+#include "plot/ExactRegion.h"
 #include "qt/QtTextPainter.h"
 #include "shell/Workspace.h"
 
@@ -63,6 +65,22 @@ void exactRedrawNine(benchmark::State& state) {
   }
 }
 
+// The region of `formula`'s left - right < 0 (<= 0 when `orEqual`) at the start scale.
+void regionPlot(benchmark::State& state, const char* formula, bool orEqual) {
+  QtTextPainter text;
+  Workspace ws(text);
+  ws.formulas.translateFormula(1, formula);
+  if (ws.formulas.formulaType != kSlotImplicit) return state.SkipWithError("not implicit");
+  ExactRegionPlotter plotter(ws.pool);
+  const RegionCondition condition{kRegV, orEqual};
+  const PixelEdges edges = pixelEdges(ws.graph.scale);
+  for (auto _ : state) {
+    const ExactRegionResult& r =
+        plotter.plot(ws.formulas.program(1), std::span(&condition, 1), edges);
+    benchmark::DoNotOptimize(r.pixels.data());
+  }
+}
+
 void printExactSummary() {
   std::printf("\nexact implicit at the start scale, every core\n");
   double worst = 0;
@@ -76,6 +94,8 @@ void printExactSummary() {
               results().at(exactName(kTooDense) + "/widest") / 1e6);
   std::printf("exact redraw nine implicit slots: %.1f ms\n",
               results().at("exact/redraw-nine-implicit") / 1e6);
+  std::printf("region y<sin(x): %.1f ms\n", results().at("region/y<sin(x)") / 1e6);
+  std::printf("region x^2+y^2<=25: %.1f ms\n", results().at("region/x^2+y^2<=25") / 1e6);
 }
 
 [[maybe_unused]] const bool registered = [] {
@@ -88,6 +108,11 @@ void printExactSummary() {
                                kMaxZoomLevel - kInitialZoomLevel)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("exact/redraw-nine-implicit", exactRedrawNine)
+      ->Unit(benchmark::kMillisecond);
+  // y < sin(x) as y - sin(x) < 0, x^2 + y^2 <= 25 as x^2 + y^2 - 25 <= 0.
+  benchmark::RegisterBenchmark("region/y<sin(x)", regionPlot, "y-sin(x)=0", false)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("region/x^2+y^2<=25", regionPlot, "x^2+y^2=25", true)
       ->Unit(benchmark::kMillisecond);
   addSummary(4, printExactSummary);
   return true;

@@ -1,0 +1,184 @@
+// The regions of inequalities against references of their own: for every pixel, whether its
+// box lies wholly inside the region, wholly outside it, or holds points of both, decided from
+// the region's geometry in MPFR, the box's edges taken exactly as the doubles they are. Every
+// pixel wholly inside is inside, every one wholly outside outside, and the boundary is where
+// it belongs.
+
+#include "plot/ExactRegion.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "MpfrRanges.h"
+#include "PlotTestSupport.h"
+
+namespace quorvel {
+namespace {
+
+using testing::Range;
+using testing::Real;
+
+// A region s(x, y) in [lo, hi] with s = g(x) + h(y), whose ranges over intervals are known:
+// over a box s takes every value between the ends of g(X) + h(Y).
+struct Region {
+  const char* formula;  // an implicit equation whose left - right is the program's F
+  RegionCondition condition;
+  std::function<Range(const Real&, const Real&)> g, h;
+  Real lo, hi;
+};
+
+Range square(const Real& a, const Real& b) {
+  return testing::square(Range{a, b});
+}
+
+// What the reference knows of a box: the ranges of g over its columns and of h over its rows,
+// each grown or shrunk by `margin` of a pixel, computed once for the whole picture.
+enum class Truth { Inside, Outside, Both };
+struct Reference {
+  std::vector<Range> columns, rows;
+
+  Reference(const Region& region, const PixelEdges& edges, double margin) {
+    for (int i = 0; i < kPictureSize; ++i) {
+      const Real x0 = edges.columns[i], x1 = edges.columns[i + 1];
+      const Real dx = (x1 - x0) * Real(margin);
+      columns.push_back(region.g(x0 - dx, x1 + dx));
+      const Real y0 = edges.rows[i + 1], y1 = edges.rows[i];
+      const Real dy = (y1 - y0) * Real(margin);
+      rows.push_back(region.h(y0 - dy, y1 + dy));
+    }
+  }
+
+  Truth at(const Region& region, int column, int row) const {
+    const Range s = columns[static_cast<size_t>(column)] + rows[static_cast<size_t>(row)];
+    if (region.lo <= s.lo && s.hi <= region.hi) return Truth::Inside;
+    if (s.hi < region.lo || region.hi < s.lo) return Truth::Outside;
+    return Truth::Both;
+  }
+};
+
+class ExactRegion : public testing::PlotTest {
+ protected:
+  ExactRegionPlotter plotter{ws.pool};
+
+  // Every pixel against the reference; the counts for the record.
+  void check(const Region& region, const std::string& view) {
+    ASSERT_EQ(ws.formulas.translateFormula(1, region.formula).next, AfterTranslation::Plot);
+    ASSERT_EQ(ws.formulas.formulaType, kSlotImplicit);
+    const PixelEdges edges = pixelEdges(scale);
+    const ExactRegionResult& r =
+        plotter.plot(ws.formulas.program(1), std::span(&region.condition, 1), edges);
+    constexpr double kMargin = 0x1p-30;  // of a pixel: far beyond the program's rounding
+    const Reference grown(region, edges, kMargin), shrunk(region, edges, -kMargin);
+    int both = 0, boundary = 0;
+    for (int row = 0; row < kPictureSize; ++row) {
+      for (int column = 0; column < kPictureSize; ++column) {
+        const RegionPixel state = r.at(column, row);
+        auto where = [&] {
+          return std::string(region.formula) + " " + view + " at " + std::to_string(column) + "," +
+                 std::to_string(row);
+        };
+        switch (grown.at(region, column, row)) {
+          case Truth::Inside:
+            ASSERT_EQ(state, RegionPixel::Inside) << where();
+            break;
+          case Truth::Outside:
+            ASSERT_EQ(state, RegionPixel::Outside) << where();
+            break;
+          case Truth::Both:
+            if (shrunk.at(region, column, row) != Truth::Both) break;  // on the edge: either
+            ASSERT_NE(state, RegionPixel::Inside) << where();
+            ASSERT_NE(state, RegionPixel::Outside) << where();
+            ++both;
+            boundary += state == RegionPixel::Boundary;
+            break;
+        }
+      }
+    }
+    std::cout << "  " << region.formula << " " << view << ": inside " << r.inside << ", boundary "
+              << r.boundary << " of " << both << ", undecided " << r.undecided << "\n";
+    EXPECT_GE(boundary, both * 97 / 100) << region.formula << " " << view;
+  }
+
+  void checkBothViews(const Region& region) {
+    check(region, "(start)");
+    ws.graph.scale.centreX += scale.unitsPerPixelX / 3;
+    ws.graph.scale.centreY -= scale.unitsPerPixelY / 3;
+    ws.graph.scale.FillColumnTable();
+    ws.graph.scale.FillRowTable();
+    check(region, "(shifted)");
+  }
+};
+
+const Real kNone = Real::infinity(-1);
+const Real kAll = Real::infinity(1);
+
+TEST_F(ExactRegion, HalfPlanes) {
+  // y < 0,3x + 0,7: y - 0,3x - 0,7 < 0.
+  checkBothViews({"y-0,3*x=0,7",
+                  {kRegV, false},
+                  [](const Real& a, const Real& b) {
+                    return Range{Real(-0.3) * b, Real(-0.3) * a};
+                  },
+                  [](const Real& a, const Real& b) {
+                    return Range{a, b};
+                  },
+                  kNone,
+                  Real(0.7)});
+}
+
+TEST_F(ExactRegion, DiscsAndAnnuli) {
+  checkBothViews({"x^2+y^2=25", {kRegV, true}, square, square, kNone, Real(25)});
+  // 1 <= x^2 + y^2 <= 4 as one inequality: (x^2 + y^2 - 1)(x^2 + y^2 - 4) <= 0.
+  checkBothViews({"(x^2+y^2-1)*(x^2+y^2-4)=0", {kRegV, true}, square, square, Real(1), Real(4)});
+}
+
+TEST_F(ExactRegion, BelowASine) {
+  checkBothViews({"y-sin(x)=0",
+                  {kRegV, false},
+                  [](const Real& a, const Real& b) {
+                    const Range s = testing::sineOver(a, b);
+                    return Range{-s.hi, -s.lo};
+                  },
+                  [](const Real& a, const Real& b) {
+                    return Range{a, b};
+                  },
+                  kNone,
+                  Real(0)});
+}
+
+// Two conditions: the region is where both hold, and where the program faults is outside.
+TEST_F(ExactRegion, ConditionsMeetAndFaultsAreOutside) {
+  ws.formulas.translateFormula(1, "sqrt(x)-y=0");  // sqrt(x) - y < 0: above the root, x >= 0
+  const PixelEdges edges = pixelEdges(scale);
+  const RegionCondition above{kRegV, false};
+  const ExactRegionResult r = plotter.plot(ws.formulas.program(1), std::span(&above, 1), edges);
+  EXPECT_EQ(r.at(200, 200), RegionPixel::Outside);  // x = -5: no root
+  EXPECT_EQ(r.at(600, 100), RegionPixel::Inside);   // x = 5, y = 7,5
+  EXPECT_EQ(r.at(600, 600), RegionPixel::Outside);  // x = 5, y = -5
+  const RegionCondition twice[] = {above, above};
+  const ExactRegionResult& same = plotter.plot(ws.formulas.program(1), twice, edges);
+  EXPECT_TRUE(same.pixels == r.pixels);
+}
+
+TEST_F(ExactRegion, WorkThatRunsOutLeavesPixelsUndecided) {
+  ws.formulas.translateFormula(1, "sin(x^2+y^2)=0");
+  ws.graph.scale.zoomAt(400, 400, -6, true, true);
+  const RegionCondition below{kRegV, false};
+  const PixelEdges edges = pixelEdges(scale);
+  const ExactRegionResult full = plotter.plot(ws.formulas.program(1), std::span(&below, 1), edges);
+  plotter.work = {.firstPerTile = 2000, .secondTotal = 0, .mostPerTile = 2000};
+  const ExactRegionResult& little =
+      plotter.plot(ws.formulas.program(1), std::span(&below, 1), edges);
+  EXPECT_TRUE(little.workRanOut);
+  EXPECT_GT(little.undecided, full.undecided);
+  for (size_t i = 0; i < full.pixels.size(); ++i) {
+    if (little.pixels[i] != RegionPixel::Undecided) ASSERT_EQ(little.pixels[i], full.pixels[i]);
+  }
+}
+
+}  // namespace
+}  // namespace quorvel
