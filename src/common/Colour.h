@@ -27,6 +27,13 @@ constexpr Colour fromBgr(uint32_t bgr) {
              static_cast<int>((bgr >> 16) & 0xFF));
 }
 
+// `tenths` tenths of `colour` over `under`: a tint that leaves what lies under it visible.
+constexpr Colour mixed(Colour under, Colour colour, int tenths) {
+  auto mix = [tenths](int u, int c) { return u + (c - u) * tenths / 10; };
+  return rgb(mix(redOf(under), redOf(colour)), mix(greenOf(under), greenOf(colour)),
+             mix(blueOf(under), blueOf(colour)));
+}
+
 constexpr Colour kBlack = rgb(0, 0, 0);
 constexpr Colour kWhite = rgb(255, 255, 255);
 

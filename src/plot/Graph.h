@@ -19,6 +19,7 @@
 #include "formula/SlotColours.h"
 #include "plot/Constants.h"
 #include "plot/ExactImplicit.h"
+#include "plot/ExactRegion.h"
 #include "plot/Pens.h"
 #include "plot/RepeatRate.h"
 #include "plot/ScaleState.h"
@@ -116,6 +117,12 @@ class Graph {
   // The exact method's states of the pixels of an implicit slot at the present scale.
   const ExactImplicitResult& exactImplicit(int slot);
   ExactImplicitPlotter& exactPlotter() { return exactPlotter_; }
+
+  // ---- Regions of inequalities (of evalSlot): where `conditions` hold, a light tint of the
+  // slot's colour mixed into what lies under it (regions of several slots stay visible where
+  // they overlap), lighter still where undecided; the boundary in the colour, every other
+  // pair of pixels left out when `dotted` (a strict inequality, whose boundary is not in it).
+  void PlotRegion(std::span<const RegionCondition> conditions, bool dotted);
   ImplicitCell EvaluateCell(int column, int row);
   // One row of an implicit plot's grid points as bits: valid, F > 0, F < 0.
   struct SignRow {
@@ -179,6 +186,7 @@ class Graph {
   std::vector<std::vector<uint32_t>> bandMarks_;  // each band's marks: row << 16 | column
   WorkerPool& pool_;
   ExactImplicitPlotter exactPlotter_{pool_};
+  ExactRegionPlotter regionPlotter_{pool_};
   bool onlyExactSeen_ = false;  // a slot of this redraw is seen only by the exact method
   // How long each slot's last precise implicit plot took; max() until it has had one.
   std::array<std::chrono::microseconds, kSlotCount + 1> preciseTime_;

@@ -215,18 +215,6 @@ const ExactImplicitResult& Graph::exactImplicit(int slot) {
   return exactPlotter_.plot(formulas_.program(slot), pixelEdges(scale));
 }
 
-namespace {
-
-// Where the curve could not be ruled out nor proven: three tenths of the slot's colour over
-// what the pixel shows, so that the grid and other curves stay visible under it.
-Colour tinted(Colour under, Colour colour) {
-  auto mix = [](int u, int c) { return u + (c - u) * 3 / 10; };
-  return rgb(mix(redOf(under), redOf(colour)), mix(greenOf(under), greenOf(colour)),
-             mix(blueOf(under), blueOf(colour)));
-}
-
-}  // namespace
-
 // Row by row, so that the picture and its record of drawing calls are the same whatever the
 // number of threads.
 void Graph::PlotImplicitExact() {
@@ -239,8 +227,8 @@ void Graph::PlotImplicitExact() {
       const ExactPixel state = states.at(column, row);
       if (state == ExactPixel::Proven) {
         picture.setPixel(column, row, colour);
-      } else if (state == ExactPixel::Undecided) {
-        picture.setPixel(column, row, tinted(picture.pixel(column, row), colour));
+      } else if (state == ExactPixel::Undecided) {  // the grid and other curves seen through
+        picture.setPixel(column, row, mixed(picture.pixel(column, row), colour, 3));
       }
     }
   }

@@ -182,3 +182,48 @@ TEST_F(ExactRegion, WorkThatRunsOutLeavesPixelsUndecided) {
 
 }  // namespace
 }  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// The graph's drawing of a region: the inside tinted over what lies under it, the boundary
+// solid or dotted, the outside untouched, and two slots' regions both visible where they meet.
+class RegionPicture : public testing::PlotTest {
+ protected:
+  void region(int slot, const char* formula, bool orEqual, bool dotted) {
+    ASSERT_EQ(ws.formulas.translateFormula(slot, formula).next, AfterTranslation::Plot);
+    ws.formulas.evalSlot = slot;
+    const RegionCondition condition{kRegV, orEqual};
+    graph.PlotRegion(std::span(&condition, 1), dotted);
+  }
+};
+
+TEST_F(RegionPicture, TintBoundaryAndOverlap) {
+  const Picture before = picture;
+  region(1, "x^2+y^2=25", true, false);  // x^2 + y^2 <= 25
+  const Colour colour = colourOf(1);
+  EXPECT_EQ(picture.pixel(600, 400), colour);  // (5, 0) on the boundary
+  EXPECT_EQ(picture.pixel(400, 200), colour);
+  EXPECT_EQ(picture.pixel(700, 400), before.pixel(700, 400));  // outside: untouched
+  const Colour inside = picture.pixel(450, 450);
+  EXPECT_EQ(inside, mixed(before.pixel(450, 450), colour, 2));
+  // The grid stays visible through the tint.
+  EXPECT_NE(picture.pixel(400, 450), inside);
+
+  // A second region over the first: where both hold, both colours are in the pixel.
+  region(2, "y+0*x=0", false, true);  // y < 0, strict: a dotted boundary
+  const Colour both = picture.pixel(450, 450);
+  EXPECT_EQ(both, mixed(inside, colourOf(2), 2));
+  EXPECT_EQ(picture.pixel(450, 310), mixed(before.pixel(450, 310), colour, 2));  // y > 0: one
+  int solid = 0, gaps = 0;
+  for (int column = 0; column < kPictureSize; ++column) {
+    const Colour c = picture.pixel(column, 400);  // y = 0: the dotted boundary
+    solid += c == colourOf(2);
+    gaps += c != colourOf(2);
+  }
+  EXPECT_GT(solid, 300);
+  EXPECT_GT(gaps, 300);
+}
+
+}  // namespace
+}  // namespace quorvel
