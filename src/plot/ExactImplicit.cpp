@@ -189,50 +189,24 @@ struct ExactImplicitPlotter::Tile {
     return ExactPixel::Undecided;
   }
 
-  // The tile by halves, level after level, so that work that runs out leaves the tile evenly
-  // coarse rather than one corner decided and the rest not; then the last round.
+  // The tile by halves, then the last round.
   void run(std::vector<ExactPixel>& pixels) {
-    auto pixelAt = [&](int column, int row) -> ExactPixel& {
-      return pixels[static_cast<size_t>(row) * kPictureSize + static_cast<size_t>(column)];
-    };
-    auto fill = [&](int column, int row, int size, ExactPixel state) {
-      for (int r = row; r < std::min(row + size, kPictureSize); ++r)
-        for (int c = column; c < std::min(column + size, kPictureSize); ++c)
-          pixelAt(c, r) = state;
-    };
-    fill(column0, row0, kTileSize, ExactPixel::Empty);  // a tile can be done twice
-    struct Block {
-      int column, row, size;
-    };
-    std::vector<Block> blocks = {{column0, row0, kTileSize}};
-    std::vector<Block> nextBlocks;
-    while (!blocks.empty()) {
-      nextBlocks.clear();
-      for (const Block& b : blocks) {
-        if (!spend()) {
-          fill(b.column, b.row, b.size, ExactPixel::Undecided);
-          continue;
-        }
-        const Box box = pixelBox(edges, b.column, b.row, b.size);
-        const IntervalResult r = interval(box);
-        if (ruledOut(box, r)) continue;
-        if (b.size == 1) {
-          pixelAt(b.column, b.row) = decide(b.column, b.row, box, r);
-          continue;
-        }
-        const int half = b.size / 2;
-        for (const Block& quarter :
-             {Block{b.column, b.row, half}, Block{b.column + half, b.row, half},
-              Block{b.column, b.row + half, half}, Block{b.column + half, b.row + half, half}}) {
-          if (quarter.column < kPictureSize && quarter.row < kPictureSize)
-            nextBlocks.push_back(quarter);
-        }
+    fillBlock(pixels, {column0, row0, kTileSize}, ExactPixel::Empty);  // done twice at times
+    halveTile(column0, row0, [&](const PixelBlock& b) {
+      if (!spend()) {
+        fillBlock(pixels, b, ExactPixel::Undecided);
+        return false;
       }
-      std::swap(blocks, nextBlocks);
-    }
+      const Box box = pixelBox(edges, b.column, b.row, b.size);
+      const IntervalResult r = interval(box);
+      if (ruledOut(box, r)) return false;
+      if (b.size > 1) return true;
+      fillBlock(pixels, b, decide(b.column, b.row, box, r));
+      return false;
+    });
     for (Waiting& left : waiting) {
       if (ranOut()) break;
-      pixelAt(left.column, left.row) = decideFurther(left);
+      fillBlock(pixels, {left.column, left.row, 1}, decideFurther(left));
     }
   }
 };

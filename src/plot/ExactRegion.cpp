@@ -91,46 +91,23 @@ struct ExactRegionPlotter::Tile {
     return RegionPixel::Undecided;
   }
 
-  // The tile by halves, level after level, so that work that runs out leaves the tile evenly
-  // coarse rather than one corner decided and the rest not.
+  // The tile by halves: a block the intervals decide is decided whole.
   void run(int column0, int row0, std::vector<RegionPixel>& pixels) {
-    auto fill = [&](int column, int row, int size, RegionPixel state) {
-      for (int r = row; r < std::min(row + size, kPictureSize); ++r) {
-        for (int c = column; c < std::min(column + size, kPictureSize); ++c)
-          pixels[static_cast<size_t>(r) * kPictureSize + static_cast<size_t>(c)] = state;
+    fillBlock(pixels, {column0, row0, kTileSize}, RegionPixel::Outside);  // done twice at times
+    halveTile(column0, row0, [&](const PixelBlock& b) {
+      if (!runs.spend()) {
+        fillBlock(pixels, b, RegionPixel::Undecided);
+        return false;
       }
-    };
-    fill(column0, row0, kTileSize, RegionPixel::Outside);  // a tile can be done twice
-    struct Block {
-      int column, row, size;
-    };
-    std::vector<Block> blocks = {{column0, row0, kTileSize}}, nextBlocks;
-    while (!blocks.empty()) {
-      nextBlocks.clear();
-      for (const Block& b : blocks) {
-        if (!runs.spend()) {
-          fill(b.column, b.row, b.size, RegionPixel::Undecided);
-          continue;
-        }
-        const Box box = pixelBox(edges, b.column, b.row, b.size);
-        const Verdict v = verdict(box);
-        if (v != Verdict::Mixed) {
-          fill(b.column, b.row, b.size,
-               v == Verdict::Inside ? RegionPixel::Inside : RegionPixel::Outside);
-        } else if (b.size == 1) {
-          fill(b.column, b.row, 1, decide(box));
-        } else {
-          const int half = b.size / 2;
-          for (const Block& quarter :
-               {Block{b.column, b.row, half}, Block{b.column + half, b.row, half},
-                Block{b.column, b.row + half, half}, Block{b.column + half, b.row + half, half}}) {
-            if (quarter.column < kPictureSize && quarter.row < kPictureSize)
-              nextBlocks.push_back(quarter);
-          }
-        }
-      }
-      std::swap(blocks, nextBlocks);
-    }
+      const Box box = pixelBox(edges, b.column, b.row, b.size);
+      const Verdict v = verdict(box);
+      if (v == Verdict::Mixed && b.size > 1) return true;
+      fillBlock(pixels, b,
+                v == Verdict::Inside  ? RegionPixel::Inside
+                : v == Verdict::Mixed ? decide(box)
+                                      : RegionPixel::Outside);
+      return false;
+    });
   }
 };
 

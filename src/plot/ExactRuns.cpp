@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "evaluation/Operations.h"
 #include "evaluation/PointEvaluator.h"
@@ -96,6 +97,24 @@ bool ProgramRuns::at(double x, double y) {
   points_[kRegX] = x;
   points_[kRegY] = y;
   return runPoint(program_->steps, points_, program_->degrees).valid;
+}
+
+void halveTile(int column0, int row0, const std::function<bool(const PixelBlock&)>& visit) {
+  std::vector<PixelBlock> blocks = {{column0, row0, kTileSize}}, next;
+  while (!blocks.empty()) {
+    next.clear();
+    for (const PixelBlock& b : blocks) {
+      if (!visit(b)) continue;
+      const int half = b.size / 2;
+      for (const PixelBlock& quarter :
+           {PixelBlock{b.column, b.row, half}, PixelBlock{b.column + half, b.row, half},
+            PixelBlock{b.column, b.row + half, half},
+            PixelBlock{b.column + half, b.row + half, half}}) {
+        if (quarter.column < kPictureSize && quarter.row < kPictureSize) next.push_back(quarter);
+      }
+    }
+    std::swap(blocks, next);
+  }
 }
 
 bool runTiles(WorkerPool& pool, const ExactWork& work,

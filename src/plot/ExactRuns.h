@@ -3,6 +3,7 @@
 // pixels' boxes in world coordinates, one thread's runs of a program over boxes and at points,
 // the work those runs may spend, and the picture cut into tiles that share it out.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -73,6 +74,25 @@ class ProgramRuns {
 inline constexpr int kTileSize = 32;  // pixels per side, a power of 2
 inline constexpr int kTilesPerSide = (kPictureSize + kTileSize - 1) / kTileSize;
 inline constexpr int kTiles = kTilesPerSide * kTilesPerSide;
+
+// A square block of a tile's pixels: its first column and row, its side.
+struct PixelBlock {
+  int column, row, size;
+};
+// The tile from (column0, row0) by halves, level after level, so that work that runs out
+// leaves the tile evenly coarse rather than one corner decided and the rest not. `visit`
+// decides a block, or answers true to have its quarters within the picture visited on the
+// next level.
+void halveTile(int column0, int row0, const std::function<bool(const PixelBlock&)>& visit);
+
+// Sets the states of a block's pixels within the picture, in a picture's states row by row.
+template <class State>
+void fillBlock(std::vector<State>& pixels, const PixelBlock& b, State state) {
+  for (int r = b.row; r < std::min(b.row + b.size, kPictureSize); ++r) {
+    for (int c = b.column; c < std::min(b.column + b.size, kPictureSize); ++c)
+      pixels[static_cast<size_t>(r) * kPictureSize + static_cast<size_t>(c)] = state;
+  }
+}
 
 // The work allowed, in runs of a program step (interval or point). Every tile first gets
 // `firstPerTile`; the tiles that spend it all are done again, sharing `secondTotal` equally up
