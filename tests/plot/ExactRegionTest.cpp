@@ -176,7 +176,9 @@ TEST_F(ExactRegion, WorkThatRunsOutLeavesPixelsUndecided) {
   EXPECT_TRUE(little.workRanOut);
   EXPECT_GT(little.undecided, full.undecided);
   for (size_t i = 0; i < full.pixels.size(); ++i) {
-    if (little.pixels[i] != RegionPixel::Undecided) ASSERT_EQ(little.pixels[i], full.pixels[i]);
+    if (little.pixels[i] != RegionPixel::Undecided) {
+      ASSERT_EQ(little.pixels[i], full.pixels[i]) << i;
+    }
   }
 }
 
