@@ -219,9 +219,11 @@ const ExactImplicitResult& ExactImplicitPlotter::plot(const Program& program,
   result_.pixels.assign(static_cast<size_t>(kPictureSize) * kPictureSize, ExactPixel::Empty);
   while (static_cast<int>(threads_.size()) < pool_.size())
     threads_.push_back(std::make_unique<ProgramRuns>());
+  for (auto& runs : threads_)
+    runs->load(program);
   result_.workRanOut = runTiles(pool_, work, [&](int index, int thread, int64_t allowed) {
     ProgramRuns& runs = *threads_[static_cast<size_t>(thread)];
-    runs.start(program, allowed);
+    runs.allow(allowed);
     Tile tile{edges, runs};
     tile.column0 = index % kTilesPerSide * kTileSize;
     tile.row0 = index / kTilesPerSide * kTileSize;

@@ -120,10 +120,12 @@ const ExactRegionResult& ExactRegionPlotter::plot(const Program& program,
   result_.pixels.assign(static_cast<size_t>(kPictureSize) * kPictureSize, RegionPixel::Outside);
   while (static_cast<int>(threads_.size()) < pool_.size())
     threads_.push_back(std::make_unique<ProgramRuns>());
+  for (auto& runs : threads_)
+    runs->load(program);
   result_.workRanOut =
       !conditions.empty() && runTiles(pool_, work, [&](int index, int thread, int64_t allowed) {
         ProgramRuns& runs = *threads_[static_cast<size_t>(thread)];
-        runs.start(program, allowed);
+        runs.allow(allowed);
         Tile tile{edges, conditions, runs};
         tile.run(index % kTilesPerSide * kTileSize, index / kTilesPerSide * kTileSize,
                  result_.pixels);

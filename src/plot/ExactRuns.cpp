@@ -52,7 +52,7 @@ double simplestIn(double lo, double hi) {
   return lo + (hi - lo) / 2;
 }
 
-void ProgramRuns::start(const Program& program, int64_t work) {
+void ProgramRuns::load(const Program& program) {
   program_ = &program;
   written_.clear();
   cost_ = 0;
@@ -64,12 +64,15 @@ void ProgramRuns::start(const Program& program, int64_t work) {
       written_.push_back(s.dest);
   }
   cost_ = std::max<int64_t>(cost_, 1);
-  workLeft_ = work;
-  ranOut_ = false;
   intervalBase_ = pointIntervals(program.registers);
   intervals_ = intervalBase_;
   pointBase_ = program.registers;
   points_ = program.registers;
+}
+
+void ProgramRuns::allow(int64_t work) {
+  workLeft_ = work;
+  ranOut_ = false;
 }
 
 bool ProgramRuns::spend() {

@@ -46,7 +46,10 @@ double simplestIn(double lo, double hi);
 // registers stand), each counted against the work it may spend, in runs of a program step.
 class ProgramRuns {
  public:
-  void start(const Program& program, int64_t work);
+  // Once a plot, on every thread: the program, the registers it writes, their values.
+  void load(const Program& program);
+  // Once a tile: the work it may spend.
+  void allow(int64_t work);
   bool ranOut() const { return ranOut_; }
   // Takes the work of one run; false, and ranOut(), when there is not enough left.
   bool spend();
