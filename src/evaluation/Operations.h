@@ -71,7 +71,16 @@ enum Opcode : uint8_t {
   kOpExp = 19,
   kOpLn = 20,
   kOpInt = 21,
+  kOpLess = 22,    // "<" of an inequality (">" is "<" with its sides swapped)
+  kOpLessEq = 23,  // "<=", also written as the one character
+  // ">" and ">=" in a postfix table: the translator makes them "<" and "<=" with their sides
+  // swapped, so they are never a step.
+  kOpGreater = 24,
+  kOpGreaterEq = 25,
 };
+constexpr bool isComparison(uint8_t code) {
+  return code >= kOpLess && code <= kOpGreaterEq;
+}
 constexpr int kMaxOpcode = 31;  // the highest code withOperation looks up
 
 // ---- The columns.
@@ -354,6 +363,19 @@ struct Operation<kOpAssign> : operations::Unary {
     r = b;
     return true;
   }
+};
+
+// The comparisons of an inequality: the step computes left - right, which the region's
+// plotter compares with 0 (holds where < 0, or <= 0). As steps they are differences, so every
+// evaluator runs them as it runs "-".
+template <>
+struct Operation<kOpLess> : Operation<kOpSub> {
+  static constexpr std::string_view kName = "<";
+};
+
+template <>
+struct Operation<kOpLessEq> : Operation<kOpSub> {
+  static constexpr std::string_view kName = "<=";
 };
 
 // The angle functions and the plain library functions come from vectormath, on arrays of one

@@ -24,6 +24,8 @@ std::string operandName(int code) {
 std::string operatorName(int opcode) {
   if (opcode == kOpEnd) return "end";
   if (opcode == kOpSeparator) return ";";
+  if (opcode == kOpGreater) return ">";  // the postfix table's; its step is a "<"
+  if (opcode == kOpGreaterEq) return ">=";
   if (opcode < 0 || opcode > kLastOpcode) return std::to_string(opcode);
   return std::string(operationInfo(static_cast<uint8_t>(opcode)).name);  // "" for no operation
 }

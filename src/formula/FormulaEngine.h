@@ -115,9 +115,12 @@ class FormulaEngine {
   // Translator steps; each does nothing once an error is set.
   void prepareText();
   void classifyFormula();
+  void classifyInequality();
   void readPrefix();
   void scanFormula();
   void generateSteps();
+  bool placeStep(Step& step, bool ownRegister);
+  void appendPolarSteps();
   void showTranslatorMessage(TranslatorError error, std::string_view extra);
   void commitTranslation();
   void reportScan();
@@ -129,6 +132,7 @@ class FormulaEngine {
   void scanOpenBracket();
   void scanCloseBracket();
   void scanEquals();
+  void scanComparison(char sign);
   void scanSeparator();
   void scanEnd();
   void scanOther();

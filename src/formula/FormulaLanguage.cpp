@@ -20,6 +20,9 @@ CharClass classOf(char c) {
       return CharClass::CloseBracket;
     case '=':
       return CharClass::Equals;
+    case '<':
+    case '>':
+      return CharClass::Comparison;
     case ';':
       return CharClass::Separator;
     case ' ':
@@ -31,7 +34,7 @@ CharClass classOf(char c) {
 
 std::string_view translatorMessage(TranslatorError error) {
   // Texts as the users know them, spaces and spelling included.
-  static constexpr std::array<std::string_view, 21> kMessages = {
+  static constexpr std::array<std::string_view, 24> kMessages = {
       "",
       "formule te lang",
       "teveel (((",
@@ -53,6 +56,9 @@ std::string_view translatorMessage(TranslatorError error) {
       "x, y of v fout",
       "v,x,y or = ; fout",
       "formule ontbreekt : ",
+      "< en > door elkaar",
+      "fout aantal < > tekens",
+      "r= met x of y fout",
   };
   return kMessages[static_cast<size_t>(error)];
 }

@@ -22,6 +22,7 @@ enum class CharClass {
   OpenBracket,
   CloseBracket,
   Equals,
+  Comparison,  // < or >
   Separator,
   End,
   Other
@@ -72,6 +73,10 @@ enum class TranslatorError : uint8_t {
   ParametricVariables = 18,
   NoType = 19,
   FormulaMissing = 20,
+  // The inequalities and polar curves.
+  ComparisonDirections = 21,  // a chain that goes up and down: 0<y>x
+  ComparisonCount = 22,       // more than two comparisons, or one beside '=' or ';'
+  PolarVariables = 23,        // r= with x or y in it
 };
 std::string_view translatorMessage(TranslatorError error);
 

@@ -21,10 +21,18 @@ enum SlotKind : uint8_t {
   kSlotParametric = 3,  // y = f(v) ; x = g(v)
   kSlotImplicit = 4,    // f(x, y) = g(x, y)
   kSlotPolynomial = 5,
+  kSlotInequality = 6,  // f(x, y) < g(x, y), or a chain of two: the region where it holds
+  kSlotPolar = 7,       // r = f(v): the curve x = r cos v, y = r sin v
 };
+// The kinds a formula text makes (every kind but the polynomial).
 constexpr bool isFormulaKind(int kind) {
-  return kind >= kSlotFunction && kind <= kSlotImplicit;
+  return (kind >= kSlotFunction && kind <= kSlotImplicit) || kind == kSlotInequality ||
+         kind == kSlotPolar;
 }
+
+// The register in which a polar curve's program leaves r, before it turns r and v into x and
+// y; its formula may use one temporary less.
+constexpr uint8_t kRegPolarRadius = kLastTemporary;
 
 // `derivMarker` of a type-1 formula: 0 plain, 1..3 derivative order, 4 integral.
 constexpr uint8_t kIntegralMarker = 4;

@@ -44,6 +44,7 @@ struct FormulaEngine::Translation {
   StepList steps{};
   int stepCount = 0;
   int nextTemporary = kFirstTemporary;
+  int lastTemporary = kMaxTemporaries;
 
   PostfixEntry& entry() { return postfixtable[entryCount]; }
   char at(int pos) const {

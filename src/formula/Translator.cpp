@@ -54,6 +54,39 @@ uint8_t prior(int level, int offset) {
   return static_cast<uint8_t>(level + offset);
 }
 
+// Whether the letter stands alone as a variable somewhere in the text (the x of "exp" does
+// not).
+bool usesVariable(const std::string& text, char letter) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == letter && (i == 0 || !isLetter(text[i - 1])) &&
+        (i + 1 == text.size() || !isLetter(text[i + 1]))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The comparison signs of the prepared text: the sign characters < and > in order ('=' after
+// one belongs to it).
+std::string comparisonSigns(const std::string& text) {
+  std::string signs;
+  for (char c : text) {
+    if (c == '<' || c == '>') signs += c;
+  }
+  return signs;
+}
+
+// '<=' as ≤ and '>=' as ≥, typed or pasted.
+void spellComparisons(std::string& text) {
+  static constexpr std::pair<std::string_view, std::string_view> kSigns[] = {
+      {"\xE2\x89\xA4", "<="}, {"\xE2\x89\xA5", ">="}};
+  for (const auto& [sign, spelled] : kSigns) {
+    for (size_t at = text.find(sign); at != std::string::npos; at = text.find(sign, at)) {
+      text.replace(at, sign.size(), spelled);
+    }
+  }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -94,7 +127,7 @@ TranslationOutcome FormulaEngine::translateFormula(int slot, std::string_view te
   showTranslatorMessage(TranslatorError::None, "OK");
   outcome.message = t.message;
   formulas[slot].text = std::string(text);
-  if (formulaType == kSlotParametric) {
+  if (formulaType == kSlotParametric || formulaType == kSlotPolar) {
     outcome.next = AfterTranslation::AskParameterDomain;
   } else if (formulas[slot].derivMarker == kIntegralMarker) {
     outcome.next = AfterTranslation::AskIntegralDomain;
@@ -206,6 +239,7 @@ void FormulaEngine::prepareText() {
   for (char c : t.text) {
     if (c != ' ') prepared += toLowerAscii(c);
   }
+  spellComparisons(prepared);
   prepared += ' ';
   t.text = std::move(prepared);
 }
@@ -214,6 +248,10 @@ void FormulaEngine::classifyFormula() {
   Translation& t = *t_;
   if (t.error) return;
   const std::string& s = t.text;
+  if (s.find_first_of("<>") != std::string::npos) {
+    classifyInequality();
+    return;
+  }
   int xs = 0, ys = 0, vs = 0, equals = 0, separators = 0;
   int firstSeparator = 0, firstEquals = 0, firstV = 0;  // 1-based, 0 when absent
   for (int i = 0; i < static_cast<int>(s.size()); ++i) {
@@ -240,6 +278,14 @@ void FormulaEngine::classifyFormula() {
 
   if (equals == 0 || equals > 2) {
     showTranslatorMessage(TranslatorError::EqualsCount, "");
+    return;
+  }
+  if (s[0] == 'r' && equals == 1 && firstEquals == 2 && separators == 0) {
+    if (usesVariable(s, 'x') || usesVariable(s, 'y')) {
+      showTranslatorMessage(TranslatorError::PolarVariables, "");
+    } else {
+      formulaType = kSlotPolar;
+    }
     return;
   }
   if (vs == 0 && separators == 0 && equals == 1 && firstEquals == 2) {
@@ -273,6 +319,26 @@ void FormulaEngine::classifyFormula() {
     return;
   }
   showTranslatorMessage(TranslatorError::NoType, "");
+}
+
+// One comparison, or a chain of two in one direction, between expressions in x and y.
+void FormulaEngine::classifyInequality() {
+  Translation& t = *t_;
+  const std::string& s = t.text;
+  const std::string signs = comparisonSigns(s);
+  size_t equals = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '=' && (i == 0 || (s[i - 1] != '<' && s[i - 1] != '>'))) ++equals;
+  }
+  if (signs.size() > 2 || equals > 0 || s.find(';') != std::string::npos) {
+    showTranslatorMessage(TranslatorError::ComparisonCount, "");
+  } else if (signs.size() == 2 && signs[0] != signs[1]) {
+    showTranslatorMessage(TranslatorError::ComparisonDirections, "");
+  } else if (usesVariable(s, 'v') || (!usesVariable(s, 'x') && !usesVariable(s, 'y'))) {
+    showTranslatorMessage(TranslatorError::NoType, "");
+  } else {
+    formulaType = kSlotInequality;
+  }
 }
 
 void FormulaEngine::readPrefix() {
@@ -339,6 +405,9 @@ void FormulaEngine::scanFormula() {
         break;
       case CharClass::Equals:
         scanEquals();
+        break;
+      case CharClass::Comparison:
+        scanComparison(c);
         break;
       case CharClass::Separator:
         scanSeparator();
@@ -418,6 +487,10 @@ void FormulaEngine::scanWord() {
     t.entry().prior = prior(t.bracketLevel, kPriorFunction);
     openEntry();
     t.tokenState = TokenState::Function;
+  } else if (word == "r" && formulaType == kSlotPolar && start == 1) {
+    t.position = end;
+    t.entry().reg = kRegPolarRadius;
+    t.tokenState = TokenState::Variable;
   } else if (const auto code = variableCode(word)) {
     t.position = end;
     if (afterValue) {
@@ -550,9 +623,36 @@ void FormulaEngine::scanEquals() {
   }
 }
 
+// '<', '<=', '>' or '>=' (the classification let only an inequality through): at the level
+// of '=', and like it not at the start.
+void FormulaEngine::scanComparison(char sign) {
+  Translation& t = *t_;
+  const bool orEqual = t.at(t.position + 1) == '=';
+  if (t.tokenState == TokenState::Start || t.tokenState == TokenState::Function ||
+      t.tokenState == TokenState::Operator || t.tokenState == TokenState::Open ||
+      t.tokenState == TokenState::Equals) {
+    showTranslatorMessage(TranslatorError::Misplaced,
+                          orEqual ? std::string{sign, '='} : std::string(1, sign));
+  } else if (t.bracketLevel > 0) {
+    showTranslatorMessage(TranslatorError::EqualsInBrackets, "");
+  } else {
+    if (orEqual) ++t.position;
+    if (sign == '<') {
+      t.entry().oper = orEqual ? kOpLessEq : kOpLess;
+    } else {
+      t.entry().oper = orEqual ? kOpGreaterEq : kOpGreater;
+    }
+    t.entry().prior = kPriorAssign;
+    openEntry();
+    t.tokenState = TokenState::Equals;
+  }
+}
+
 bool FormulaEngine::endCheck() {
   Translation& t = *t_;
-  if (t.tokenState == TokenState::Function || t.tokenState == TokenState::Operator) {
+  // An inequality needs its right side; an equation has always taken a missing one as 0.
+  const bool sideMissing = t.tokenState == TokenState::Equals && formulaType == kSlotInequality;
+  if (t.tokenState == TokenState::Function || t.tokenState == TokenState::Operator || sideMissing) {
     showTranslatorMessage(TranslatorError::OperandMissing, "");
     return false;
   }
@@ -589,6 +689,8 @@ void FormulaEngine::generateSteps() {
   if (t.error) return;
   t.steps = StepList{};
   t.stepCount = 0;
+  // A polar program keeps r in the last temporary.
+  t.lastTemporary = formulaType == kSlotPolar ? kRegPolarRadius - 1 : kMaxTemporaries;
   t.nextTemporary = kFirstTemporary;
   auto table = t.postfixtable;  // the scanned table stays as it was, for the debug view
   while (table[1].oper != kOpEnd) {
@@ -601,37 +703,67 @@ void FormulaEngine::generateSteps() {
       return;
     }
     Step step{table[best].oper, kRegNone, table[best].reg, table[best + 1].reg};
-
-    const bool firstTemporary = isTemporary(step.src1);
-    const bool secondTemporary = isTemporary(step.src2);
-    if (!firstTemporary && !secondTemporary) {
-      if (t.nextTemporary > kMaxTemporaries) {
-        showTranslatorMessage(TranslatorError::TooLong, "");
-        return;
-      }
-      step.dest = static_cast<uint8_t>(t.nextTemporary++);
-    } else if (firstTemporary && secondTemporary) {
-      step.dest = std::min(step.src1, step.src2);
-    } else {
-      step.dest = firstTemporary ? step.src1 : step.src2;
-    }
-
-    if (step.opcode == kOpAssign) {
-      if (formulaType == kSlotImplicit) {
-        step.opcode = kOpSub;  // v := left side - right side
-        step.dest = kRegV;
-      } else {
-        step.dest = step.src1;  // copy the right side into the variable left of "="
-        step.src1 = kRegNone;
-      }
-    }
+    // The first comparison of a chain: its middle side is also the next one's left side, so
+    // it stays in the table, and the comparison's value gets a register of its own.
+    const bool chain = isComparison(step.opcode) && isComparison(table[best + 1].oper);
+    if (!placeStep(step, chain)) return;
     if (step.opcode != kOpSeparator) t.steps[t.stepCount++] = step;
 
-    table[best + 1].reg = step.dest;
+    if (!chain) table[best + 1].reg = step.dest;
     for (int j = best; j < t.entryCount; ++j) {
       table[j] = table[j + 1];
       if (table[j].oper == kOpEnd) break;
     }
+  }
+  if (formulaType == kSlotPolar) appendPolarSteps();
+}
+
+// The step's destination; comparisons and '=' take their final form. False (with the
+// message) when the temporaries run out.
+bool FormulaEngine::placeStep(Step& step, bool ownRegister) {
+  Translation& t = *t_;
+  const bool firstTemporary = isTemporary(step.src1);
+  const bool secondTemporary = isTemporary(step.src2);
+  if (ownRegister || (!firstTemporary && !secondTemporary)) {
+    if (t.nextTemporary > t.lastTemporary) {
+      showTranslatorMessage(TranslatorError::TooLong, "");
+      return false;
+    }
+    step.dest = static_cast<uint8_t>(t.nextTemporary++);
+  } else if (firstTemporary && secondTemporary) {
+    step.dest = std::min(step.src1, step.src2);
+  } else {
+    step.dest = firstTemporary ? step.src1 : step.src2;
+  }
+
+  if (step.opcode == kOpGreater || step.opcode == kOpGreaterEq) {
+    // left > right holds where right - left < 0
+    step.opcode = step.opcode == kOpGreater ? kOpLess : kOpLessEq;
+    std::swap(step.src1, step.src2);
+  } else if (step.opcode == kOpAssign) {
+    if (formulaType == kSlotImplicit) {
+      step.opcode = kOpSub;  // v := left side - right side
+      step.dest = kRegV;
+    } else {
+      step.dest = step.src1;  // copy the right side into the variable left of "="
+      step.src1 = kRegNone;
+    }
+  }
+  return true;
+}
+
+// x := r cos v, y := r sin v, after the steps that leave r in its register.
+void FormulaEngine::appendPolarSteps() {
+  Translation& t = *t_;
+  if (t.stepCount + 4 > kMaxSteps) {
+    showTranslatorMessage(TranslatorError::TooLong, "");
+    return;
+  }
+  const uint8_t angle = kFirstTemporary;  // every temporary is free again at the end
+  for (const Step& step :
+       {Step{kOpSin, angle, kRegNone, kRegV}, Step{kOpMul, kRegY, kRegPolarRadius, angle},
+        Step{kOpCos, angle, kRegNone, kRegV}, Step{kOpMul, kRegX, kRegPolarRadius, angle}}) {
+    t.steps[t.stepCount++] = step;
   }
 }
 

@@ -66,8 +66,8 @@ TVdomainForm::TVdomainForm(QWidget* mainWindow)
 
 void TVdomainForm::formshow() {
   move(mainWindow_->x() + 100, mainWindow_->y() + 100);
-  // The fields come from the slot when it already holds a parametric formula. (Only when
-  // the window opens: refilling on every repaint would throw away what is being typed.)
+  // The fields come from the slot's domain or the default of a polar curve. (Only when the
+  // window opens: refilling on every repaint would throw away what is being typed.)
   double begin = 0, end = 0;
   int steps = 0;
   if (storedDomain && storedDomain(begin, end, steps)) {

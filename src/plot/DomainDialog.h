@@ -21,7 +21,7 @@ class TVdomainForm : public QDialog {
   std::function<ParameterDomainCheck(const std::string& begin, const std::string& end,
                                      const std::string& steps)>
       apply;
-  // The stored domain of the slot when it already holds a parametric formula.
+  // What the fields start with; false leaves them as they are.
   std::function<bool(double& begin, double& end, int& steps)> storedDomain;
   // The window closed, accepted or cancelled.
   std::function<void()> closed;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "evaluation/Operations.h"
+
 namespace quorvel {
 namespace {
 
@@ -110,6 +112,15 @@ struct ExactRegionPlotter::Tile {
     });
   }
 };
+
+std::vector<RegionCondition> comparisonsOf(const StepList& steps) {
+  std::vector<RegionCondition> conditions;
+  for (const Step& step : steps) {
+    if (step.opcode == kOpLess || step.opcode == kOpLessEq)
+      conditions.push_back({step.dest, step.opcode == kOpLessEq});
+  }
+  return conditions;
+}
 
 ExactRegionPlotter::ExactRegionPlotter(WorkerPool& pool) : pool_(pool) {}
 ExactRegionPlotter::~ExactRegionPlotter() = default;

@@ -30,6 +30,9 @@ struct RegionCondition {
   bool orEqual = false;
 };
 
+// The comparisons of an inequality's program, in order: one, or two for a chain.
+std::vector<RegionCondition> comparisonsOf(const StepList& steps);
+
 struct ExactRegionResult {
   std::vector<RegionPixel> pixels;  // row by row, kPictureSize per row
   int inside = 0;

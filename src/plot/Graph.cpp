@@ -70,7 +70,11 @@ void Graph::drawSlot(int slot) {
       plotRows();
       break;
     case kSlotParametric:
+    case kSlotPolar:  // its program turns r and v into x and y
       plotParametric(formula);
+      break;
+    case kSlotInequality:
+      PlotInequality();
       break;
     case kSlotImplicit:
       PlotImplicit();
@@ -143,7 +147,7 @@ void Graph::AfterScaleChange() {
 void Graph::RefineAfterRelease() {
   fastPlot = false;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
-    if (formulas_.slotKind[slot] == kSlotImplicit) {
+    if (formulas_.slotKind[slot] == kSlotImplicit || formulas_.slotKind[slot] == kSlotInequality) {
       RedrawAll();
       msgText_.clear();
       return;

@@ -121,8 +121,11 @@ class Graph {
   // ---- Regions of inequalities (of evalSlot): where `conditions` hold, a light tint of the
   // slot's colour mixed into what lies under it (regions of several slots stay visible where
   // they overlap), lighter still where undecided; the boundary in the colour, every other
-  // pair of pixels left out when `dotted` (a strict inequality, whose boundary is not in it).
-  void PlotRegion(std::span<const RegionCondition> conditions, bool dotted);
+  // pair of pixels left out where it belongs to a strict comparison (whose boundary is not in
+  // the region). PlotInequality takes the comparisons from the slot's program, and decides
+  // coarsely while a button is held.
+  void PlotInequality();
+  void PlotRegion(std::span<const RegionCondition> conditions);
   ImplicitCell EvaluateCell(int column, int row);
   // One row of an implicit plot's grid points as bits: valid, F > 0, F < 0.
   struct SignRow {
@@ -136,6 +139,7 @@ class Graph {
   void plotIntegral(const TFormule& formula);
   void plotRows();
   void plotParametric(const TFormule& formula);
+  bool strictBoundaryAt(std::span<const RegionCondition> conditions, int column, int row);
   // Backward difference quotient over one column, `level` times.
   std::pair<double, bool> Derive(int level, bool valid, double value);
   // y of the slot at one x, point by point.

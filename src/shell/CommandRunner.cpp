@@ -338,7 +338,7 @@ void CommandRunner::showValueTable() {
   const uint8_t kind = ws_.formulas.slotKind[ws_.selectedSlot()];
   if (kind == kSlotEmpty) {
     ws_.MsgText = kNoFormula;
-  } else if (kind == kSlotImplicit) {
+  } else if (kind == kSlotImplicit || kind == kSlotInequality) {
     ws_.MsgText = kOnlyFunctions;
   } else if (shell_) {
     shell_->showValueTable();

@@ -137,6 +137,9 @@ class Controller {
   AfterTranslation PlotBtnClick() { return buttons_.PlotBtnClick(); }
   void GetBtnClick() { buttons_.GetBtnClick(); }
   void clearBtnClick() { buttons_.clearBtnClick(); }
+  bool offeredParameterDomain(double& begin, double& end, int& steps) const {
+    return buttons_.offeredParameterDomain(begin, end, steps);
+  }
   ParameterDomainCheck applyParameterDomain(std::string_view begin, std::string_view end,
                                             std::string_view steps) {
     return buttons_.applyParameterDomain(begin, end, steps);

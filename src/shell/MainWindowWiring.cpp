@@ -54,13 +54,7 @@ void TcontrolForm::connectOtherWindows() {
     return run(&Controller::applyParameterDomain, begin, end, steps);
   };
   VdomainForm->storedDomain = [this](double& begin, double& end, int& steps) {
-    const int slot = ws_.selection.selectedSlot;
-    if (slot < 1 || ws_.formulas.slotKind[slot] != kSlotParametric) return false;
-    const TFormule& formula = ws_.formulas.formulas[slot];
-    begin = formula.domainBegin;
-    end = formula.domainEnd;
-    steps = formula.domainSteps;
-    return true;
+    return controller_.offeredParameterDomain(begin, end, steps);
   };
   XdomainForm->apply = [this](const std::string& left, const std::string& right) {
     return run(&Controller::applyIntegralDomain, left, right);

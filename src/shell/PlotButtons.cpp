@@ -1,5 +1,7 @@
 #include "shell/PlotButtons.h"
 
+#include <numbers>
+
 #include "common/Utf8.h"
 
 namespace quorvel {
@@ -92,6 +94,24 @@ IntegralDomainCheck PlotButtons::applyIntegralDomain(std::string_view left,
   beforeDomain_.reset();
   ws_.graph.PlotSlot(slot);
   return check;
+}
+
+bool PlotButtons::offeredParameterDomain(double& begin, double& end, int& steps) const {
+  const int slot = ws_.selectedSlot();
+  const uint8_t kind = ws_.formulas.formulaType;
+  if (kind != kSlotParametric && kind != kSlotPolar) return false;
+  if (ws_.formulas.slotKind[slot] == kind) {
+    const TFormule& formula = ws_.formulas.formulas[slot];
+    begin = formula.domainBegin;
+    end = formula.domainEnd;
+    steps = formula.domainSteps;
+    return true;
+  }
+  if (kind != kSlotPolar) return false;
+  begin = 0;
+  end = ws_.settings.degreesMode ? 360 : 2 * std::numbers::pi;
+  steps = kPolarSteps;
+  return true;
 }
 
 void PlotButtons::domainClosed() {

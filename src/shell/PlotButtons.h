@@ -32,6 +32,11 @@ class PlotButtons {
   ParameterDomainCheck applyParameterDomain(std::string_view begin, std::string_view end,
                                             std::string_view steps);
   IntegralDomainCheck applyIntegralDomain(std::string_view left, std::string_view right);
+  // What the v-domain window shows when it opens: the slot's domain when it holds a curve of
+  // the kind just translated (parametric or polar); for a polar curve new in the slot, one
+  // turn (0 to 2 pi, or 0 to 360 in degrees) in kPolarSteps steps. False: empty fields.
+  bool offeredParameterDomain(double& begin, double& end, int& steps) const;
+  static constexpr int kPolarSteps = 720;
   // A domain window closed. Unless its values were accepted, the slot gets back what it held
   // before the formula was translated into it.
   void domainClosed();

@@ -18,7 +18,7 @@ int tableBoxWidth(int columns) {
 
 Picture renderTableBox(TextPainter& text, std::span<const char* const> headers,
                        std::span<const TableRow> rows) {
-  const int columns = static_cast<int>(std::min<size_t>(headers.size(), 3));
+  const int columns = static_cast<int>(std::min(headers.size(), TableRow{}.size()));
   const int width = tableBoxWidth(columns);
   Picture box(width, kTableBoxHeight);
   box.fillRect(0, 0, width, kTableBoxHeight, kTableBackground);

@@ -16,12 +16,12 @@ inline constexpr int kTableBoxRows = 20;
 inline constexpr const char* kTableNumberFormat = "#####0.0#####";
 inline constexpr int kTableBoxHeight = 410;
 
-// 265 pixels for two columns, 395 for three.
+// 265 pixels for two columns, 395 for three, 525 for four.
 int tableBoxWidth(int columns);
 
-using TableRow = std::array<std::string, 3>;
+using TableRow = std::array<std::string, 4>;
 
-// The box of `headers.size()` columns (two or three) with up to twenty rows.
+// The box of `headers.size()` columns (two to four) with up to twenty rows.
 Picture renderTableBox(TextPainter& text, std::span<const char* const> headers,
                        std::span<const TableRow> rows);
 

@@ -34,8 +34,8 @@ double stepOfIndex(int index) {
 ValueTable::ValueTable(FormulaEngine& formulas, PolyInput& poly, const ScaleState& scale)
     : formulas_(formulas), poly_(poly), scale_(scale) {}
 
-bool ValueTable::parametric() const {
-  return kind == kSlotParametric;
+int ValueTable::columns() const {
+  return kind == kSlotPolar ? 4 : kind == kSlotParametric ? 3 : 2;
 }
 
 std::string ValueTable::slotTitle() const {
@@ -61,6 +61,7 @@ void ValueTable::reset(int forSlot) {
       step = scale_.unitsPerPixelY;
       break;
     case kSlotParametric:
+    case kSlotPolar:
       startLabel = "start V";
       start = formula.domainBegin;
       step = formula.domainSteps > 0
@@ -218,6 +219,14 @@ void ValueTable::fillRows() {
         row.x = cellText(formulas_.evalValid, formulas_.registers[kRegX]);
         row.y = cellText(formulas_.evalValid, formulas_.registers[kRegY]);
         break;
+      case kSlotPolar:
+        row.v = cellText(true, input);
+        formulas_.registers[kRegV] = input;
+        formulas_.runProgram();
+        row.r = cellText(formulas_.evalValid, formulas_.registers[kRegPolarRadius]);
+        row.x = cellText(formulas_.evalValid, formulas_.registers[kRegX]);
+        row.y = cellText(formulas_.evalValid, formulas_.registers[kRegY]);
+        break;
       default:
         break;  // an implicit equation has no rows
     }
@@ -226,12 +235,15 @@ void ValueTable::fillRows() {
 
 Picture renderValueTable(const ValueTable& table, TextPainter& text) {
   static constexpr const char* kHeaders[] = {"X", "Y", "V"};
+  static constexpr const char* kPolarHeaders[] = {"V", "R", "X", "Y"};
+  const bool polar = table.columns() == 4;
   std::array<TableRow, ValueTable::kRows> rows;
   for (int i = 1; i <= ValueTable::kRows; ++i) {
     const ValueTable::Row& row = table.rows[i];
-    rows[i - 1] = {row.x, row.y, row.v};
+    rows[i - 1] = polar ? TableRow{row.v, row.r, row.x, row.y} : TableRow{row.x, row.y, row.v, ""};
   }
-  return renderTableBox(text, std::span(kHeaders, table.parametric() ? 3 : 2), rows);
+  if (polar) return renderTableBox(text, kPolarHeaders, rows);
+  return renderTableBox(text, std::span(kHeaders, static_cast<size_t>(table.columns())), rows);
 }
 
 }  // namespace quorvel

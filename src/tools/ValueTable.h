@@ -39,7 +39,7 @@ class ValueTable {
   std::string beginText;  // the edits; the window writes what the user types into them
   std::string stepText;
   struct Row {
-    std::string x, y, v;
+    std::string x, y, v, r;
   };
   std::array<Row, kRows + 1> rows{};  // 1..20
 
@@ -65,7 +65,9 @@ class ValueTable {
   void changeStepIndex(int delta);
   // The user typed into an edit.
   void typed() { edited = true; }
-  bool parametric() const;
+  // Columns of the rows: x and y; v, x and y of a parametric curve; v, r, x and y of a polar
+  // one.
+  int columns() const;
 
   // The repeat's rhythm: 330 ms first, 25 ms shorter each time down to 55 ms.
   static constexpr int kRepeatStartMs = 330;
@@ -94,7 +96,7 @@ class ValueTable {
   } integral_;
 };
 
-// The table box, 265 (parametric 395) x 410 pixels, as the window shows it.
+// The table box, 265 (parametric 395, polar 525) x 410 pixels, as the window shows it.
 Picture renderValueTable(const ValueTable& table, TextPainter& text);
 
 }  // namespace quorvel

@@ -5,6 +5,7 @@
 
 #include "qt/Controls.h"
 #include "qt/PictureImage.h"
+#include "tools/TableBox.h"
 
 namespace quorvel {
 namespace {
@@ -85,10 +86,10 @@ TtabelForm::TtabelForm(ValueTable& table, TextPainter& text, QWidget* mainWindow
 
 void TtabelForm::showTable(int slot) {
   table_.reset(slot);
-  // A parametric table has a third column.
-  const bool wide = table_.parametric();
-  setFixedSize(wide ? 415 : 284, 538);
-  antwBox->resize(wide ? 395 : 265, 410);
+  // A parametric table has a third column, a polar one a fourth.
+  const int width = tableBoxWidth(table_.columns());
+  setFixedSize(width + (table_.columns() == 2 ? 19 : 20), 538);
+  antwBox->resize(width, 410);
   showModel();
   mainWindow_->setEnabled(false);
   setEnabled(true);

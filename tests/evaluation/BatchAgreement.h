@@ -13,7 +13,8 @@
 
 namespace quorvel::testing {
 
-// The input and output registers of a formula type.
+// The input and output registers of a formula type (an inequality's output is the register of
+// its last comparison: see registersOfSlot).
 struct TypeRegisters {
   uint8_t input = kRegX;
   uint8_t first = kRegY;
@@ -25,12 +26,23 @@ inline TypeRegisters registersOfType(uint8_t formulaType) {
     case kSlotInverse:
       return {kRegY, kRegX, kRegNone};
     case kSlotParametric:
+    case kSlotPolar:
       return {kRegV, kRegX, kRegY};
     case kSlotImplicit:
       return {kRegX, kRegV, kRegNone};
     default:
       return {kRegX, kRegY, kRegNone};
   }
+}
+
+inline TypeRegisters registersOfSlot(const FormulaEngine& engine, int slot) {
+  TypeRegisters r = registersOfType(engine.slotKind[slot]);
+  if (engine.slotKind[slot] == kSlotInequality) {
+    for (const Step& step : engine.stepTable[slot]) {
+      if (step.opcode != kOpEnd) r.first = step.dest;
+    }
+  }
+  return r;
 }
 
 // Empty when every lane agrees (validity, and the bits of valid results) and no register

@@ -123,11 +123,14 @@ TEST(Operations, EveryRowsLanesGiveItsPointKernelsResults) {
       }
     }
   }
-  EXPECT_EQ(rows, 19);  // + - * / ^ (-) = and the twelve functions
+  EXPECT_EQ(rows, 21);  // + - * / ^ (-) = < <= and the twelve functions
 }
 
 TEST(Operations, NamesAndShapesOfTheRows) {
-  EXPECT_EQ(kLastOpcode, kOpInt);
+  EXPECT_EQ(kLastOpcode, kOpLessEq);
+  EXPECT_EQ(operationInfo(kOpLess).name, "<");
+  EXPECT_FALSE(operationInfo(kOpLessEq).unary);
+  EXPECT_FALSE(operationInfo(kOpLessEq).function);
   EXPECT_EQ(operationInfo(kOpSin).name, "sin");
   EXPECT_TRUE(operationInfo(kOpSin).function);
   EXPECT_TRUE(operationInfo(kOpNeg).unary);

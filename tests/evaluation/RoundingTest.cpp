@@ -38,7 +38,7 @@ TEST_F(Rounding, TheValueIsRunProgramsBitForBit) {
   std::mt19937_64 random(5);
   std::uniform_real_distribution<double> exponent(-8, 8);
   int compared = 0;
-  for (int i = 0; i < 3000; ++i) {
+  for (int i = 0; i < 5000; ++i) {
     const std::string text = generator.formula();
     if (engine.translateFormula(1, text).next != AfterTranslation::Plot) continue;
     if (engine.formulaType != kSlotFunction || engine.formulas[1].derivMarker != 0) continue;

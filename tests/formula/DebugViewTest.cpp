@@ -35,6 +35,22 @@ TEST(DebugView, RowsOfATranslation) {
   EXPECT_TRUE(rows.constants.empty());
 }
 
+// The program of an inequality shows its comparisons: ">" as typed in the table, as "<" with
+// its sides swapped among the steps.
+TEST(DebugView, ComparisonsOfAnInequality) {
+  Settings settings;
+  settings.debugMode = true;
+  FormulaEngine engine(settings);
+  DebugRows rows;
+  engine.debugListener = &rows;
+  engine.translateFormula(1, "2 > y >= x");
+  using Row3 = std::array<std::string, 3>;
+  using Row4 = std::array<std::string, 4>;
+  EXPECT_EQ(rows.postfix,
+            (std::vector<Row3>{{"20", ">", "2"}, {"y", ">=", "2"}, {"x", "end", "0"}}));
+  EXPECT_EQ(rows.steps, (std::vector<Row4>{{"<", "1", "y", "20"}, {"<=", "2", "x", "y"}}));
+}
+
 TEST(DebugView, Names) {
   EXPECT_EQ(operandName(0), "");
   EXPECT_EQ(operandName(19), "19");

@@ -13,7 +13,7 @@ class FormulaGenerator {
 
   std::string formula() {
     std::string text;
-    switch (pick(6)) {
+    switch (pick(8)) {
       case 0:
         text = "y=" + prefix() + expression(3, "x");
         break;
@@ -25,6 +25,17 @@ class FormulaGenerator {
         break;
       case 3:
         text = "x=" + expression(3, "v") + ";y=" + expression(3, "v");
+        break;
+      case 4: {
+        // An inequality, or a chain of two in one direction.
+        static const char* const kSigns[] = {"<", "<=", ">", ">="};
+        const std::string sign = kSigns[pick(4)];
+        text = expression(3, "xy") + sign + expression(3, "xy");
+        if (pick(2) == 0) text += (sign[0] == '<' ? "<" : ">=") + expression(2, "xy");
+        break;
+      }
+      case 5:
+        text = "r=" + expression(3, "v");
         break;
       default:
         text = expression(3, "xy") + "=" + expression(3, "xy");
@@ -79,7 +90,7 @@ class FormulaGenerator {
   }
 
   void mutate(std::string& text) {
-    static const std::string alphabet = "0123456789,.xyvabcpedi:+-*/^()=; #XY";
+    static const std::string alphabet = "0123456789,.xyvabcpedi:+-*/^()=; #XY<>r";
     const int edits = 1 + pick(4);
     for (int e = 0; e < edits && !text.empty(); ++e) {
       const size_t at = static_cast<size_t>(pick(static_cast<int>(text.size())));

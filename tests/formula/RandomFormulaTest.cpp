@@ -22,7 +22,7 @@ bool isTranslatorAnswer(const std::string& message, int slot) {
   if (message.compare(0, head.size(), head) != 0) return false;
   const std::string rest = message.substr(head.size());
   if (rest == "OK") return true;
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= static_cast<int>(TranslatorError::PolarVariables); ++i) {
     const auto text = translatorMessage(static_cast<TranslatorError>(i));
     if (rest.compare(0, text.size(), text) == 0) return true;
   }
@@ -47,14 +47,12 @@ TEST_F(RandomFormulas, TranslateOrAnswerAndEvaluateAlike) {
     ++translated;
     engine.slotKind[slot] = engine.formulaType;
     static const std::vector<double> inputs = {-3, -1, -0.5, 0, 0.5, 1, 2, 3.7, 10, 1e6, -1e-6, 90};
-    ASSERT_EQ(testing::compareBatchWithPoints(engine, slot,
-                                              testing::registersOfType(engine.formulaType), inputs),
-              "")
-        << text;
-    // Rows over y for implicit equations, over a for the other formulas.
+    const testing::TypeRegisters r = testing::registersOfSlot(engine, slot);
+    ASSERT_EQ(testing::compareBatchWithPoints(engine, slot, r, inputs), "") << text;
+    // Rows over y for implicit equations and inequalities, over a for the other formulas.
     static const std::vector<double> rows = {-2, 0, 0.5, 3};
-    const testing::TypeRegisters r = testing::registersOfType(engine.formulaType);
-    const uint8_t rowCode = engine.formulaType == kSlotImplicit ? kRegY : kRegA;
+    const bool overY = engine.formulaType == kSlotImplicit || engine.formulaType == kSlotInequality;
+    const uint8_t rowCode = overY ? kRegY : kRegA;
     ASSERT_EQ(testing::compareRowsWithPoints(engine, slot, r, rowCode, rows, inputs), "") << text;
   }
   EXPECT_GT(translated, 5000);  // the generator does reach the evaluator

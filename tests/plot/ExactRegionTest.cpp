@@ -192,17 +192,15 @@ namespace {
 // solid or dotted, the outside untouched, and two slots' regions both visible where they meet.
 class RegionPicture : public testing::PlotTest {
  protected:
-  void region(int slot, const char* formula, bool orEqual, bool dotted) {
+  void region(int slot, const char* formula) {
     ASSERT_EQ(ws.formulas.translateFormula(slot, formula).next, AfterTranslation::Plot);
-    ws.formulas.evalSlot = slot;
-    const RegionCondition condition{kRegV, orEqual};
-    graph.PlotRegion(std::span(&condition, 1), dotted);
+    graph.PlotSlot(slot);
   }
 };
 
 TEST_F(RegionPicture, TintBoundaryAndOverlap) {
   const Picture before = picture;
-  region(1, "x^2+y^2=25", true, false);  // x^2 + y^2 <= 25
+  region(1, "x^2+y^2<=25");
   const Colour colour = colourOf(1);
   EXPECT_EQ(picture.pixel(600, 400), colour);  // (5, 0) on the boundary
   EXPECT_EQ(picture.pixel(400, 200), colour);
@@ -213,7 +211,7 @@ TEST_F(RegionPicture, TintBoundaryAndOverlap) {
   EXPECT_NE(picture.pixel(400, 450), inside);
 
   // A second region over the first: where both hold, both colours are in the pixel.
-  region(2, "y+0*x=0", false, true);  // y < 0, strict: a dotted boundary
+  region(2, "y<0");  // strict: a dotted boundary
   const Colour both = picture.pixel(450, 450);
   EXPECT_EQ(both, mixed(inside, colourOf(2), 2));
   EXPECT_EQ(picture.pixel(450, 310), mixed(before.pixel(450, 310), colour, 2));  // y > 0: one

@@ -47,7 +47,7 @@ TEST_F(ValueTableTest, StartAndStepComeFromTheScaleOrTheDomain) {
   EXPECT_EQ(table.rows[3].x, "0,0025");
 
   open("y=v^2;x=2v", 3, -1, 1, 8);
-  EXPECT_TRUE(table.parametric());
+  EXPECT_EQ(table.columns(), 3);
   EXPECT_EQ(table.startLabel, "start V");
   EXPECT_EQ(table.beginText, "-1,0");
   EXPECT_EQ(table.stepText, "0,25");
@@ -66,6 +66,19 @@ TEST_F(ValueTableTest, StartAndStepComeFromTheScaleOrTheDomain) {
   open("x^2+y^2=4", 5);  // an implicit equation: no rows
   EXPECT_EQ(table.rows[1].x, "");
   EXPECT_EQ(table.rows[1].y, "");
+  open("x^2+y^2<4", 6);  // nor an inequality
+  EXPECT_EQ(table.rows[1].x, "");
+  EXPECT_EQ(table.rows[1].y, "");
+
+  // A polar curve: v, r, x and y.
+  open("r=2v", 7, -1, 1, 8);
+  EXPECT_EQ(table.columns(), 4);
+  EXPECT_EQ(table.startLabel, "start V");
+  EXPECT_EQ(table.rows[2].v, "-0,75");
+  EXPECT_EQ(table.rows[2].r, "-1,5");
+  EXPECT_NEAR(*parseFloat(table.rows[2].x), -1.5 * std::cos(-0.75), 1e-6);
+  EXPECT_EQ(*parseFloat(table.rows[5].x), 0);  // v = 0: r = 0
+  EXPECT_NEAR(*parseFloat(table.rows[2].y), -1.5 * std::sin(-0.75), 1e-6);
 }
 
 TEST_F(ValueTableTest, InvalidAndHugeValues) {
@@ -266,6 +279,14 @@ TEST_F(ValueTableTest, TheTableBoxAsDrawn) {
 
   open("y=v;x=v", 2, 0, 10, 10);
   EXPECT_EQ(renderValueTable(table, text).width(), 395);
+  open("r=v", 3, 0, 10, 10);
+  text.calls.clear();
+  EXPECT_EQ(renderValueTable(table, text).width(), 525);
+  EXPECT_EQ(written(65, 5), "V");
+  EXPECT_EQ(written(195, 5), "R");
+  EXPECT_EQ(written(325, 5), "X");
+  EXPECT_EQ(written(455, 5), "Y");
+  EXPECT_EQ(written(135, 47), "1,0");  // r at v = 1
 }
 
 }  // namespace
