@@ -25,8 +25,7 @@ using testing::Real;
 // A region s(x, y) in [lo, hi] with s = g(x) + h(y), whose ranges over intervals are known:
 // over a box s takes every value between the ends of g(X) + h(Y).
 struct Region {
-  const char* formula;  // an implicit equation whose left - right is the program's F
-  RegionCondition condition;
+  const char* formula;  // the inequality as typed
   std::function<Range(const Real&, const Real&)> g, h;
   Real lo, hi;
 };
@@ -67,10 +66,10 @@ class ExactRegion : public testing::PlotTest {
   // Every pixel against the reference; the counts for the record.
   void check(const Region& region, const std::string& view) {
     ASSERT_EQ(ws.formulas.translateFormula(1, region.formula).next, AfterTranslation::Plot);
-    ASSERT_EQ(ws.formulas.formulaType, kSlotImplicit);
+    ASSERT_EQ(ws.formulas.formulaType, kSlotInequality);
     const PixelEdges edges = pixelEdges(scale);
     const ExactRegionResult& r =
-        plotter.plot(ws.formulas.program(1), std::span(&region.condition, 1), edges);
+        plotter.plot(ws.formulas.program(1), comparisonsOf(ws.formulas.stepTable[1]), edges);
     constexpr double kMargin = 0x1p-30;  // of a pixel: far beyond the program's rounding
     const Reference grown(region, edges, kMargin), shrunk(region, edges, -kMargin);
     int both = 0, boundary = 0;
@@ -117,9 +116,8 @@ const Real kNone = Real::infinity(-1);
 const Real kAll = Real::infinity(1);
 
 TEST_F(ExactRegion, HalfPlanes) {
-  // y < 0,3x + 0,7: y - 0,3x - 0,7 < 0.
-  checkBothViews({"y-0,3*x=0,7",
-                  {kRegV, false},
+  // y - 0,3x < 0,7
+  checkBothViews({"y<0,3*x+0,7",
                   [](const Real& a, const Real& b) {
                     return Range{Real(-0.3) * b, Real(-0.3) * a};
                   },
@@ -131,14 +129,14 @@ TEST_F(ExactRegion, HalfPlanes) {
 }
 
 TEST_F(ExactRegion, DiscsAndAnnuli) {
-  checkBothViews({"x^2+y^2=25", {kRegV, true}, square, square, kNone, Real(25)});
-  // 1 <= x^2 + y^2 <= 4 as one inequality: (x^2 + y^2 - 1)(x^2 + y^2 - 4) <= 0.
-  checkBothViews({"(x^2+y^2-1)*(x^2+y^2-4)=0", {kRegV, true}, square, square, Real(1), Real(4)});
+  checkBothViews({"x^2+y^2<=25", square, square, kNone, Real(25)});
+  // The annulus as a chain, and as one inequality: (x^2 + y^2 - 1)(x^2 + y^2 - 4) <= 0.
+  checkBothViews({"1<=x^2+y^2<=4", square, square, Real(1), Real(4)});
+  checkBothViews({"(x^2+y^2-1)*(x^2+y^2-4)\xE2\x89\xA4" "0", square, square, Real(1), Real(4)});
 }
 
 TEST_F(ExactRegion, BelowASine) {
-  checkBothViews({"y-sin(x)=0",
-                  {kRegV, false},
+  checkBothViews({"y<sin(x)",
                   [](const Real& a, const Real& b) {
                     const Range s = testing::sineOver(a, b);
                     return Range{-s.hi, -s.lo};
@@ -152,9 +150,12 @@ TEST_F(ExactRegion, BelowASine) {
 
 // Two conditions: the region is where both hold, and where the program faults is outside.
 TEST_F(ExactRegion, ConditionsMeetAndFaultsAreOutside) {
-  ws.formulas.translateFormula(1, "sqrt(x)-y=0");  // sqrt(x) - y < 0: above the root, x >= 0
+  ws.formulas.translateFormula(1, "sqrt(x)<y");  // above the root, x >= 0
   const PixelEdges edges = pixelEdges(scale);
-  const RegionCondition above{kRegV, false};
+  const std::vector<RegionCondition> conditions = comparisonsOf(ws.formulas.stepTable[1]);
+  ASSERT_EQ(conditions.size(), 1u);
+  const RegionCondition above = conditions.front();
+  EXPECT_FALSE(above.orEqual);
   const ExactRegionResult r = plotter.plot(ws.formulas.program(1), std::span(&above, 1), edges);
   EXPECT_EQ(r.at(200, 200), RegionPixel::Outside);  // x = -5: no root
   EXPECT_EQ(r.at(600, 100), RegionPixel::Inside);   // x = 5, y = 7,5
@@ -165,9 +166,9 @@ TEST_F(ExactRegion, ConditionsMeetAndFaultsAreOutside) {
 }
 
 TEST_F(ExactRegion, WorkThatRunsOutLeavesPixelsUndecided) {
-  ws.formulas.translateFormula(1, "sin(x^2+y^2)=0");
+  ws.formulas.translateFormula(1, "sin(x^2+y^2)<0");
   ws.graph.scale.zoomAt(400, 400, -6, true, true);
-  const RegionCondition below{kRegV, false};
+  const RegionCondition below = comparisonsOf(ws.formulas.stepTable[1]).front();
   const PixelEdges edges = pixelEdges(scale);
   const ExactRegionResult full = plotter.plot(ws.formulas.program(1), std::span(&below, 1), edges);
   plotter.work = {.firstPerTile = 2000, .secondTotal = 0, .mostPerTile = 2000};
@@ -223,6 +224,56 @@ TEST_F(RegionPicture, TintBoundaryAndOverlap) {
   }
   EXPECT_GT(solid, 300);
   EXPECT_GT(gaps, 300);
+}
+
+// 0 < y <= x: the boundary on y = 0 is dotted (strict), the one on y = x solid.
+TEST_F(RegionPicture, AChainDrawsEachBoundaryInItsOwnPen) {
+  const Picture before = picture;
+  region(1, "0<y<=x");
+  int onAxis = 0, gapsOnAxis = 0, onDiagonal = 0, gapsOnDiagonal = 0;
+  for (int column = 450; column < 790; ++column) {
+    (marked(column, 400) ? onAxis : gapsOnAxis) += 1;
+    (marked(column, 800 - column) ? onDiagonal : gapsOnDiagonal) += 1;
+  }
+  EXPECT_GT(onAxis, 100);
+  EXPECT_GT(gapsOnAxis, 100);
+  EXPECT_EQ(gapsOnDiagonal, 0);
+  EXPECT_EQ(picture.pixel(300, 410), before.pixel(300, 410));  // x < 0: no region, no boundary
+  EXPECT_EQ(picture.pixel(710, 330), mixed(before.pixel(710, 330), colourOf(1), 2));  // inside
+}
+
+// The record of the drawing holds a region as rectangles of rows, not as pixels, so a vector
+// copy shows it as filled shapes; drawn again from the record it is the same picture.
+TEST_F(RegionPicture, TheRecordHoldsRowsOfTheRegion) {
+  auto pixelsAndRects = [&] {
+    std::pair<size_t, size_t> n{0, 0};
+    for (const DisplayList::Op& op : graph.drawing.ops) {
+      n.first += op.kind == DisplayList::Kind::Pixel;
+      n.second += op.kind == DisplayList::Kind::Rect;
+    }
+    return n;
+  };
+  const auto [pixelsBefore, rectsBefore] = pixelsAndRects();
+  region(1, "x^2+y^2<=25");
+  const auto [pixelsAfter, rectsAfter] = pixelsAndRects();
+  EXPECT_EQ(pixelsAfter, pixelsBefore);
+  // 401 rows of disc, broken where the grid shows through the tint and at the boundary.
+  EXPECT_GT(rectsAfter - rectsBefore, 401u);
+  EXPECT_LT(rectsAfter - rectsBefore, 20000u);  // the disc has about 125,000 pixels
+}
+
+// While a button is held the region is decided coarsely; released, exactly again.
+TEST_F(RegionPicture, CoarseWhileHeldExactAfter) {
+  ws.graph.scale.zoomAt(400, 400, -6, true, true);
+  region(1, "sin(x^2+y^2)<0");
+  auto same = [&](const Picture& a) {
+    return std::equal(a.data(), a.data() + kPictureSize * kPictureSize, picture.data());
+  };
+  const Picture exact = picture;
+  graph.AfterScaleChange();  // as a held scroll button does: fastPlot
+  EXPECT_FALSE(same(exact));
+  graph.RefineAfterRelease();
+  EXPECT_TRUE(same(exact));
 }
 
 }  // namespace
