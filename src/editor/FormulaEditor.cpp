@@ -9,7 +9,7 @@ namespace {
 
 // Brackets, "*", "+", ",", "-", ".", "/", digits, ":", ";", "=", letters and "^".
 bool isFormulaCharacter(char c) {
-  return (c >= '(' && c <= ';') || c == '=' || (c >= 'A' && c <= 'Z') || c == '^' ||
+  return (c >= '(' && c <= ';') || (c >= '<' && c <= '>') || (c >= 'A' && c <= 'Z') || c == '^' ||
          (c >= 'a' && c <= 'z');
 }
 
@@ -35,6 +35,12 @@ void FormulaEditor::typeCharacter(char32_t c) {
   if (c == U'\u00B3') digit = '3';
   // Raised as Up raises: not as the first character, which a formula cannot start with.
   if (digit != 0) insert(digit, cursor_ > 1);
+  // The comparison signs of one character as the two the box writes (a box cell holds one
+  // byte, and graph files keep their texts in a code page without them).
+  if (c == U'\u2264' || c == U'\u2265') {
+    fedKeyPress(c == U'\u2264' ? '<' : '>');
+    fedKeyPress('=');
+  }
 }
 
 void FormulaEditor::insert(char ch, bool superscript) {

@@ -28,9 +28,9 @@ class FormulaEditor {
 
   void fedKeyDown(int key);   // editing keys: Backspace, Delete, Home, End, arrows
   void fedKeyPress(char ch);  // a typed character; only formula characters are taken
-  // A character typed or pasted, as a code point: what fedKeyPress takes, and "¹", "²", "³"
+  // A character typed or pasted, as a code point: what fedKeyPress takes, "¹", "²", "³"
   // (keys many keyboards have) as the digit raised, as Up and the digit give it, the
-  // superscript mode left as it was. Everything else is ignored.
+  // superscript mode left as it was, and "≤", "≥" as "<=", ">=". Everything else is ignored.
   void typeCharacter(char32_t c);
   void fedClear();
   std::string fedGetText() const;

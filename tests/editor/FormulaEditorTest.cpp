@@ -77,9 +77,20 @@ TEST_F(Editor, SuperscriptCharactersRaiseTheirDigit) {
 
 TEST_F(Editor, OnlyFormulaCharactersAreTaken) {
   type("y = x<2>#$");
-  EXPECT_EQ(editor.fedGetText(), "y=x2");
+  EXPECT_EQ(editor.fedGetText(), "y=x<2>");  // the comparison signs of inequalities
   type("(),.;:*+-/^AZaz09");
-  EXPECT_EQ(editor.count(), 4 + 17);
+  EXPECT_EQ(editor.count(), 6 + 17);
+}
+
+// "≤" and "≥", typed or pasted, are the two characters the translator also reads.
+TEST_F(Editor, ComparisonCharactersBecomeTwo) {
+  for (char32_t c : {U'0', U'\u2264', U'y', U'\u2264', U'x'})
+    editor.typeCharacter(c);
+  EXPECT_EQ(editor.fedGetText(), "0<=y<=x");
+  editor.fedClear();
+  for (char32_t c : {U'y', U'\u2265', U'1'})
+    editor.typeCharacter(c);
+  EXPECT_EQ(editor.fedGetText(), "y>=1");
 }
 
 TEST_F(Editor, UpNeedsACharacterBeforeTheCursor) {

@@ -124,15 +124,17 @@ TEST_F(ExactRegion, HalfPlanes) {
                   [](const Real& a, const Real& b) {
                     return Range{a, b};
                   },
-                  kNone,
-                  Real(0.7)});
+                  kNone, Real(0.7)});
 }
 
 TEST_F(ExactRegion, DiscsAndAnnuli) {
   checkBothViews({"x^2+y^2<=25", square, square, kNone, Real(25)});
   // The annulus as a chain, and as one inequality: (x^2 + y^2 - 1)(x^2 + y^2 - 4) <= 0.
   checkBothViews({"1<=x^2+y^2<=4", square, square, Real(1), Real(4)});
-  checkBothViews({"(x^2+y^2-1)*(x^2+y^2-4)\xE2\x89\xA4" "0", square, square, Real(1), Real(4)});
+  checkBothViews(
+      {"(x^2+y^2-1)*(x^2+y^2-4)\xE2\x89\xA4"
+       "0",
+       square, square, Real(1), Real(4)});
 }
 
 TEST_F(ExactRegion, BelowASine) {
@@ -144,8 +146,7 @@ TEST_F(ExactRegion, BelowASine) {
                   [](const Real& a, const Real& b) {
                     return Range{a, b};
                   },
-                  kNone,
-                  Real(0)});
+                  kNone, Real(0)});
 }
 
 // Two conditions: the region is where both hold, and where the program faults is outside.

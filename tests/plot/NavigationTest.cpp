@@ -20,8 +20,7 @@ namespace {
 // Within one pixel: the world value of `pixel` in the table is `world` up to half a pixel.
 void expectUnder(const std::array<double, kPictureSize>& table, int pixel, double world,
                  double unitsPerPixel, const std::string& what) {
-  EXPECT_LE(std::fabs(table[pixel] - world), 0.5 * unitsPerPixel + 1e-9 * std::fabs(world))
-      << what;
+  EXPECT_LE(std::fabs(table[pixel] - world), 0.5 * unitsPerPixel + 1e-9 * std::fabs(world)) << what;
 }
 
 TEST(Wheel, KeepsTheWorldPointUnderTheCursor) {
@@ -258,7 +257,7 @@ TEST_F(ByHand, APressThatMovesLittleIsAClick) {
   EXPECT_TRUE(navigation.move(290, 300));  // and it stays a drag however near it comes back
   EXPECT_NEAR(scale.centreX, centre + 10 * scale.unitsPerPixelX, 1e-12);
   EXPECT_FALSE(navigation.release());
-  EXPECT_FALSE(graph.fastPlot);  // the precise redraw
+  EXPECT_FALSE(graph.fastPlot);             // the precise redraw
   EXPECT_FALSE(navigation.move(400, 400));  // no button down: nothing
 }
 

@@ -54,7 +54,7 @@ TEST_F(PolarCurve, SameAsItsParametricForm) {
 
 TEST_F(PolarCurve, DegreesAndNegativeRadius) {
   ws.settings.degreesMode = true;
-  plot("r=-5", 1, 0, 90, 90);  // the quarter circle of radius 5 in the third quadrant
+  plot("r=-5", 1, 0, 90, 90);     // the quarter circle of radius 5 in the third quadrant
   EXPECT_TRUE(marked(200, 400));  // (-5, 0) at v = 0
   EXPECT_TRUE(marked(399, 600));  // next to (0, -5) at v = 90, where the last line ends
   EXPECT_FALSE(marked(600, 400));

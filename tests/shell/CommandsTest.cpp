@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -263,6 +265,63 @@ TEST_F(Commands, ACancelledDomainLeavesTheSlotAsItWas) {
   controller.domainClosed();
   EXPECT_EQ(ws.formulas.slotKind[7], kSlotParametric);
   EXPECT_EQ(ws.formulas.formulas[7].text, "y=sin(v);x=cos(v)");
+}
+
+// The v-domain window of a polar curve starts at one turn in the angle unit; once the slot
+// holds a polar curve, at its domain. A parametric curve keeps its own.
+TEST_F(Commands, APolarCurveIsOfferedOneTurn) {
+  ws.selection.hoverSlot = 2;
+  ws.selection.selectHoveredSlot();
+  double begin = -1, end = -1;
+  int steps = -1;
+  ws.editor.fedSetText("r=1+cos(v)");
+  ASSERT_EQ(controller.PlotBtnClick(), AfterTranslation::AskParameterDomain);
+  ASSERT_TRUE(controller.offeredParameterDomain(begin, end, steps));
+  EXPECT_EQ(begin, 0);
+  EXPECT_DOUBLE_EQ(end, 2 * std::numbers::pi);
+  EXPECT_EQ(steps, 720);
+  EXPECT_TRUE(controller.applyParameterDomain("0", "3", "300").ok);
+  EXPECT_EQ(ws.formulas.slotKind[2], kSlotPolar);
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"v-domain"});
+
+  ws.editor.fedSetText("r=2");
+  controller.PlotBtnClick();
+  ASSERT_TRUE(controller.offeredParameterDomain(begin, end, steps));
+  EXPECT_EQ(end, 3);
+  EXPECT_EQ(steps, 300);
+  controller.domainClosed();
+
+  ws.editor.fedSetText("y=v;x=v");  // the polar domain is not a parametric curve's
+  controller.PlotBtnClick();
+  EXPECT_FALSE(controller.offeredParameterDomain(begin, end, steps));
+  controller.domainClosed();
+
+  ws.settings.degreesMode = true;
+  ws.selection.hoverSlot = 3;
+  ws.selection.selectHoveredSlot();
+  ws.editor.fedSetText("r=v");
+  controller.PlotBtnClick();
+  ASSERT_TRUE(controller.offeredParameterDomain(begin, end, steps));
+  EXPECT_EQ(end, 360);
+}
+
+// What works on functions only says so for the new kinds too.
+TEST_F(Commands, InequalitiesAndPolarCurvesInTheTools) {
+  plot("y<x^2", 1);
+  plot("r=2", 2, 0, 6.3, 100);
+  ws.selection.hoverSlot = 1;
+  ws.selection.selectHoveredSlot();
+  controller.executeCommand(Command::ValueTable);
+  EXPECT_EQ(ws.MsgText, "alleen functies");
+  controller.executeCommand(Command::Roots);
+  EXPECT_EQ(ws.MsgText, "alleen voor y = f(x) en polynomen");
+  ws.selection.hoverSlot = 2;
+  ws.selection.selectHoveredSlot();
+  controller.executeCommand(Command::Roots);
+  EXPECT_EQ(ws.MsgText, "alleen voor y = f(x) en polynomen");
+  shell.calls.clear();
+  controller.executeCommand(Command::ValueTable);
+  EXPECT_EQ(shell.calls, std::vector<std::string>{"value table"});
 }
 
 TEST_F(Commands, DomainsAreAskedThroughTheWindow) {

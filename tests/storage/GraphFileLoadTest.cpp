@@ -122,6 +122,31 @@ TEST_F(GraphFiles, SavedStateComesBack) {
   EXPECT_TRUE(std::equal(saved.data(), saved.data() + 801 * 801, picture.data()));
 }
 
+// Inequalities and polar curves are formulas like the others in a file: their text, kind and
+// (polar) domain, read back into the same slots and the same picture.
+TEST_F(GraphFiles, InequalitiesAndPolarCurvesComeBack) {
+  plot("y<sin(x)", 1);
+  plot("1 <= x^2+y^2 <= 4", 2);
+  plot("r=1+cos(v)", 3, 0, 6.28318530717959, 720);
+  plot("0<y<x", 4);
+  const std::string path = folder + "/new kinds.qvl";
+  ASSERT_TRUE(ws.SaveGraphFile(path));
+  const Picture saved = picture;
+  const std::vector<uint8_t> bytes = contentsOf(path);
+
+  ws.startUp();
+  ASSERT_EQ(ws.LoadGraphFile(path), Workspace::LoadStatus::Loaded);
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotInequality);
+  EXPECT_EQ(ws.formulas.slotKind[2], kSlotInequality);
+  EXPECT_EQ(ws.formulas.slotKind[3], kSlotPolar);
+  EXPECT_EQ(ws.formulas.slotKind[4], kSlotInequality);
+  EXPECT_EQ(ws.formulas.formulas[2].text, "1 <= x^2+y^2 <= 4");
+  EXPECT_EQ(ws.formulas.formulas[3].domainSteps, 720);
+  EXPECT_TRUE(std::equal(saved.data(), saved.data() + 801 * 801, picture.data()));
+  ASSERT_TRUE(ws.SaveGraphFile(folder + "/again.qvl"));
+  EXPECT_EQ(contentsOf(folder + "/again.qvl"), bytes);
+}
+
 TEST_F(GraphFiles, LoadingMergesIntoTheSlots) {
   plot("y=x", 5);
   ws.points.ClickPoint(200, 200, false);

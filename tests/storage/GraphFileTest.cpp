@@ -213,6 +213,7 @@ TEST(GraphFileReader, RefusesWhatNoProgramWrites) {
        }()},
       {"formula kind 0", start().formula(1, 0, "y=x").end().bytes},
       {"formula kind 5", start().formula(1, 5, "y=x").end().bytes},
+      {"formula kind 8", start().formula(1, 8, "y=x").end().bytes},
       {"coefficient kind 4", polynomialWithKind(4, 2)},
       {"degree 8", polynomialWithKind(0, 8)},
       {"zoom 16", HandWrittenFile().byte(3).byte(16).byte(9).real(0).real(0).end().bytes},

@@ -90,7 +90,7 @@ TEST_F(GraphFileWindow, AFileFromTheCommandLine) {
   EXPECT_EQ(window.fedbox->isVisible(), true);
   window.openGraphFile((folder / "missing.qvl").string());
   EXPECT_EQ(message(), "leesfout (bestand bestaat niet)");  // the reason, as on the command line
-  EXPECT_TRUE(graphAt(2, 4, 1));  // the window goes on with what it had
+  EXPECT_TRUE(graphAt(2, 4, 1));                            // the window goes on with what it had
 }
 
 }  // namespace
