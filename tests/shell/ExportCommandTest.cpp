@@ -110,9 +110,9 @@ TEST_F(ExportCommand, TheMotionOfAConstantAsAnAnimatedGif) {
   const fs::path file = write(
       testing::HandWrittenFile().startRecords().formula(1, 1, "y=a*x").end().bytes, "lijn.qvl");
   const fs::path gif = folder / "lijn.gif";
-  ASSERT_EQ(run("--export '" + gif.string() + "' --animate a=-1..1.5 --frames 6 '" +
-                file.string() + "'"),
-            0);
+  ASSERT_EQ(
+      run("--export '" + gif.string() + "' --animate a=-1..1.5 --frames 6 '" + file.string() + "'"),
+      0);
   const std::string text = contentsOf(gif);
   const std::vector<uint8_t> bytes(text.begin(), text.end());
   testing::Decoded decoded(bytes);
@@ -133,8 +133,8 @@ TEST_F(ExportCommand, TheMotionOfAConstantAsAnAnimatedGif) {
   }
   // A file that does not load: 1, and nothing written.
   const fs::path none = folder / "niets.gif";
-  EXPECT_EQ(run("--export '" + none.string() + "' --animate b=0..1 '" + (folder / "weg.qvl").string() +
-                "'"),
+  EXPECT_EQ(run("--export '" + none.string() + "' --animate b=0..1 '" +
+                (folder / "weg.qvl").string() + "'"),
             1);
   EXPECT_FALSE(fs::exists(none));
   // Usage errors: 2.
@@ -310,6 +310,31 @@ TEST_F(ExportCommand, WritesSvgAndPdf) {
   const fs::path nowhere = folder / "missing" / "graph.pdf";
   EXPECT_EQ(run("--export '" + nowhere.string() + "' '" + file.string() + "'", errors.string()), 1);
   EXPECT_EQ(contentsOf(errors), "quorvel: " + nowhere.string() + ": schrijffout\n");
+}
+
+// A region in a vector document: rows of one colour as filled shapes, not a shape a pixel; a
+// polar curve as lines.
+TEST_F(ExportCommand, RegionsAndPolarCurvesInSvg) {
+  const fs::path file = write(testing::HandWrittenFile()
+                                  .startRecords()
+                                  .formula(2, 6, "x^2+y^2<=16")
+                                  .formula(3, 7, "r=2+cos(3v)", 0, 6.28318530717959, 720)
+                                  .end()
+                                  .bytes,
+                              "regions.qvl");
+  const fs::path svg = folder / "regions.svg";
+  ASSERT_EQ(run("--export '" + svg.string() + "' '" + file.string() + "'"), 0);
+  const std::string document = contentsOf(svg);
+  size_t rects = 0;
+  for (size_t at = document.find("<rect"); at != std::string::npos;
+       at = document.find("<rect", at + 1)) {
+    ++rects;
+  }
+  // The disc's 50,000 pixels as some 400 rows, cut where the grid shows through the tint,
+  // and its boundary.
+  EXPECT_GT(rects, 2000u);
+  EXPECT_LT(rects, 20000u);
+  EXPECT_NE(document.find("<path"), std::string::npos);  // the curve's lines
 }
 
 // A named pipe as the graph file: refused at once, never waited on.
