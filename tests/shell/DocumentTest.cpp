@@ -231,6 +231,35 @@ TEST_F(Document, UndoShowsTheSlotItBringsBack) {
   EXPECT_EQ(ws.formulas.slotKind[6], kSlotEmpty);
 }
 
+// An inequality's region and a polar curve are steps like every formula.
+TEST_F(Document, RegionsAndPolarCurvesUndoAndRedo) {
+  const Picture empty = picture;
+  typeAndPlot("x^2+y^2<=4");
+  const Colour disc = picture.pixel(400, 380);
+  EXPECT_NE(disc, empty.pixel(400, 380));
+  typeAndPlot("0<y<x");  // over the disc in the same slot
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotInequality);
+  controller.undo();
+  EXPECT_EQ(ws.formulas.formulas[1].text, "x^2+y^2<=4");
+  EXPECT_EQ(picture.pixel(400, 380), disc);
+  controller.undo();
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotEmpty);
+  EXPECT_EQ(picture.pixel(400, 380), empty.pixel(400, 380));
+  controller.redo();
+  EXPECT_EQ(picture.pixel(400, 380), disc);
+
+  ws.editor.fedSetText("r=3");
+  controller.PlotBtnClick();
+  ASSERT_TRUE(controller.applyParameterDomain("0", "6,3", "200").ok);
+  controller.commitStep();
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotPolar);
+  controller.undo();
+  EXPECT_EQ(ws.formulas.formulas[1].text, "x^2+y^2<=4");
+  controller.redo();
+  EXPECT_EQ(ws.formulas.slotKind[1], kSlotPolar);
+  EXPECT_EQ(ws.formulas.formulas[1].domainSteps, 200);
+}
+
 TEST_F(Document, HeldButtonsAndAltCommandsAreOneStep) {
   controller.constantFieldDown(1, true);  // a + 1, the repeat timer running
   for (int tick = 0; tick < 50; ++tick) {
