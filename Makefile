@@ -9,7 +9,8 @@
 #                finding; not part of make test
 
 BUILD_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev fonts-liberation \
-                  qt6-translations-l10n libsleef-dev libxcb1-dev libgif-dev
+                  qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libsleef-dev libxcb1-dev \
+                  libgif-dev
 PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file
 TEST_PACKAGES  := $(PACKAGE_PACKAGES) libgtest-dev libgmock-dev desktop-file-utils appstream \
                   libxml2-utils poppler-utils lintian man-db libmpfr-dev

@@ -1,5 +1,6 @@
 #include "formula/FormulaLanguage.h"
 
+#include "common/Language.h"
 #include "evaluation/Operations.h"
 
 namespace quorvel {
@@ -36,29 +37,29 @@ std::string_view translatorMessage(TranslatorError error) {
   // Texts as the users know them, spaces and spelling included.
   static constexpr std::array<std::string_view, 24> kMessages = {
       "",
-      "formule te lang",
-      "teveel (((",
-      "fout : ",
-      "teveel )))",
-      "verwacht .(. na functie",
-      "te veel constanten",
-      "fout getal  ",
-      "onbekende tekst  ",
-      "..((..fout",
-      "constante of variabele ontbreekt",
-      " (..) ongelijk",
-      "onbekend teken",
-      "formule neit compleet",
-      "is geen type1 : ",
-      "teveel ddd..",
-      "  : ontbreekt na d",
-      "fout aantal = tekens",
-      "x, y of v fout",
-      "v,x,y or = ; fout",
-      "formule ontbreekt : ",
-      "< en > door elkaar",
-      "fout aantal < > tekens",
-      "r= met x of y fout",
+      QT_TRANSLATE_NOOP("quorvel", "formule te lang"),
+      QT_TRANSLATE_NOOP("quorvel", "teveel ((("),
+      QT_TRANSLATE_NOOP("quorvel", "fout : "),
+      QT_TRANSLATE_NOOP("quorvel", "teveel )))"),
+      QT_TRANSLATE_NOOP("quorvel", "verwacht .(. na functie"),
+      QT_TRANSLATE_NOOP("quorvel", "te veel constanten"),
+      QT_TRANSLATE_NOOP("quorvel", "fout getal  "),
+      QT_TRANSLATE_NOOP("quorvel", "onbekende tekst  "),
+      QT_TRANSLATE_NOOP("quorvel", "..((..fout"),
+      QT_TRANSLATE_NOOP("quorvel", "constante of variabele ontbreekt"),
+      QT_TRANSLATE_NOOP("quorvel", " (..) ongelijk"),
+      QT_TRANSLATE_NOOP("quorvel", "onbekend teken"),
+      QT_TRANSLATE_NOOP("quorvel", "formule neit compleet"),
+      QT_TRANSLATE_NOOP("quorvel", "is geen type1 : "),
+      QT_TRANSLATE_NOOP("quorvel", "teveel ddd.."),
+      QT_TRANSLATE_NOOP("quorvel", "  : ontbreekt na d"),
+      QT_TRANSLATE_NOOP("quorvel", "fout aantal = tekens"),
+      QT_TRANSLATE_NOOP("quorvel", "x, y of v fout"),
+      QT_TRANSLATE_NOOP("quorvel", "v,x,y or = ; fout"),
+      QT_TRANSLATE_NOOP("quorvel", "formule ontbreekt : "),
+      QT_TRANSLATE_NOOP("quorvel", "< en > door elkaar"),
+      QT_TRANSLATE_NOOP("quorvel", "fout aantal < > tekens"),
+      QT_TRANSLATE_NOOP("quorvel", "r= met x of y fout"),
   };
   return kMessages[static_cast<size_t>(error)];
 }

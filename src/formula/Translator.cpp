@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "common/Language.h"
 #include "common/NumberText.h"
 #include "common/Utf8.h"
 #include "evaluation/Operations.h"
@@ -218,7 +219,7 @@ void FormulaEngine::showTranslatorMessage(TranslatorError error, std::string_vie
   Translation& t = *t_;
   t.message = std::to_string(t.slot) + " : ";
   if (error != TranslatorError::None) {
-    t.message += translatorMessage(error);
+    t.message += translated(translatorMessage(error).data());  // a literal: ends in a 0
     t.error = true;
   }
   t.message += extra;

@@ -3,10 +3,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "common/Language.h"
 #include "qt/Controls.h"
 
 namespace quorvel {
 namespace {
+
+// An entry's text in the program's language (a recent file's name stays as it is).
+QString shownText(const MenuEntry& entry) {
+  return QString::fromStdString(translated(std::string(entry.text).c_str()));
+}
 
 QFont menuFont(bool bold) {
   QFont font("Liberation Sans");
@@ -58,8 +64,7 @@ void TsubMenu::paintEvent(QPaintEvent*) {
       const QFont font = menuFont(look != TitleLook::Normal);
       painter.setFont(font);
       const QFontMetrics metrics(font);
-      const QString text = QString::fromUtf8(
-          menu_.entry(entry).text.data(), static_cast<qsizetype>(menu_.entry(entry).text.size()));
+      const QString text = shownText(menu_.entry(entry));
       painter.setPen(QColor::fromRgb(menu_.entry(entry).colour()));
       painter.drawText(left + (Menu::kTitleWidth - metrics.horizontalAdvance(text)) / 2,
                        4 + metrics.ascent(), text);
@@ -77,8 +82,7 @@ void TsubMenu::paintEvent(QPaintEvent*) {
     const QFont font = menuFont(highlighted);
     painter.setFont(font);
     painter.setPen(QColor::fromRgb(menu_.entry(entry).colour()));
-    const QString text = QString::fromUtf8(menu_.entry(entry).text.data(),
-                                           static_cast<qsizetype>(menu_.entry(entry).text.size()));
+    const QString text = shownText(menu_.entry(entry));
     const int baseline = top + QFontMetrics(font).ascent();
     painter.drawText(0, baseline, text);
     if (menu_.checked(entry)) paintCheckMark(painter, width() - 3, baseline - 2);

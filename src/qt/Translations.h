@@ -1,14 +1,18 @@
 #pragma once
-// Qt's own texts (the buttons of question boxes, the file and print dialogs) in Dutch, as the
-// program's own texts are, whatever the system's locale says.
+// The program's texts and Qt's own (the buttons of question boxes, the file and print dialogs)
+// in the language chosen, whatever the system's locale says.
 
 #include <QCoreApplication>
 
+#include "common/Language.h"
+
 namespace quorvel {
 
-// Loads Qt's Dutch translations (qtbase_nl.qm, Debian's qt6-translations-l10n) into the
-// application and makes Dutch the default locale of Qt's widgets; false when they are not
-// installed (Qt's texts then stay English).
-bool useDutchQtTexts(QCoreApplication& application);
+// Installs the translations of `language` into the application (Qt's from Debian's
+// qt6-translations-l10n, the program's own built into it), makes its locale the default of
+// Qt's widgets and sets the language of the engine's texts (common/Language.h). Replaces
+// what an earlier call installed. False when a translation is missing (those texts stay as
+// they are).
+bool useLanguage(QCoreApplication& application, Language language);
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #include "shell/CommandLine.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -20,8 +21,10 @@ CommandLine usageError(std::string error) {
 // The picture's format by the output's extension.
 std::optional<CommandLine::Format> formatOf(const std::string& output) {
   static constexpr std::pair<const char*, CommandLine::Format> kFormats[] = {
-      {"png", CommandLine::Format::Png}, {"bmp", CommandLine::Format::Bmp},
-      {"svg", CommandLine::Format::Svg}, {"pdf", CommandLine::Format::Pdf},
+      {"png", CommandLine::Format::Png},
+      {"bmp", CommandLine::Format::Bmp},
+      {"svg", CommandLine::Format::Svg},
+      {"pdf", CommandLine::Format::Pdf},
       {"gif", CommandLine::Format::Gif}};
   const std::string extension = lowerExtension(output);
   for (const auto& [name, format] : kFormats) {
@@ -71,7 +74,8 @@ CommandLine exportLine(const std::vector<std::string>& arguments) {
       ++i;
       continue;
     }
-    if (i + 2 >= arguments.size()) return usageError(option + ": een waarde en een graph file verwacht");
+    if (i + 2 >= arguments.size())
+      return usageError(option + ": een waarde en een graph file verwacht");
     const std::string& value = arguments[i + 1];
     if (option == "--animate" && !animate) {
       if (std::optional<std::string> error = readAnimate(value, line)) return usageError(*error);
@@ -94,9 +98,8 @@ CommandLine exportLine(const std::vector<std::string>& arguments) {
   return line;
 }
 
-}  // namespace
-
-CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+// The line without --lang.
+CommandLine parseRest(const std::vector<std::string>& arguments) {
   CommandLine line;
   if (arguments.empty()) return line;
   const std::string& first = arguments[0];
@@ -114,6 +117,23 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.size() != 1) return usageError("hoogstens één graph file");
     line.file = first;
   }
+  return line;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& given) {
+  std::vector<std::string> arguments = given;
+  std::optional<Language> language;
+  if (const auto option = std::find(arguments.begin(), arguments.end(), "--lang");
+      option != arguments.end()) {
+    if (option + 1 == arguments.end()) return usageError("--lang: nl of en verwacht");
+    language = languageOfCode(*(option + 1));
+    if (!language) return usageError("--lang: nl of en verwacht: " + *(option + 1));
+    arguments.erase(option, option + 2);
+  }
+  CommandLine line = parseRest(arguments);
+  line.language = language;
   return line;
 }
 

@@ -2,8 +2,11 @@
 // The program's command line, read in one place: a graph file to open, or one of the options
 // that work without a window.
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "common/Language.h"
 
 namespace quorvel {
 
@@ -13,7 +16,8 @@ inline constexpr const char* kUsage =
     "         quorvel --export UIT.png|UIT.bmp|UIT.svg|UIT.pdf [--exact] BESTAND.qvl\n"
     "         quorvel --export UIT.gif --animate NAAM=VAN..TOT [--frames N] [--exact]\n"
     "                 BESTAND.qvl\n"
-    "         quorvel -h | --help | --version\n";
+    "         quorvel -h | --help | --version\n"
+    "         --lang nl|en bij elk van deze\n";
 
 inline constexpr const char* kHelp =
     "Quorvel plots mathematical formulas, polynomials and fitted curves.\n"
@@ -30,6 +34,8 @@ inline constexpr const char* kHelp =
     "                                  (also with --animate)\n"
     "  quorvel -h, --help              this text\n"
     "  quorvel --version               the version\n"
+    "  --lang nl|en                    with any of these: Dutch or English texts for this\n"
+    "                                  run, whatever the system's language\n"
     "\n"
     "Exit status: 0 done, 1 the file did not load or the picture was not written,\n"
     "2 a usage error. More in the program's help (Alt+H) and in man quorvel.\n";
@@ -47,7 +53,8 @@ struct CommandLine {
   double from = 0;
   double to = 0;
   int frames = 50;
-  bool exact = false;  // implicit equations drawn by the exact method
+  bool exact = false;                // implicit equations drawn by the exact method
+  std::optional<Language> language;  // --lang, anywhere on the line
 };
 
 // The arguments after the program's name.

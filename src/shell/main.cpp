@@ -46,11 +46,19 @@ void reportFirstPaint(QWidget& page) {
   page.installEventFilter(new FirstPaint(&page));
 }
 
-int runWindow(int argc, char** argv, const std::string& file) {
+// The language of --lang; without it Dutch.
+// The system's language (languageOfEnvironment) and the one the user chooses in the menu
+// follow once every window speaks English.
+quorvel::Language languageOf(const quorvel::CommandLine& line) {
+  return line.language.value_or(quorvel::Language::Dutch);
+}
+
+int runWindow(int argc, char** argv, const quorvel::CommandLine& line) {
+  const std::string& file = line.file;
   QApplication application(argc, argv);
   quorvel::clearUpperVectorState();  // Qt leaves them in use; see VectorState.h
   QApplication::setFont(QFont("Liberation Sans"));
-  quorvel::useDutchQtTexts(application);
+  quorvel::useLanguage(application, languageOf(line));
 
   // Without a real screen (the offscreen platform) there is nobody to ask.
   const QSize screen = QGuiApplication::primaryScreen()->size();
@@ -111,6 +119,7 @@ int runExport(int argc, char** argv, const quorvel::CommandLine& line) {
   });
   QGuiApplication application(argc, argv);
   quorvel::clearUpperVectorState();
+  quorvel::useLanguage(application, languageOf(line));
   return quorvel::exportGraphFile(line, std::cerr);
 }
 
@@ -135,5 +144,5 @@ int main(int argc, char** argv) {
     case quorvel::CommandLine::Mode::Window:
       break;
   }
-  return runWindow(argc, argv, line.file);
+  return runWindow(argc, argv, line);
 }

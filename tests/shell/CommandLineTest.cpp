@@ -47,9 +47,32 @@ TEST(CommandLineOptions, UsageErrors) {
   }
 }
 
+// --lang for one run, anywhere on the line, with every form.
+TEST(CommandLineOptions, TheLanguage) {
+  EXPECT_FALSE(parseCommandLine({"g.qvl"}).language.has_value());
+  const CommandLine english = parseCommandLine({"--lang", "en", "g.qvl"});
+  EXPECT_EQ(english.mode, Mode::Window);
+  EXPECT_EQ(english.file, "g.qvl");
+  EXPECT_EQ(english.language, Language::English);
+  EXPECT_EQ(parseCommandLine({"g.qvl", "--lang", "nl"}).language, Language::Dutch);
+  const CommandLine exported = parseCommandLine({"--export", "uit.png", "--lang", "en", "g.qvl"});
+  EXPECT_EQ(exported.mode, Mode::Export);
+  EXPECT_EQ(exported.file, "g.qvl");
+  EXPECT_EQ(exported.language, Language::English);
+  EXPECT_EQ(parseCommandLine({"--help", "--lang", "en"}).mode, Mode::Help);
+  for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--lang"},
+                                                {"--lang", "de"},
+                                                {"--lang", "EN", "g.qvl"},
+                                                {"g.qvl", "--lang"}}) {
+    const CommandLine line = parseCommandLine(wrong);
+    EXPECT_EQ(line.mode, Mode::UsageError) << wrong.back();
+    EXPECT_EQ(line.error.rfind("--lang: nl of en verwacht", 0), 0u) << line.error;
+  }
+}
+
 TEST(CommandLineOptions, AnAnimatedGif) {
-  const CommandLine gif =
-      parseCommandLine({"--export", "uit.GIF", "--animate", "b=-1,5..2.5", "--frames", "12", "g.qvl"});
+  const CommandLine gif = parseCommandLine(
+      {"--export", "uit.GIF", "--animate", "b=-1,5..2.5", "--frames", "12", "g.qvl"});
   ASSERT_EQ(gif.mode, Mode::Export) << gif.error;
   EXPECT_EQ(gif.format, CommandLine::Format::Gif);
   EXPECT_EQ(gif.animated, 1);
@@ -74,18 +97,23 @@ TEST(CommandLineOptions, AnAnimatedGif) {
     const char* error;
   } wrong[] = {
       {{"--export", "u.gif", "g.qvl"}, "een animatie (.gif) vraagt --animate NAAM=VAN..TOT"},
-      {{"--export", "u.png", "--animate", "a=0..1", "g.qvl"}, "--animate en --frames alleen bij een .gif"},
+      {{"--export", "u.png", "--animate", "a=0..1", "g.qvl"},
+       "--animate en --frames alleen bij een .gif"},
       {{"--export", "u.gif", "--animate", "d=0..1", "g.qvl"}, "--animate: a, b of c verwacht: d"},
-      {{"--export", "u.gif", "--animate", "a=2..2,0", "g.qvl"}, "--animate: van en tot gelijk: a=2..2,0"},
-      {{"--export", "u.gif", "--animate", "a=0-1", "g.qvl"}, "--animate: NAAM=VAN..TOT verwacht: a=0-1"},
-      {{"--export", "u.gif", "--animate", "a=x..1", "g.qvl"}, "--animate: NAAM=VAN..TOT verwacht: a=x..1"},
+      {{"--export", "u.gif", "--animate", "a=2..2,0", "g.qvl"},
+       "--animate: van en tot gelijk: a=2..2,0"},
+      {{"--export", "u.gif", "--animate", "a=0-1", "g.qvl"},
+       "--animate: NAAM=VAN..TOT verwacht: a=0-1"},
+      {{"--export", "u.gif", "--animate", "a=x..1", "g.qvl"},
+       "--animate: NAAM=VAN..TOT verwacht: a=x..1"},
       {{"--export", "u.gif", "--animate", "a=0..1", "--frames", "1", "g.qvl"},
        "--frames: een aantal van 2 tot en met 1000 verwacht: 1"},
       {{"--export", "u.gif", "--animate", "a=0..1", "--frames", "1001", "g.qvl"},
        "--frames: een aantal van 2 tot en met 1000 verwacht: 1001"},
       {{"--export", "u.gif", "--animate", "a=0..1", "--animate", "b=0..1", "g.qvl"},
        "--export: onverwacht --animate"},
-      {{"--export", "u.gif", "--animate", "a=0..1"}, "--animate: een waarde en een graph file verwacht"},
+      {{"--export", "u.gif", "--animate", "a=0..1"},
+       "--animate: een waarde en een graph file verwacht"},
   };
   for (const auto& c : wrong) {
     const CommandLine line = parseCommandLine(c.arguments);

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
   setenv("XDG_STATE_HOME", (home + "/state").c_str(), 1);
   QApplication application(argc, argv);
-  quorvel::useDutchQtTexts(application);  // as the program does
+  quorvel::useLanguage(application, quorvel::Language::Dutch);  // the tests expect Dutch texts
   const int result = RUN_ALL_TESTS();
   std::filesystem::remove_all(home);
   return result;
