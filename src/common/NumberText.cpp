@@ -1,5 +1,9 @@
 #include "common/NumberText.h"
 
+#include <algorithm>
+
+#include "common/Language.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -254,6 +258,11 @@ std::optional<int> parseInt(std::string_view text) {
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
   if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+std::string shownNumber(std::string text) {
+  if (currentLanguage() == Language::English) std::replace(text.begin(), text.end(), ',', '.');
+  return text;
 }
 
 }  // namespace quorvel

@@ -1,6 +1,8 @@
 #pragma once
-// Every number the program shows or reads goes through this module. The decimal separator
-// is always the comma, whatever the locale of the system; nothing here consults a locale.
+// Every number the program shows or reads goes through this module. The texts it makes have
+// the decimal comma, whatever the locale of the system: they are also what formulas and
+// graph files hold. Where a number is shown, shownNumber writes it as the program's language
+// does (English: a decimal point); what a user types may have either.
 
 #include <optional>
 #include <string>
@@ -25,6 +27,10 @@ std::string formatExact(double value);
 // The digits of formatExact written out without E notation ("0,000000015", "3E20" as
 // "300000000000000000000"), as a formula's number: a formula has no E notation.
 std::string formatExactPlain(double value);
+
+// A number text of this module as the language in use writes it: English has the decimal
+// point where Dutch has the comma. Only for texts that are a number.
+std::string shownNumber(std::string text);
 
 // Reads a number: optional blanks around, an optional sign, digits with at most one comma
 // and at least one digit, an optional exponent ("E" or "e", optional sign, digits). Anything

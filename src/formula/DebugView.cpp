@@ -42,7 +42,7 @@ void DebugRows::postfixRow(uint8_t reg, uint8_t oper, uint8_t prior) {
 }
 
 void DebugRows::constantRow(uint8_t code, double value) {
-  constants.push_back({std::to_string(code), formatGeneral(value)});
+  constants.push_back({std::to_string(code), shownNumber(formatGeneral(value))});
 }
 
 void DebugRows::stepRow(uint8_t opcode, uint8_t dest, uint8_t src1, uint8_t src2) {

@@ -18,7 +18,7 @@ constexpr int kLabelMargin = 6;  // from the picture's top and right edges
 
 std::string constantLabel(int constant, double value) {
   static constexpr const char* kNames[] = {"a", "b", "c"};
-  return std::string(kNames[constant]) + " = " + FormatFloat("###0.0###", value);
+  return std::string(kNames[constant]) + " = " + shownNumber(FormatFloat("###0.0###", value));
 }
 
 std::optional<std::vector<uint8_t>> animationGif(Motion& motion, Graph& graph, TextPainter& text,

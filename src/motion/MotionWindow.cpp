@@ -150,7 +150,7 @@ void MotionWindow::readRange(int k, QLineEdit* field, bool from) {
   } else {
     msg->setText("geen getal: " + field->text());
   }
-  field->setText(QString::fromStdString(formatGeneral(end)));
+  field->setText(QString::fromStdString(shownNumber(formatGeneral(end))));
   showValues();
 }
 
@@ -158,8 +158,9 @@ void MotionWindow::showMotion() {
   if (!isVisible()) move(placeBeside());
   sweepBox->setValue(static_cast<int>(std::lround(motion_.sweepSeconds())));
   for (int k = 0; k < Motion::kConstants; ++k) {
-    rows[k].from->setText(QString::fromStdString(formatGeneral(motion_.ranges[k].from)));
-    rows[k].to->setText(QString::fromStdString(formatGeneral(motion_.ranges[k].to)));
+    rows[k].from->setText(
+        QString::fromStdString(shownNumber(formatGeneral(motion_.ranges[k].from))));
+    rows[k].to->setText(QString::fromStdString(shownNumber(formatGeneral(motion_.ranges[k].to))));
   }
   showValues();
   showPlayState();

@@ -71,8 +71,8 @@ void TVdomainForm::formshow() {
   double begin = 0, end = 0;
   int steps = 0;
   if (storedDomain && storedDomain(begin, end, steps)) {
-    Vbegin->setText(QString::fromStdString(formatGeneral(begin)));
-    Vend->setText(QString::fromStdString(formatGeneral(end)));
+    Vbegin->setText(QString::fromStdString(shownNumber(formatGeneral(begin))));
+    Vend->setText(QString::fromStdString(shownNumber(formatGeneral(end))));
     Vsteps->setText(QString::number(steps));
   }
   msg->setText("<ESC> sluiten");

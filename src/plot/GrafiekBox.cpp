@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "common/NumberText.h"
 #include "qt/PictureImage.h"
@@ -72,7 +72,7 @@ void GrafiekBox::paintEvent(QPaintEvent*) {
   painter.setPen(Qt::black);
   const QFontMetrics metrics(font);
   auto label = [&](double value, int anchorX, int top) {
-    const std::string text = FormatFloat("###0.0###", value);
+    const std::string text = shownNumber(FormatFloat("###0.0###", value));
     const std::string upToComma = text.substr(0, text.find(',') + 1);
     const int x =
         CrossHair::labelLeft(anchorX, metrics.horizontalAdvance(QString::fromStdString(upToComma)),

@@ -79,7 +79,8 @@ void DrawGrid(Picture& picture, const ScaleState& scale, TextPainter& text) {
       picture.moveTo(column, 0);
       picture.lineTo(column, Picture::kSize);
       if (vertical.axis || (vertical.major && column > kLabelStep)) {
-        picture.drawText(text, column + 3, 780, FormatFloat("##0.####", x), kLabelFont, kBlack);
+        picture.drawText(text, column + 3, 780, shownNumber(FormatFloat("##0.####", x)), kLabelFont,
+                         kBlack);
       }
     }
     if (row < Picture::kSize) {
@@ -89,7 +90,8 @@ void DrawGrid(Picture& picture, const ScaleState& scale, TextPainter& text) {
       picture.moveTo(0, row);
       picture.lineTo(Picture::kSize, row);
       if (horizontal.axis || (horizontal.major && row < Picture::kSize - 1 - kLabelStep)) {
-        picture.drawText(text, 10, row - 15, FormatFloat("##0.####", y), kLabelFont, kBlack);
+        picture.drawText(text, 10, row - 15, shownNumber(FormatFloat("##0.####", y)), kLabelFont,
+                         kBlack);
       }
     }
   }

@@ -267,7 +267,8 @@ void CommandRunner::askTangent() {
     ws_.MsgText = *reason;
     return;
   }
-  if (shell_) shell_->askTangentX(FormatFloat(kTableNumberFormat, ws_.graph.scale.cursorWorldX));
+  if (shell_)
+    shell_->askTangentX(shownNumber(FormatFloat(kTableNumberFormat, ws_.graph.scale.cursorWorldX)));
 }
 
 std::optional<std::string> CommandRunner::plotTangent(std::string_view typedX) {

@@ -15,6 +15,7 @@
 
 #include "colours/ColorBox.h"
 #include "colours/ColourWindow.h"
+#include "common/NumberText.h"
 #include "common/SafeFile.h"
 #include "editor/FormulaEditBox.h"
 #include "fitting/PointsTableWindow.h"
@@ -87,7 +88,7 @@ void TcontrolForm::refresh() {
   }
   FieldLabel* fields[] = {deltatext, Atext, Btext, Ctext};
   for (int k = 0; k < 4; ++k) {
-    fields[k]->setText(QString::fromStdString(ws_.constantsPanel.texts()[k]));
+    fields[k]->setText(QString::fromStdString(shownNumber(ws_.constantsPanel.texts()[k])));
   }
   polyDegreeText->setText(QString::number(ws_.poly.polyDegree));
   showPolyGrid();

@@ -920,7 +920,7 @@ FitOutcome Analysis::tangentAt(int s, double x0) {
   SlotFunction f(*this, s);
   RoundedValue y;
   double m = 0;
-  const std::string at = FormatFloat(kTableNumberFormat, x0);
+  const std::string at = shownNumber(FormatFloat(kTableNumberFormat, x0));
   if (!f.rounded(x0, y)) return {std::nullopt, "geen waarde in x = " + at, false};
   if (!f.slope(x0, m)) return {std::nullopt, "niet differentieerbaar in x = " + at, false};
   // Every digit, so that the plotted line is the tangent. The intercept y0 - m x0 from the
@@ -966,8 +966,8 @@ std::vector<TableRow> Analysis::rows(size_t first) const {
   std::vector<TableRow> shown;
   for (size_t i = first; i < results.size() && shown.size() < kTableBoxRows; ++i) {
     const Result& r = results[i];
-    shown.push_back(
-        {whatText(r), FormatFloat(kTableNumberFormat, r.x), FormatFloat(kTableNumberFormat, r.y)});
+    shown.push_back({whatText(r), shownNumber(FormatFloat(kTableNumberFormat, r.x)),
+                     shownNumber(FormatFloat(kTableNumberFormat, r.y))});
   }
   return shown;
 }
@@ -975,7 +975,8 @@ std::vector<TableRow> Analysis::rows(size_t first) const {
 std::string Analysis::fullPrecisionText() const {
   std::string text = title + "\n";
   for (const Result& r : results)
-    text += whatText(r) + "\tx = " + formatExact(r.x) + "\ty = " + formatExact(r.y) + "\n";
+    text += whatText(r) + "\tx = " + shownNumber(formatExact(r.x)) +
+            "\ty = " + shownNumber(formatExact(r.y)) + "\n";
   return text;
 }
 

@@ -72,7 +72,7 @@ void AreaCalculation::ComputeArea(int slot, double xl, double xr) {
   piece += (xr - scale.columnWorldX[cr]) * (previous + fr) * 0.5;
   sum += piece;
   if (!std::isfinite(sum)) return;  // a sum beyond numbers is no area either
-  result = "oppervlakte = " + FormatFloat("#####0.0#####", sum);
+  result = "oppervlakte = " + shownNumber(FormatFloat("#####0.0#####", sum));
 }
 
 void AreaCalculation::Hatch(int column, int axisRow, double y, int slot) {

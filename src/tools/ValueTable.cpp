@@ -20,7 +20,7 @@ constexpr double kLargest = 1e12;  // larger values show "buiten bereik"
 std::string cellText(bool valid, double value) {
   if (!valid) return kInvalidValue;
   if (std::abs(value) > kLargest) return kOutOfRange;
-  return FormatFloat(kTableNumberFormat, value);
+  return shownNumber(FormatFloat(kTableNumberFormat, value));
 }
 
 double stepOfIndex(int index) {
@@ -77,8 +77,8 @@ void ValueTable::reset(int forSlot) {
 }
 
 void ValueTable::writeEdits() {
-  beginText = FormatFloat(kTableNumberFormat, start);
-  stepText = FormatFloat(kTableNumberFormat, step);
+  beginText = shownNumber(FormatFloat(kTableNumberFormat, start));
+  stepText = shownNumber(FormatFloat(kTableNumberFormat, step));
 }
 
 bool ValueTable::validate() {

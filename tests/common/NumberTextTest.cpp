@@ -9,6 +9,8 @@
 #include <limits>
 #include <random>
 
+#include "common/Language.h"
+
 namespace quorvel {
 namespace {
 
@@ -17,6 +19,17 @@ struct FormatCase {
   double value;
   const char* text;
 };
+
+// Shown in English, a number has the decimal point; the texts themselves keep the comma.
+TEST(ShownNumber, TheLanguagesDecimalSign) {
+  EXPECT_EQ(shownNumber("-1,25"), "-1,25");
+  setLanguage(Language::English, nullptr);
+  EXPECT_EQ(shownNumber("-1,25"), "-1.25");
+  EXPECT_EQ(shownNumber(formatGeneral(1.5e-6)), "1.5E-6");
+  EXPECT_EQ(FormatFloat("###0.0###", 0.5), "0,5");
+  setLanguage(Language::Dutch, nullptr);
+  EXPECT_EQ(shownNumber("3,0"), "3,0");
+}
 
 TEST(FormatFloat, PicturesOfTheProgram) {
   const FormatCase cases[] = {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "../plot/PlotTestSupport.h"
+#include "common/Language.h"
 #include "common/NumberText.h"
 #include "tools/ValueTable.h"
 
@@ -79,6 +80,21 @@ TEST_F(ValueTableTest, StartAndStepComeFromTheScaleOrTheDomain) {
   EXPECT_NEAR(*parseFloat(table.rows[2].x), -1.5 * std::cos(-0.75), 1e-6);
   EXPECT_EQ(*parseFloat(table.rows[5].x), 0);  // v = 0: r = 0
   EXPECT_NEAR(*parseFloat(table.rows[2].y), -1.5 * std::sin(-0.75), 1e-6);
+}
+
+// In English the table writes the decimal point, and what is typed may have either.
+TEST_F(ValueTableTest, EnglishWritesTheDecimalPoint) {
+  setLanguage(Language::English, nullptr);
+  open("y=x");
+  EXPECT_EQ(table.stepText, "0.025");
+  EXPECT_EQ(table.rows[20].x, "0.475");
+  const bool moved = typeAndMove("1,5", "0.5");
+  setLanguage(Language::Dutch, nullptr);
+  ASSERT_TRUE(moved);
+  EXPECT_EQ(table.rows[1].x, "1.5");
+  EXPECT_EQ(table.beginText, "1.5");
+  open("y=x");
+  EXPECT_EQ(table.stepText, "0,025");  // Dutch again
 }
 
 TEST_F(ValueTableTest, InvalidAndHugeValues) {
