@@ -332,5 +332,45 @@ Do you want to replace it?</translation>
         <source>e^(ax^2+bx+c)</source>
         <translation>e^(ax^2+bx+c)</translation>
     </message>
+    <message>
+        <source>RADIALEN</source>
+        <translation>RADIANS</translation>
+    </message>
+    <message>
+        <source>GRADEN</source>
+        <translation>DEGREES</translation>
+    </message>
+    <message>
+        <source>TOEVOEGEN</source>
+        <translation>ADD</translation>
+    </message>
+    <message>
+        <source>VERVANGEN</source>
+        <translation>REPLACE</translation>
+    </message>
+    <message>
+        <source>AUTOPLOT</source>
+        <translation>AUTOPLOT</translation>
+    </message>
+    <message>
+        <source>laad</source>
+        <translation>load</translation>
+    </message>
+    <message>
+        <source>visit website</source>
+        <translation>visit website</translation>
+    </message>
+    <message>
+        <source>constanten</source>
+        <translation>constants</translation>
+    </message>
+    <message>
+        <source>graad</source>
+        <translation>degree</translation>
+    </message>
+    <message>
+        <source>coefficient</source>
+        <translation>coefficient</translation>
+    </message>
 </context>
 </TS>

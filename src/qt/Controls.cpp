@@ -2,7 +2,13 @@
 
 #include <QPainter>
 
+#include "common/Language.h"
+
 namespace quorvel {
+
+QString shownText(const char* source) {
+  return QString::fromStdString(translated(source));
+}
 
 QPushButton* colouredButton(const QString& text, const char* colour, QWidget* parent) {
   auto* button = new QPushButton(text, parent);

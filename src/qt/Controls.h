@@ -8,6 +8,9 @@
 
 namespace quorvel {
 
+// A marked source text (common/Language.h) in the program's language.
+QString shownText(const char* source);
+
 // A bold button with its text in `colour` (a CSS colour name); Enter on another control does
 // not press it.
 QPushButton* colouredButton(const QString& text, const char* colour, QWidget* parent);

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Language.h"
 #include "menu/Command.h"
 #include "menu/Menu.h"
 #include "menu/RecentFiles.h"
@@ -35,11 +36,11 @@
 namespace quorvel {
 
 // The texts of the settings boxes.
-inline constexpr const char* kRadians = "RADIALEN";
-inline constexpr const char* kDegrees = "GRADEN";
-inline constexpr const char* kAddMode = "TOEVOEGEN";
-inline constexpr const char* kReplaceMode = "VERVANGEN";
-inline constexpr const char* kAutoplot = "AUTOPLOT";
+inline constexpr const char* kRadians = QT_TRANSLATE_NOOP("quorvel", "RADIALEN");
+inline constexpr const char* kDegrees = QT_TRANSLATE_NOOP("quorvel", "GRADEN");
+inline constexpr const char* kAddMode = QT_TRANSLATE_NOOP("quorvel", "TOEVOEGEN");
+inline constexpr const char* kReplaceMode = QT_TRANSLATE_NOOP("quorvel", "VERVANGEN");
+inline constexpr const char* kAutoplot = QT_TRANSLATE_NOOP("quorvel", "AUTOPLOT");
 
 class Controller {
   Workspace& ws_;
@@ -151,8 +152,12 @@ class Controller {
 
   // ---- Settings boxes, by their highlight codes: any button toggles.
   void toggleSetting(int code);
-  std::string hoektext() const { return ws_.settings.degreesMode ? kDegrees : kRadians; }
-  std::string addtext() const { return ws_.settings.replaceMode ? kReplaceMode : kAddMode; }
+  std::string hoektext() const {
+    return translated(ws_.settings.degreesMode ? kDegrees : kRadians);
+  }
+  std::string addtext() const {
+    return translated(ws_.settings.replaceMode ? kReplaceMode : kAddMode);
+  }
 
   // ---- Highlight under the mouse.
   void setHover(int code, bool force = false) { highlight_.setHover(code, force); }

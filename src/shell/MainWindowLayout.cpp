@@ -136,7 +136,7 @@ void TcontrolForm::buildLayout() {
   buildEditRow();
   buildSettingsBoxes();
   buildConstants();
-  Label1 = new QLabel("kleuren", page);
+  Label1 = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "kleuren")), page);
   Label1->move(kColoursLabel);
   ColorBox = new quorvel::ColorBox(ws_.selection, ws_.slotColours, page);
   ColorBox->setGeometry(kColorBox);
@@ -166,7 +166,7 @@ void TcontrolForm::buildEditRow() {
   formPolyArrow = new ArrowBox(controller_, page);
   formPolyArrow->setGeometry(kInputArrow);
   clearBtn = speedButton("R", "red", page, kClearButton);
-  GetBtn = speedButton("laad", "green", page, kLoadButton);
+  GetBtn = speedButton(shownText(QT_TRANSLATE_NOOP("quorvel", "laad")), "green", page, kLoadButton);
   PlotBtn = speedButton("plot", "navy", page, kPlotButton);
   MsgText = new QLabel(page);
   MsgText->setGeometry(kMessageLine);
@@ -178,7 +178,7 @@ void TcontrolForm::buildSettingsBoxes() {
   Image1->setGeometry(kLogo);
   Image1->setPixmap(logoPixmap());
   Image1->setCursor(Qt::PointingHandCursor);
-  Image1->setToolTip("visit website");
+  Image1->setToolTip(shownText(QT_TRANSLATE_NOOP("quorvel", "visit website")));
 
   auto settingsBox = [this](const QString& text, QRect place) {
     auto* box = new FieldLabel(text, page);
@@ -187,13 +187,13 @@ void TcontrolForm::buildSettingsBoxes() {
     box->setStyleSheet(QString("background: %1;").arg(css(kSettingsBackground)));
     return box;
   };
-  hoektext = settingsBox(kRadians, kAngleBox);
-  addtext = settingsBox(kAddMode, kAddModeBox);
-  showtext = settingsBox(kAutoplot, kAutoplotBox);
+  hoektext = settingsBox(shownText(kRadians), kAngleBox);
+  addtext = settingsBox(shownText(kAddMode), kAddModeBox);
+  showtext = settingsBox(shownText(kAutoplot), kAutoplotBox);
 }
 
 void TcontrolForm::buildConstants() {
-  GroupBox2 = new QGroupBox("constanten", page);
+  GroupBox2 = new QGroupBox(shownText(QT_TRANSLATE_NOOP("quorvel", "constanten")), page);
   GroupBox2->setGeometry(kConstantsGroup);
   const char* names[] = {"+/-", "A", "B", "C"};
   FieldLabel** fields[] = {&deltatext, &Atext, &Btext, &Ctext};
@@ -209,12 +209,12 @@ void TcontrolForm::buildConstants() {
 }
 
 void TcontrolForm::buildPolynomial() {
-  GroupBox1 = new QGroupBox("polynoom", page);
+  GroupBox1 = new QGroupBox(shownText(QT_TRANSLATE_NOOP("quorvel", "polynoom")), page);
   GroupBox1->setGeometry(kPolynomialGroup);
   polyDegreeText = new FieldLabel("2", GroupBox1);
   polyDegreeText->setGeometry(kDegreeField);
   polyDegreeText->setStyleSheet(QString("background: %1;").arg(css(kSettingsBackground)));
-  auto* graad = new QLabel("graad", GroupBox1);
+  auto* graad = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "graad")), GroupBox1);
   graad->setGeometry(kDegreeLabel);
   PolyGrid = new QTableWidget(9, 2, GroupBox1);
   PolyGrid->setGeometry(kPolyGrid);
@@ -241,7 +241,7 @@ void TcontrolForm::buildPolynomial() {
     if (row > 0) PolyGrid->item(row, 0)->setText(QString::number(row - 1));
   }
   PolyGrid->item(0, 0)->setText("X ^");
-  PolyGrid->item(0, 1)->setText("coefficient");
+  PolyGrid->item(0, 1)->setText(shownText(QT_TRANSLATE_NOOP("quorvel", "coefficient")));
 
   PolyGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);  // the window edits the cells
   PolyGrid->setSelectionMode(QAbstractItemView::NoSelection);
