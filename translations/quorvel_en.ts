@@ -46,7 +46,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>..((..fout</source>
-        <translation>= inside (..)</translation>
+        <translation>= in (..)</translation>
     </message>
     <message>
         <source>constante of variabele ontbreekt</source>
@@ -58,7 +58,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>onbekend teken</source>
-        <translation>unknown character</translation>
+        <translation>unknown symbol</translation>
     </message>
     <message>
         <source>formule neit compleet</source>
@@ -250,7 +250,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>snijpunten</source>
-        <translation>intersections</translation>
+        <translation>crossings</translation>
     </message>
     <message>
         <source>raaklijn</source>
@@ -262,11 +262,11 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>min</source>
-        <translation>minus</translation>
+        <translation>sub</translation>
     </message>
     <message>
         <source>keer</source>
-        <translation>times</translation>
+        <translation>mult</translation>
     </message>
     <message>
         <source>afronden</source>
@@ -286,7 +286,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>polynoom</source>
-        <translation>polynomial</translation>
+        <translation>poly</translation>
     </message>
     <message>
         <source>lijn</source>
@@ -302,11 +302,11 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>om X-as</source>
-        <translation>in X axis</translation>
+        <translation>X axis</translation>
     </message>
     <message>
         <source>om Y-as</source>
-        <translation>in Y axis</translation>
+        <translation>Y axis</translation>
     </message>
     <message>
         <source>om (0,0)</source>
@@ -371,6 +371,458 @@ Do you want to replace it?</translation>
     <message>
         <source>coefficient</source>
         <translation>coefficient</translation>
+    </message>
+    <message>
+        <source>schrijffout</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>geen cirkel mogelijk: punten op lijn</source>
+        <translation>no circle possible: points on a line</translation>
+    </message>
+    <message>
+        <source>fout: y &lt;= 0</source>
+        <translation>error: y &lt;= 0</translation>
+    </message>
+    <message>
+        <source>geen exp. functie, ongelijke tekens</source>
+        <translation>no exp. function, unequal signs</translation>
+    </message>
+    <message>
+        <source>geen exp. functie</source>
+        <translation>no exp. function</translation>
+    </message>
+    <message>
+        <source>getallen buiten bereik</source>
+        <translation>numbers out of range</translation>
+    </message>
+    <message>
+        <source>tabel is vol</source>
+        <translation>table is full</translation>
+    </message>
+    <message>
+        <source>dupl. X:  punt geweigerd</source>
+        <translation>dupl. X:  point refused</translation>
+    </message>
+    <message>
+        <source>buiten bereik: punt geweigerd</source>
+        <translation>out of range: point refused</translation>
+    </message>
+    <message>
+        <source>fout getal</source>
+        <translation>bad number</translation>
+    </message>
+    <message>
+        <source>fout: identieke X</source>
+        <translation>error: identical X</translation>
+    </message>
+    <message>
+        <source>fout: buiten bereik</source>
+        <translation>error: out of range</translation>
+    </message>
+    <message>
+        <source>punten OK</source>
+        <translation>points OK</translation>
+    </message>
+    <message>
+        <source>&lt;ESC&gt; sluiten</source>
+        <translation>&lt;ESC&gt; close</translation>
+    </message>
+    <message>
+        <source>fout in coefficient</source>
+        <translation>error in coefficient</translation>
+    </message>
+    <message>
+        <source>verwijder a,b,c uit tabel</source>
+        <translation>remove a,b,c from table</translation>
+    </message>
+    <message>
+        <source>geen polynoom</source>
+        <translation>no polynomial</translation>
+    </message>
+    <message>
+        <source>verwijder abc uit polynoom  </source>
+        <translation>remove abc from polynomial  </translation>
+    </message>
+    <message>
+        <source>graad te hoog</source>
+        <translation>degree too high</translation>
+    </message>
+    <message>
+        <source>punten ontbreken</source>
+        <translation>points missing</translation>
+    </message>
+    <message>
+        <source>polynoom berekend</source>
+        <translation>polynomial fitted</translation>
+    </message>
+    <message>
+        <source>geen polynoom mogelijk</source>
+        <translation>no polynomial possible</translation>
+    </message>
+    <message>
+        <source>&lt;ESC&gt; sluiten   &lt;spatie&gt; start/pauze</source>
+        <translation>&lt;ESC&gt; close   &lt;space&gt; start/pause</translation>
+    </message>
+    <message>
+        <source>even geduld a.u.b.....</source>
+        <translation>please wait.....</translation>
+    </message>
+    <message>
+        <source>tekst te lang</source>
+        <translation>text too long</translation>
+    </message>
+    <message>
+        <source>kromme alleen te zien met exact tekenen</source>
+        <translation>curve only visible with exact drawing</translation>
+    </message>
+    <message>
+        <source>geen formule/polynoom</source>
+        <translation>no formula/polynomial</translation>
+    </message>
+    <message>
+        <source>alleen functies</source>
+        <translation>functions only</translation>
+    </message>
+    <message>
+        <source>grafieken --&gt; klembord</source>
+        <translation>graphs --&gt; clipboard</translation>
+    </message>
+    <message>
+        <source>ongedaan gemaakt</source>
+        <translation>undone</translation>
+    </message>
+    <message>
+        <source>niets ongedaan te maken</source>
+        <translation>nothing to undo</translation>
+    </message>
+    <message>
+        <source>niets opnieuw te doen</source>
+        <translation>nothing to redo</translation>
+    </message>
+    <message>
+        <source>herstel uit: map niet schrijfbaar</source>
+        <translation>recovery off: folder not writable</translation>
+    </message>
+    <message>
+        <source>werk hersteld</source>
+        <translation>work recovered</translation>
+    </message>
+    <message>
+        <source>bestand niet gevonden: uit de lijst</source>
+        <translation>file not found: taken off the list</translation>
+    </message>
+    <message>
+        <source>formule te lang om te laden</source>
+        <translation>formula too long to load</translation>
+    </message>
+    <message>
+        <source>formule te lang om te bewaren</source>
+        <translation>formula too long to save</translation>
+    </message>
+    <message>
+        <source>bestand bestaat niet</source>
+        <translation>file does not exist</translation>
+    </message>
+    <message>
+        <source>geen toegang</source>
+        <translation>no access</translation>
+    </message>
+    <message>
+        <source>is een map</source>
+        <translation>is a folder</translation>
+    </message>
+    <message>
+        <source>geen gewoon bestand</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>grafieken opgeslagen</source>
+        <translation>graphs saved</translation>
+    </message>
+    <message>
+        <source>grafieken geladen</source>
+        <translation>graphs loaded</translation>
+    </message>
+    <message>
+        <source>fout type bestand</source>
+        <translation>wrong file type</translation>
+    </message>
+    <message>
+        <source>leesfout</source>
+        <translation>not read</translation>
+    </message>
+    <message>
+        <source>buiten bereik</source>
+        <translation>out of range</translation>
+    </message>
+    <message>
+        <source>fout in start</source>
+        <translation>error in start</translation>
+    </message>
+    <message>
+        <source>fout in stapgrootte</source>
+        <translation>error in step size</translation>
+    </message>
+    <message>
+        <source>0.001 &lt;= stap &lt;= 50</source>
+        <translation>0.001 &lt;= step &lt;= 50</translation>
+    </message>
+    <message>
+        <source>-90000 &lt;= waarde &lt;= 90000</source>
+        <translation>-90000 &lt;= value &lt;= 90000</translation>
+    </message>
+    <message>
+        <source>persoonlijke tekst</source>
+        <translation>personal text</translation>
+    </message>
+    <message>
+        <source>grafiek kleuren</source>
+        <translation>graph colours</translation>
+    </message>
+    <message>
+        <source>puntentabel</source>
+        <translation>points table</translation>
+    </message>
+    <message>
+        <source>van</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>tot</source>
+        <translation>max</translation>
+    </message>
+    <message>
+        <source>heen en terug</source>
+        <translation>back and forth</translation>
+    </message>
+    <message>
+        <source>herhaal</source>
+        <translation>repeat</translation>
+    </message>
+    <message>
+        <source>duur heen</source>
+        <translation>sweep time</translation>
+    </message>
+    <message>
+        <source>geen getal: </source>
+        <translation>not a number: </translation>
+    </message>
+    <message>
+        <source>pauze</source>
+        <translation>pause</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>begin</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>eind</source>
+        <translation>end</translation>
+    </message>
+    <message>
+        <source>stappen</source>
+        <translation>steps</translation>
+    </message>
+    <message>
+        <source>X-integraal domein</source>
+        <translation>X-integral domain</translation>
+    </message>
+    <message>
+        <source>X - links</source>
+        <translation>X - left</translation>
+    </message>
+    <message>
+        <source>X - rechts</source>
+        <translation>X - right</translation>
+    </message>
+    <message>
+        <source>scherm te klein: dooraan?</source>
+        <translation>screen too small: go on?</translation>
+    </message>
+    <message>
+        <source>aantal beelden</source>
+        <translation>frames</translation>
+    </message>
+    <message>
+        <source>grafieken gewijzigd: eerst bewaren?</source>
+        <translation>graphs changed: save first?</translation>
+    </message>
+    <message>
+        <source>niet bewaren</source>
+        <translation>don't save</translation>
+    </message>
+    <message>
+        <source>annuleer</source>
+        <translation>cancel</translation>
+    </message>
+    <message>
+        <source>Quorvel is niet netjes afgesloten: het werk van toen herstellen?</source>
+        <translation>Quorvel did not close properly: restore the work of then?</translation>
+    </message>
+    <message>
+        <source>herstel</source>
+        <translation>restore</translation>
+    </message>
+    <message>
+        <source>weggooien</source>
+        <translation>discard</translation>
+    </message>
+    <message>
+        <source>het werk van een vorige keer is onleesbaar (leesfout) en wordt verwijderd</source>
+        <translation>the work of an earlier run cannot be read (read error) and is removed</translation>
+    </message>
+    <message>
+        <source>analyse</source>
+        <translation>analysis</translation>
+    </message>
+    <message>
+        <source>lijst --&gt; klembord</source>
+        <translation>list --&gt; clipboard</translation>
+    </message>
+    <message>
+        <source>raaklijn in x =</source>
+        <translation>tangent at x =</translation>
+    </message>
+    <message>
+        <source>X-domain for area calculation</source>
+        <translation>X-domain for area calculation</translation>
+    </message>
+    <message>
+        <source>X-left</source>
+        <translation>X-left</translation>
+    </message>
+    <message>
+        <source>X-right</source>
+        <translation>X-right</translation>
+    </message>
+    <message>
+        <source>start X</source>
+        <translation>start X</translation>
+    </message>
+    <message>
+        <source>start Y</source>
+        <translation>start Y</translation>
+    </message>
+    <message>
+        <source>start V</source>
+        <translation>start V</translation>
+    </message>
+    <message>
+        <source>tables</source>
+        <translation>tables</translation>
+    </message>
+    <message>
+        <source>stap</source>
+        <translation>step</translation>
+    </message>
+    <message>
+        <source>geen %1 in beeld</source>
+        <translation>no %1 in view</translation>
+    </message>
+    <message>
+        <source>%1 interval %2</source>
+        <translation>%1 interval %2</translation>
+    </message>
+    <message>
+        <source>%1 intervallen %2</source>
+        <translation>%1 intervals %2</translation>
+    </message>
+    <message>
+        <source>%1 van %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>geen %1 gevonden</source>
+        <translation>no %1 found</translation>
+    </message>
+    <message>
+        <source>nulpunt</source>
+        <translation>root</translation>
+    </message>
+    <message>
+        <source>met y = 0</source>
+        <translation>with y = 0</translation>
+    </message>
+    <message>
+        <source>extreem</source>
+        <translation>extremum</translation>
+    </message>
+    <message>
+        <source>gelijk aan %1 in beeld</source>
+        <translation>equals %1 in view</translation>
+    </message>
+    <message>
+        <source>snijpunt</source>
+        <translation>crossing</translation>
+    </message>
+    <message>
+        <source>gelijk</source>
+        <translation>equal</translation>
+    </message>
+    <message>
+        <source>geen waarde in x = %1</source>
+        <translation>no value at x = %1</translation>
+    </message>
+    <message>
+        <source>niet differentieerbaar in x = %1</source>
+        <translation>not differentiable at x = %1</translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>minimum</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>maximum</translation>
+    </message>
+    <message>
+        <source>y = 0 vanaf</source>
+        <translation>y = 0 from</translation>
+    </message>
+    <message>
+        <source>y = 0 tot</source>
+        <translation>y = 0 to</translation>
+    </message>
+    <message>
+        <source>gelijk aan %1 vanaf</source>
+        <translation>equals %1 from</translation>
+    </message>
+    <message>
+        <source>gelijk aan %1 tot</source>
+        <translation>equals %1 to</translation>
+    </message>
+    <message>
+        <source>snijpunt met %1</source>
+        <translation>crossing with %1</translation>
+    </message>
+    <message>
+        <source>alleen voor y = f(x) en polynomen</source>
+        <translation>only for y = f(x) and polynomials</translation>
+    </message>
+    <message>
+        <source>raaklijn te lang voor het invoervak</source>
+        <translation>tangent too long for the edit box</translation>
+    </message>
+    <message>
+        <source>y = 0 in beeld</source>
+        <translation>y = 0 in view</translation>
+    </message>
+    <message>
+        <source>y verloren in afronding</source>
+        <translation>y lost in rounding</translation>
+    </message>
+    <message>
+        <source>, deels verloren in afronding</source>
+        <translation>, partly lost in rounding</translation>
+    </message>
+    <message>
+        <source> (zoeken afgebroken)</source>
+        <translation> (search stopped)</translation>
     </message>
 </context>
 </TS>

@@ -100,7 +100,7 @@ TkleurenForm::TkleurenForm(TextPainter& text, QWidget* mainWindow)
   orgKleurBtn = button("origineel", "fuchsia", 40);
   herstelBtn = button("reset", "green", 72);
   annBtn = button("cancel", "red", 104);
-  StaticText1 = new QLabel("persoonlijke tekst", this);
+  StaticText1 = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "persoonlijke tekst")), this);
   StaticText1->setFont(arialPixels(15, false));
   StaticText1->setGeometry(16, 336, 160, 17);
   Edit1 = new QLineEdit(this);
@@ -150,7 +150,7 @@ void TkleurenForm::paintEvent(QPaintEvent*) {
   {
     QPainter painter(this);
     painter.setFont(font());
-    const QString title = "grafiek kleuren";
+    const QString title = shownText(QT_TRANSLATE_NOOP("quorvel", "grafiek kleuren"));
     const int ascent = painter.fontMetrics().ascent();
     const std::pair<QColor, QPoint> shades[] = {{QColor::fromRgb(fromBgr(0xD00000)), {184, 16}},
                                                 {QColor::fromRgb(fromBgr(0x00E000)), {182, 18}},

@@ -1,6 +1,7 @@
 #include "common/Language.h"
 
 #include <array>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -37,6 +38,16 @@ void setLanguage(Language language, TextCatalogue catalogue) {
 std::string translated(const char* source) {
   if (current == Language::Dutch || installed == nullptr) return source;
   return installed(source);
+}
+
+std::string translated(const char* source, std::string_view first, std::string_view second) {
+  std::string text = translated(source);
+  for (const auto& [mark, argument] :
+       {std::pair{std::string_view("%1"), first}, std::pair{std::string_view("%2"), second}}) {
+    if (const size_t at = text.find(mark); at != std::string::npos)
+      text.replace(at, mark.size(), argument);
+  }
+  return text;
 }
 
 std::optional<Language> languageOfCode(std::string_view code) {

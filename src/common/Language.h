@@ -32,6 +32,9 @@ void setLanguage(Language language, TextCatalogue catalogue);
 
 // The text in the current language.
 std::string translated(const char* source);
+// The same with %1 (and %2) in it replaced by the arguments: for texts put together at run
+// time, whose order of words a translation may change.
+std::string translated(const char* source, std::string_view first, std::string_view second = {});
 
 // "nl" or "en", as --lang takes them.
 std::optional<Language> languageOfCode(std::string_view code);

@@ -265,4 +265,13 @@ std::string shownNumber(std::string text) {
   return text;
 }
 
+std::string shownFormula(std::string stored) {
+  return shownNumber(std::move(stored));
+}
+
+std::string storedFormula(std::string shown) {
+  if (currentLanguage() == Language::English) std::replace(shown.begin(), shown.end(), '.', ',');
+  return shown;
+}
+
 }  // namespace quorvel

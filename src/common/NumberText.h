@@ -31,6 +31,12 @@ std::string formatExactPlain(double value);
 // A number text of this module as the language in use writes it: English has the decimal
 // point where Dutch has the comma. Only for texts that are a number.
 std::string shownNumber(std::string text);
+// A formula text as the language in use shows it in the edit box, and back as the slots and
+// graph files keep it, whatever the language: with the decimal comma. In a formula the comma
+// and the full stop are decimal signs and nothing else, so English shows and takes the point
+// (Dutch keeps the text as it is, where a point is "fout getal").
+std::string shownFormula(std::string stored);
+std::string storedFormula(std::string shown);
 
 // Reads a number: optional blanks around, an optional sign, digits with at most one comma
 // and at least one digit, an optional exponent ("E" or "e", optional sign, digits). Anything

@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "common/Language.h"
+
 namespace quorvel {
 
 // The message line's text for a save that failed.
-inline constexpr const char* kWriteError = "schrijffout";
+inline constexpr const char* kWriteError = QT_TRANSLATE_NOOP("quorvel", "schrijffout");
 
 // Writes `bytes` as the file `path`. False when it could not: the folder is missing or
 // read-only, the target is read-only or not a plain file, the disk is full, the name is

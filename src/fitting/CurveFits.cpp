@@ -5,6 +5,7 @@
 #include <cmath>
 #include <span>
 
+#include "common/Language.h"
 #include "common/NumberText.h"
 #include "fitting/Points.h"
 #include "plot/ScaleState.h"
@@ -26,7 +27,7 @@ std::optional<std::string> numberText(double value, const char* pattern = kFitFo
 }
 
 FitOutcome message(const char* text, bool clearEditBox = false) {
-  return {std::nullopt, text, clearEditBox};
+  return {std::nullopt, translated(text), clearEditBox};
 }
 
 FitOutcome formulaOf(std::initializer_list<std::optional<std::string>> parts) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "common/Language.h"
 #include "fitting/LeastSquares.h"
 
 namespace quorvel {
@@ -14,11 +15,14 @@ class Points;
 struct ScaleState;
 
 // Texts of the message line.
-inline constexpr const char* kNoCircle = "geen cirkel mogelijk: punten op lijn";
-inline constexpr const char* kYNotPositive = "fout: y <= 0";
-inline constexpr const char* kUnequalSigns = "geen exp. functie, ongelijke tekens";
-inline constexpr const char* kNoExponential = "geen exp. functie";
-inline constexpr const char* kFitOutOfRange = "getallen buiten bereik";
+inline constexpr const char* kNoCircle =
+    QT_TRANSLATE_NOOP("quorvel", "geen cirkel mogelijk: punten op lijn");
+inline constexpr const char* kYNotPositive = QT_TRANSLATE_NOOP("quorvel", "fout: y <= 0");
+inline constexpr const char* kUnequalSigns =
+    QT_TRANSLATE_NOOP("quorvel", "geen exp. functie, ongelijke tekens");
+inline constexpr const char* kNoExponential = QT_TRANSLATE_NOOP("quorvel", "geen exp. functie");
+inline constexpr const char* kFitOutOfRange =
+    QT_TRANSLATE_NOOP("quorvel", "getallen buiten bereik");
 
 // The exponential models, by their command numbers 41..45 less 40.
 enum ExponentialModel : int {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/Language.h"
 #include "plot/Graph.h"
 
 namespace quorvel {
@@ -63,14 +64,14 @@ void Points::ClickPoint(int column, int row, bool shift) {
     row = (row + 5) / 10 * 10;
   }
   if (pointCount == kMaxPoints) {
-    msgText_ = kTableFull;
+    msgText_ = translated(kTableFull);
     return;
   }
   const TPoint added{scale.columnWorldX[column], scale.rowWorldY[row]};
   for (int i = 1; i <= pointCount; ++i) {
     const int fault = pairTest(added, points[i]);
     if (fault != 0) {
-      msgText_ = fault == 1 ? kDuplicateX : kPointOutOfRange;
+      msgText_ = translated(fault == 1 ? kDuplicateX : kPointOutOfRange);
       return;
     }
   }

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "common/Language.h"
 #include "common/Picture.h"
 #include "fitting/LeastSquares.h"
 
@@ -14,9 +15,10 @@ namespace quorvel {
 class Graph;
 
 // Texts of the main window's message line.
-inline constexpr const char* kTableFull = "tabel is vol";
-inline constexpr const char* kDuplicateX = "dupl. X:  punt geweigerd";
-inline constexpr const char* kPointOutOfRange = "buiten bereik: punt geweigerd";
+inline constexpr const char* kTableFull = QT_TRANSLATE_NOOP("quorvel", "tabel is vol");
+inline constexpr const char* kDuplicateX = QT_TRANSLATE_NOOP("quorvel", "dupl. X:  punt geweigerd");
+inline constexpr const char* kPointOutOfRange =
+    QT_TRANSLATE_NOOP("quorvel", "buiten bereik: punt geweigerd");
 
 // How two points stand to each other: 0 fine, 1 the same x (within 1e-6), 2 their line
 // crosses the y-axis beyond +-50000.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/Language.h"
 #include "common/NumberText.h"
 #include "fitting/Points.h"
 
@@ -36,7 +37,7 @@ void PointsTable::writeList() {
 void PointsTable::open() {
   writeList();
   pointsError = false;
-  msg = kEscCloses;
+  msg = translated(kEscCloses);
   setCurrent(0, 1);
 }
 
@@ -57,7 +58,7 @@ bool PointsTable::ValidateTable() {
         // The scan goes on: the last faulty cell stays current.
         pointsError = true;
         setCurrent(column, row);
-        msg = kBadNumber;
+        msg = translated(kBadNumber);
         continue;
       }
       (column == 0 ? read[row].x : read[row].y) = *value;
@@ -71,7 +72,7 @@ bool PointsTable::ValidateTable() {
       if (fault != 0) {
         setCurrent(0, i);
         pointsError = true;
-        msg = fault == 1 ? kIdenticalX : kTableOutOfRange;
+        msg = translated(fault == 1 ? kIdenticalX : kTableOutOfRange);
         return false;
       }
     }
@@ -119,7 +120,7 @@ void PointsTable::deletePoint() {
   row = count == 0 ? 1 : std::min(row, count);
   if (!ValidateTable()) return;
   setCurrent(column, row);
-  if (faultBefore) msg = kPointsOK;
+  if (faultBefore) msg = translated(kPointsOK);
 }
 
 void PointsTable::enterKey() {

@@ -7,17 +7,18 @@
 #include <array>
 #include <string>
 
+#include "common/Language.h"
 #include "fitting/LeastSquares.h"
 
 namespace quorvel {
 
 class Points;
 
-inline constexpr const char* kBadNumber = "fout getal";
-inline constexpr const char* kIdenticalX = "fout: identieke X";
-inline constexpr const char* kTableOutOfRange = "fout: buiten bereik";
-inline constexpr const char* kPointsOK = "punten OK";
-inline constexpr const char* kEscCloses = "<ESC> sluiten";
+inline constexpr const char* kBadNumber = QT_TRANSLATE_NOOP("quorvel", "fout getal");
+inline constexpr const char* kIdenticalX = QT_TRANSLATE_NOOP("quorvel", "fout: identieke X");
+inline constexpr const char* kTableOutOfRange = QT_TRANSLATE_NOOP("quorvel", "fout: buiten bereik");
+inline constexpr const char* kPointsOK = QT_TRANSLATE_NOOP("quorvel", "punten OK");
+inline constexpr const char* kEscCloses = QT_TRANSLATE_NOOP("quorvel", "<ESC> sluiten");
 
 class PointsTable {
  public:

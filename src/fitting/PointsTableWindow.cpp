@@ -21,7 +21,7 @@ TpuntenForm::TpuntenForm(PointsTable& table, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Tool | Qt::FramelessWindowHint),
       table_(table),
       mainWindow_(mainWindow) {
-  setWindowTitle("puntentabel");
+  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "puntentabel")));
   setFixedSize(284, 520);
   setModal(false);
 

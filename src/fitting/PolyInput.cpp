@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/Language.h"
 #include "common/NumberText.h"
 #include "fitting/Points.h"
 #include "formula/FormulaEngine.h"
@@ -57,7 +58,7 @@ void PolyInput::StorePolyFromGrid(int slot) {
     if (cell.empty() || constantOf(cell) != kNumber) continue;
     const std::optional<double> value = parseTypedNumber(cell);
     if (!value) {
-      msgText_ = std::string(kBadCoefficient) + " :" + cell;
+      msgText_ = translated(kBadCoefficient) + " :" + cell;
       return;
     }
     values[i] = *value;
@@ -102,7 +103,7 @@ bool PolyInput::ReadGridToWork() {
   for (int i = 0; i < kCoefficients; ++i) {
     const std::string& cell = cells[i + 1];
     if (constantOf(cell) != kNumber) {
-      msgText_ = kRemoveABCFromTable;
+      msgText_ = translated(kRemoveABCFromTable);
       currentRow = i + 1;
       return false;
     }
@@ -110,7 +111,7 @@ bool PolyInput::ReadGridToWork() {
     const std::optional<double> value = parseTypedNumber(cell);
     if (!value) {
       currentRow = i + 1;
-      msgText_ = kBadCoefficient;
+      msgText_ = translated(kBadCoefficient);
       return false;
     }
     work[i] = *value;
@@ -136,12 +137,12 @@ bool PolyInput::PolyCommand(int code, int slot) {
   const TPolynoom& selected = polySlots[slot];
   if (code == kPolyPlus || code == kPolyMinus || code == kPolyTimes) {
     if (formulas_.slotKind[slot] < kSlotPolynomial) {
-      msgText_ = kNoPolynomial;
+      msgText_ = translated(kNoPolynomial);
       return false;
     }
     for (int i = 0; i <= selected.degree; ++i) {
       if (selected.kind[i] != kNumber) {
-        msgText_ = kRemoveABCFromPolynomial + std::to_string(slot);
+        msgText_ = translated(kRemoveABCFromPolynomial) + std::to_string(slot);
         return false;
       }
     }
@@ -180,7 +181,7 @@ bool PolyInput::PolyCommand(int code, int slot) {
       break;
     case kPolyIntegrate:
       if (highestNonZero(w) == kMaxDegree) {
-        msgText_ = kDegreeTooHigh;
+        msgText_ = translated(kDegreeTooHigh);
         return true;  // the grid keeps its text
       }
       for (int n = kMaxDegree; n >= 1; --n)
@@ -204,7 +205,7 @@ bool PolyInput::PolyCommand(int code, int slot) {
   }
   // A result too large for a double would show as "INF" and could not be read back.
   if (!allFinite(result)) {
-    msgText_ = kNumbersOutOfRange;
+    msgText_ = translated(kNumbersOutOfRange);
     return true;
   }
   w = result;
@@ -226,7 +227,7 @@ void PolyInput::SubstPolyConstants(int slot) {
 void PolyInput::FitPolynomial(const Points& points, int slot, LeastSquares& lsq) {
   const int count = points.pointCount;
   if (count == 0) {
-    msgText_ = kNoPoints;
+    msgText_ = translated(kNoPoints);
     return;
   }
   if (count - 1 < polyDegree) SetPolyDegree(count - 1);
@@ -239,7 +240,7 @@ void PolyInput::FitPolynomial(const Points& points, int slot, LeastSquares& lsq)
   lsq.SolveLeastSquares();
   for (int k = 0; k < lsq.lsqM; ++k) {
     if (!std::isfinite(lsq.lsqCoef[k])) {
-      msgText_ = kNoPolynomialPossible;  // the slot stays as it was
+      msgText_ = translated(kNoPolynomialPossible);  // the slot stays as it was
       return;
     }
   }
@@ -249,7 +250,7 @@ void PolyInput::FitPolynomial(const Points& points, int slot, LeastSquares& lsq)
   for (int k = 0; k < lsq.lsqM; ++k)
     p.coef[k] = lsq.lsqCoef[k];
   LoadPolyToGrid(slot);
-  msgText_ = kPolynomialFitted;
+  msgText_ = translated(kPolynomialFitted);
   plotSlot(slot);
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "common/Language.h"
 #include "fitting/LeastSquares.h"
 #include "fitting/Polynomial.h"
 #include "formula/FormulaSlots.h"
@@ -19,16 +20,20 @@ class Points;
 struct Constants;
 
 // Texts of the message line.
-inline constexpr const char* kBadCoefficient = "fout in coefficient";
-inline constexpr const char* kRemoveABCFromTable = "verwijder a,b,c uit tabel";
-inline constexpr const char* kNoPolynomial = "geen polynoom";
-inline constexpr const char* kRemoveABCFromPolynomial = "verwijder abc uit polynoom  ";
+inline constexpr const char* kBadCoefficient = QT_TRANSLATE_NOOP("quorvel", "fout in coefficient");
+inline constexpr const char* kRemoveABCFromTable =
+    QT_TRANSLATE_NOOP("quorvel", "verwijder a,b,c uit tabel");
+inline constexpr const char* kNoPolynomial = QT_TRANSLATE_NOOP("quorvel", "geen polynoom");
+inline constexpr const char* kRemoveABCFromPolynomial =
+    QT_TRANSLATE_NOOP("quorvel", "verwijder abc uit polynoom  ");
 inline constexpr const char* kDegreeAbove7 = "graad  > 7";
-inline constexpr const char* kDegreeTooHigh = "graad te hoog";
-inline constexpr const char* kNumbersOutOfRange = "getallen buiten bereik";
-inline constexpr const char* kNoPoints = "punten ontbreken";
-inline constexpr const char* kPolynomialFitted = "polynoom berekend";
-inline constexpr const char* kNoPolynomialPossible = "geen polynoom mogelijk";
+inline constexpr const char* kDegreeTooHigh = QT_TRANSLATE_NOOP("quorvel", "graad te hoog");
+inline constexpr const char* kNumbersOutOfRange =
+    QT_TRANSLATE_NOOP("quorvel", "getallen buiten bereik");
+inline constexpr const char* kNoPoints = QT_TRANSLATE_NOOP("quorvel", "punten ontbreken");
+inline constexpr const char* kPolynomialFitted = QT_TRANSLATE_NOOP("quorvel", "polynoom berekend");
+inline constexpr const char* kNoPolynomialPossible =
+    QT_TRANSLATE_NOOP("quorvel", "geen polynoom mogelijk");
 
 // The editing commands, by their command numbers.
 enum PolyCode : int {

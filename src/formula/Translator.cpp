@@ -460,7 +460,7 @@ void FormulaEngine::scanNumber() {
   }
   const std::optional<double> value = parseFloat(run);
   if (!value) {
-    showTranslatorMessage(TranslatorError::BadNumber, run.substr(0, 15));
+    showTranslatorMessage(TranslatorError::BadNumber, shownNumber(run.substr(0, 15)));
     return;
   }
   t.constants[t.constantCount] = *value;

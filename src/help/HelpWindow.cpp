@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <QWheelEvent>
 
+#include "common/Language.h"
 #include "common/ScreenFit.h"
 #include "qt/Controls.h"
 #include "qt/PictureImage.h"
@@ -79,7 +80,11 @@ class HelpContent : public QWidget {
 
 std::vector<std::string> helpTextLines() {
   std::vector<std::string> lines;
-  QFile file(":/help/help.txt");
+  // The help of the language in use: help.txt, or help_<code>.txt beside it.
+  QFile file(currentLanguage() == Language::Dutch
+                 ? QString(":/help/help.txt")
+                 : QString(":/help/help_%1.txt")
+                       .arg(QString::fromUtf8(codeOf(currentLanguage()).data(), 2)));
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return lines;
   QTextStream in(&file);
   in.setEncoding(QStringConverter::Utf8);

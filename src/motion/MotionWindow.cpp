@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <cmath>
 
+#include "common/Language.h"
 #include "common/NumberText.h"
 #include "qt/Controls.h"
 
@@ -31,7 +32,8 @@ constexpr int kSweepY = kRunY + 36;
 constexpr int kMessageY = kSweepY + 34;
 
 constexpr const char* kNames[] = {"a", "b", "c"};
-constexpr const char* kKeysText = "<ESC> sluiten   <spatie> start/pauze";
+constexpr const char* kKeysText =
+    QT_TRANSLATE_NOOP("quorvel", "<ESC> sluiten   <spatie> start/pauze");
 
 QLabel* blueLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -43,11 +45,13 @@ QLabel* blueLabel(const QString& text, QWidget* parent) {
 
 MotionWindow::MotionWindow(Motion& motion, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Tool), motion_(motion), mainWindow_(mainWindow) {
-  setWindowTitle("animatie");
+  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "animatie")));
   setFixedSize(kWidth, kHeight);
   setModal(false);
-  blueLabel("van", this)->setGeometry(kFromX, kHeaderY, kFieldWidth, 18);
-  blueLabel("tot", this)->setGeometry(kToX, kHeaderY, kFieldWidth, 18);
+  blueLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "van")), this)
+      ->setGeometry(kFromX, kHeaderY, kFieldWidth, 18);
+  blueLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "tot")), this)
+      ->setGeometry(kToX, kHeaderY, kFieldWidth, 18);
   for (int k = 0; k < Motion::kConstants; ++k)
     buildRow(k);
   buildControls();
@@ -75,9 +79,9 @@ void MotionWindow::buildRow(int k) {
 void MotionWindow::buildControls() {
   playBtn = colouredButton("start", "green", this);
   playBtn->setGeometry(kChosenX, kRunY, 80, 28);
-  bounceBtn = new QRadioButton("heen en terug", this);
+  bounceBtn = new QRadioButton(shownText(QT_TRANSLATE_NOOP("quorvel", "heen en terug")), this);
   bounceBtn->setGeometry(kSliderX - 20, kRunY + 2, 120, kLineHeight);
-  loopBtn = new QRadioButton("herhaal", this);
+  loopBtn = new QRadioButton(shownText(QT_TRANSLATE_NOOP("quorvel", "herhaal")), this);
   loopBtn->setGeometry(kSliderX + 110, kRunY + 2, 90, kLineHeight);
   // The chosen constant and the turn are two choices of their own.
   auto* turns = new QButtonGroup(this);
@@ -86,13 +90,14 @@ void MotionWindow::buildControls() {
   auto* constants = new QButtonGroup(this);
   for (const Row& row : rows)
     constants->addButton(row.chosen);
-  blueLabel("duur heen", this)->setGeometry(kChosenX, kSweepY, 90, kLineHeight);
+  blueLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "duur heen")), this)
+      ->setGeometry(kChosenX, kSweepY, 90, kLineHeight);
   sweepBox = new QSpinBox(this);
   sweepBox->setRange(static_cast<int>(Motion::kShortestSweep),
                      static_cast<int>(Motion::kLongestSweep));
   sweepBox->setSuffix(" s");
   sweepBox->setGeometry(kChosenX + 90, kSweepY, 70, kLineHeight);
-  msg = new QLabel(kKeysText, this);
+  msg = new QLabel(shownText(kKeysText), this);
   msg->setGeometry(kChosenX, kMessageY, kWidth - 2 * kChosenX, kLineHeight);
   frameTimer = new QTimer(this);
   frameTimer->setInterval(kFrameMilliseconds);
@@ -146,9 +151,9 @@ void MotionWindow::readRange(int k, QLineEdit* field, bool from) {
   double& end = from ? range.from : range.to;
   if (const std::optional<double> typed = parseTypedNumber(field->text().toStdString())) {
     end = *typed;
-    msg->setText(kKeysText);
+    msg->setText(shownText(kKeysText));
   } else {
-    msg->setText("geen getal: " + field->text());
+    msg->setText(shownText(QT_TRANSLATE_NOOP("quorvel", "geen getal: ")) + field->text());
   }
   field->setText(QString::fromStdString(shownNumber(formatGeneral(end))));
   showValues();
@@ -194,7 +199,8 @@ void MotionWindow::showPlayState() {
     rows[k].chosen->setChecked(k == motion_.chosen());
   bounceBtn->setChecked(motion_.turn == Motion::Turn::Bounce);
   loopBtn->setChecked(motion_.turn == Motion::Turn::Loop);
-  playBtn->setText(motion_.playing() ? "pauze" : "start");
+  playBtn->setText(shownText(motion_.playing() ? QT_TRANSLATE_NOOP("quorvel", "pauze")
+                                               : QT_TRANSLATE_NOOP("quorvel", "start")));
   if (motion_.playing() && !frameTimer->isActive()) {
     clock_.start();
     frameTimer->start();

@@ -38,9 +38,9 @@ TVdomainForm::TVdomainForm(QWidget* mainWindow)
     l->setStyleSheet("color: blue;");
     l->setGeometry(16, y, 70, 22);
   };
-  label("begin", 24);
-  label("eind", 60);
-  label("stappen", 96);
+  label(shownText(QT_TRANSLATE_NOOP("quorvel", "begin")), 24);
+  label(shownText(QT_TRANSLATE_NOOP("quorvel", "eind")), 60);
+  label(shownText(QT_TRANSLATE_NOOP("quorvel", "stappen")), 96);
   Vbegin = new QLineEdit(this);
   Vbegin->setGeometry(96, 22, 140, 24);
   Vend = new QLineEdit(this);
@@ -75,7 +75,7 @@ void TVdomainForm::formshow() {
     Vend->setText(QString::fromStdString(shownNumber(formatGeneral(end))));
     Vsteps->setText(QString::number(steps));
   }
-  msg->setText("<ESC> sluiten");
+  msg->setText(shownText(QT_TRANSLATE_NOOP("quorvel", "<ESC> sluiten")));
   mainWindow_->setEnabled(false);
   setEnabled(true);
   show();
@@ -119,12 +119,12 @@ void TVdomainForm::toepBtnClick() {
 TXdomainForm::TXdomainForm(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow) {
-  setWindowTitle("X-integraal domein");
+  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "X-integraal domein")));
   setFixedSize(424, 166);
   setModal(false);
-  auto* left = new QLabel("X - links", this);
+  auto* left = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "X - links")), this);
   left->setGeometry(24, 24, 100, 24);
-  auto* right = new QLabel("X - rechts", this);
+  auto* right = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "X - rechts")), this);
   right->setGeometry(224, 24, 100, 24);
   Edit1 = new QLineEdit(this);
   Edit1->setGeometry(24, 52, 170, 26);

@@ -1,5 +1,6 @@
 #include "plot/Graph.h"
 
+#include "common/Language.h"
 #include "common/VectorState.h"
 #include "plot/GridDrawing.h"
 
@@ -47,7 +48,7 @@ void Graph::PlotAllSlots() {
     drawSlot(slot);
   }
   // Said once more at the end: a later slot's plot empties the message line.
-  if (onlyExactSeen_) msgText_ = kOnlyExact;
+  if (onlyExactSeen_) msgText_ = translated(kOnlyExact);
 }
 
 void Graph::CopyConstantsToEvaluator() {
@@ -102,7 +103,7 @@ void Graph::DrawGrid() {
 
 bool Graph::DrawTitle() {
   if (quorvel::DrawTitle(picture, text_, personalText_)) return true;
-  msgText_ = kTextTooLong;
+  msgText_ = translated(kTextTooLong);
   return false;
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Language.h"
 #include "common/Picture.h"
 #include "common/Settings.h"
 #include "common/WorkerPool.h"
@@ -34,10 +35,11 @@ struct ImplicitCell {
 };
 
 // The graph's own texts in the message line.
-inline constexpr const char* kPleaseWait = "even geduld a.u.b.....";
-inline constexpr const char* kTextTooLong = "tekst te lang";
+inline constexpr const char* kPleaseWait = QT_TRANSLATE_NOOP("quorvel", "even geduld a.u.b.....");
+inline constexpr const char* kTextTooLong = QT_TRANSLATE_NOOP("quorvel", "tekst te lang");
 // An implicit slot the ordinary method draws no pixel of, while the exact method proves some.
-inline constexpr const char* kOnlyExact = "kromme alleen te zien met exact tekenen";
+inline constexpr const char* kOnlyExact =
+    QT_TRANSLATE_NOOP("quorvel", "kromme alleen te zien met exact tekenen");
 
 class Graph {
  public:

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "common/Language.h"
 #include "plot/Graph.h"
 
 namespace quorvel {
@@ -179,7 +180,7 @@ void Graph::scanImplicit(int step, Mark mark) {
 }
 
 void Graph::showWaitMessage() {
-  msgText_ = kPleaseWait;
+  msgText_ = translated(kPleaseWait);
   if (hooks.messageChanged) hooks.messageChanged();
 }
 
@@ -206,7 +207,7 @@ void Graph::PlotImplicitPrecise() {
   // A curve that only touches 0 leaves no sign change to find: say where it can be seen.
   if (tellUser && !marked && exactImplicit(slot).proven > 0) {
     onlyExactSeen_ = true;
-    msgText_ = kOnlyExact;
+    msgText_ = translated(kOnlyExact);
     if (hooks.messageChanged) hooks.messageChanged();
   }
 }

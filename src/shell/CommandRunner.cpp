@@ -1,5 +1,6 @@
 #include "shell/CommandRunner.h"
 
+#include "common/Language.h"
 #include "common/NumberText.h"
 #include "common/PathText.h"
 #include "common/SafeFile.h"
@@ -11,9 +12,9 @@ namespace quorvel {
 
 namespace {
 
-constexpr const char* kNoFormula = "geen formule/polynoom";
-constexpr const char* kOnlyFunctions = "alleen functies";
-constexpr const char* kToClipboard = "grafieken --> klembord";
+constexpr const char* kNoFormula = QT_TRANSLATE_NOOP("quorvel", "geen formule/polynoom");
+constexpr const char* kOnlyFunctions = QT_TRANSLATE_NOOP("quorvel", "alleen functies");
+constexpr const char* kToClipboard = QT_TRANSLATE_NOOP("quorvel", "grafieken --> klembord");
 
 // What a command of "form / poly" > "poly >>" does to the polynomial.
 int polyOperationOf(Command command) {
@@ -103,7 +104,7 @@ void CommandRunner::runPicture(Command command) {
       break;
     case Command::PictureToClipboard:
       if (shell_) shell_->copyPictureToClipboard();
-      ws_.MsgText = kToClipboard;
+      ws_.MsgText = translated(kToClipboard);
       break;
     case Command::PictureToVector:
       saveVectorPicture();
@@ -246,7 +247,7 @@ void CommandRunner::showFit(const FitOutcome& fit) {
     if (fit.clearEditBox) ws_.editor.fedClear();
     return;
   }
-  ws_.editor.fedSetText(*fit.formula);
+  ws_.editor.fedSetText(shownFormula(*fit.formula));
   inputs_.selectFormulaInput();
   buttons_.PlotBtnClick();
 }
@@ -311,7 +312,7 @@ void CommandRunner::savePicture() {
   const Picture& picture = ws_.graph.picture;
   const bool saved = savesAsPng(*file) ? writeFileSafely(file->path, shell_->pngBytes(picture))
                                        : writeBitmapFile(picture, file->path);
-  if (!saved) ws_.MsgText = kWriteError;
+  if (!saved) ws_.MsgText = translated(kWriteError);
 }
 
 // The extension decides: .pdf a PDF, anything else (the dialog gives .svg) an SVG.
@@ -321,7 +322,7 @@ void CommandRunner::saveVectorPicture() {
   if (!path) return;
   const bool pdf = lowerExtension(*path) == "pdf";
   if (!writeFileSafely(*path, shell_->vectorBytes(ws_.graph.drawing, pdf, ws_.personalText))) {
-    ws_.MsgText = kWriteError;
+    ws_.MsgText = translated(kWriteError);
   }
 }
 
@@ -332,15 +333,15 @@ void CommandRunner::saveAnimation() {
   if (!file) return;
   const std::optional<std::vector<uint8_t>> gif =
       animationGif(ws_.motion, ws_.graph, ws_.text, file->frames);
-  if (!gif || !writeFileSafely(file->path, *gif)) ws_.MsgText = kWriteError;
+  if (!gif || !writeFileSafely(file->path, *gif)) ws_.MsgText = translated(kWriteError);
 }
 
 void CommandRunner::showValueTable() {
   const uint8_t kind = ws_.formulas.slotKind[ws_.selectedSlot()];
   if (kind == kSlotEmpty) {
-    ws_.MsgText = kNoFormula;
+    ws_.MsgText = translated(kNoFormula);
   } else if (kind == kSlotImplicit || kind == kSlotInequality) {
-    ws_.MsgText = kOnlyFunctions;
+    ws_.MsgText = translated(kOnlyFunctions);
   } else if (shell_) {
     shell_->showValueTable();
   }
@@ -350,7 +351,7 @@ void CommandRunner::substituteSelected() {
   const int slot = ws_.selectedSlot();
   const uint8_t kind = ws_.formulas.slotKind[slot];
   if (kind == kSlotEmpty) {
-    ws_.MsgText = kNoFormula;
+    ws_.MsgText = translated(kNoFormula);
   } else if (kind == kSlotPolynomial) {
     ws_.poly.SubstPolyConstants(slot);
   } else {

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "common/Language.h"
+#include "common/NumberText.h"
 #include "common/SafeFile.h"
 
 namespace quorvel {
@@ -41,7 +43,8 @@ void DocumentKeeper::restore(const DocumentBytes& from, const UndoHistory::Snaps
     ws_.selection.hoverSlot = slot;
     ws_.selection.selectHoveredSlot();
     const uint8_t kind = ws_.formulas.slotKind[slot];
-    if (isFormulaKind(kind) && ws_.editor.fedSetText(ws_.formulas.formulas[slot].text)) {
+    if (isFormulaKind(kind) &&
+        ws_.editor.fedSetText(shownFormula(ws_.formulas.formulas[slot].text))) {
       inputs_.selectFormulaInput();
     } else if (kind == kSlotPolynomial) {
       ws_.poly.LoadPolyToGrid(slot);
@@ -55,22 +58,22 @@ void DocumentKeeper::undo() {
   const DocumentBytes shown = ws_.history.current().document;
   const std::optional<UndoHistory::Snapshot> document = ws_.history.undo();
   if (!document) {
-    ws_.MsgText = kNothingToUndo;
+    ws_.MsgText = translated(kNothingToUndo);
     return;
   }
   restore(shown, *document);
-  ws_.MsgText = kUndone;
+  ws_.MsgText = translated(kUndone);
 }
 
 void DocumentKeeper::redo() {
   const DocumentBytes shown = ws_.history.current().document;
   const std::optional<UndoHistory::Snapshot> document = ws_.history.redo();
   if (!document) {
-    ws_.MsgText = kNothingToRedo;
+    ws_.MsgText = translated(kNothingToRedo);
     return;
   }
   restore(shown, *document);
-  ws_.MsgText = kRedone;
+  ws_.MsgText = translated(kRedone);
 }
 
 bool DocumentKeeper::saveDocument(bool ask) {
@@ -121,7 +124,7 @@ void DocumentKeeper::openRecentFile(int index) {
   if (!std::filesystem::exists(path, error)) {
     recentFiles_.remove(path);
     recentFilesChanged_ = true;
-    ws_.MsgText = kRecentMissing;
+    ws_.MsgText = translated(kRecentMissing);
     return;
   }
   openGraphFileAfterGuard(path);
@@ -137,7 +140,7 @@ void DocumentKeeper::recoveryTick(Clock::time_point now) {
   recoveryDue_.reset();
   if (!recovery_) return;
   if (!recovery_->enabled()) {
-    if (!recoveryOffShown_) ws_.MsgText = kRecoveryOff;
+    if (!recoveryOffShown_) ws_.MsgText = translated(kRecoveryOff);
     recoveryOffShown_ = true;
     return;
   }
@@ -187,7 +190,7 @@ void DocumentKeeper::offerRecovery() {
       // empty document.
       ws_.applyGraphFile(contents);
       ws_.continueWork(recovery_->documentPath(*left));
-      ws_.MsgText = kRecovered;
+      ws_.MsgText = translated(kRecovered);
       commitStep(Clock::now());
       writeRecoveryNow();
       // The file left behind goes only once this run holds the work in a file of its own.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "common/Language.h"
 #include "menu/RecentFiles.h"
 #include "shell/InputFocus.h"
 #include "shell/PlotButtons.h"
@@ -16,13 +17,16 @@
 
 namespace quorvel {
 
-inline constexpr const char* kUndone = "ongedaan gemaakt";
-inline constexpr const char* kRedone = "opnieuw";
-inline constexpr const char* kNothingToUndo = "niets ongedaan te maken";
-inline constexpr const char* kNothingToRedo = "niets opnieuw te doen";
-inline constexpr const char* kRecoveryOff = "herstel uit: map niet schrijfbaar";
-inline constexpr const char* kRecovered = "werk hersteld";
-inline constexpr const char* kRecentMissing = "bestand niet gevonden: uit de lijst";
+inline constexpr const char* kUndone = QT_TRANSLATE_NOOP("quorvel", "ongedaan gemaakt");
+inline constexpr const char* kRedone = QT_TRANSLATE_NOOP("quorvel", "opnieuw");
+inline constexpr const char* kNothingToUndo =
+    QT_TRANSLATE_NOOP("quorvel", "niets ongedaan te maken");
+inline constexpr const char* kNothingToRedo = QT_TRANSLATE_NOOP("quorvel", "niets opnieuw te doen");
+inline constexpr const char* kRecoveryOff =
+    QT_TRANSLATE_NOOP("quorvel", "herstel uit: map niet schrijfbaar");
+inline constexpr const char* kRecovered = QT_TRANSLATE_NOOP("quorvel", "werk hersteld");
+inline constexpr const char* kRecentMissing =
+    QT_TRANSLATE_NOOP("quorvel", "bestand niet gevonden: uit de lijst");
 
 class DocumentKeeper {
  public:

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "common/Language.h"
+#include "common/NumberText.h"
 #include "common/SafeFile.h"
 #include "shell/Workspace.h"
 
@@ -70,7 +72,7 @@ void Workspace::continueWork(std::string path) {
 bool Workspace::SaveGraphFile(const std::string& path) {
   const DocumentBytes bytes = documentBytes();
   const bool saved = !bytes.empty() && writeFileSafely(path, bytes);
-  MsgText = saved ? kGraphsSaved : kWriteError;
+  MsgText = translated(saved ? kGraphsSaved : kWriteError);
   if (saved) {
     file->path = absoluteFilePath(path);  // for every step of this work: it is in that file now
     file->saved = bytes;
@@ -88,10 +90,10 @@ Workspace::LoadStatus Workspace::LoadGraphFile(const std::string& path) {
   GraphFileContents contents;
   switch (readGraphFile(*image, contents)) {
     case GraphFileStatus::WrongType:
-      MsgText = kWrongFileType;
+      MsgText = translated(kWrongFileType);
       return LoadStatus::WrongType;
     case GraphFileStatus::ReadError:
-      MsgText = kReadError;
+      MsgText = translated(kReadError);
       return LoadStatus::ReadError;
     case GraphFileStatus::Ok:
       break;
@@ -106,7 +108,7 @@ bool Workspace::applyGraphFile(const GraphFileContents& f) {
   const bool clean = applyDocument(f, false);
   selection.selectedSlot = selection.hoverSlot = 1;
   if (isFormulaKind(formulas.slotKind[1])) {
-    editor.fedSetText(formulas.formulas[1].text);
+    editor.fedSetText(shownFormula(formulas.formulas[1].text));
   } else if (formulas.slotKind[1] == kSlotPolynomial) {
     poly.LoadPolyToGrid(1);
   }
@@ -165,7 +167,7 @@ bool Workspace::applyDocument(const GraphFileContents& f, bool replaceSlots) {
   // Of several faults the message names the one that comes first in the file; with none it
   // is "grafieken geladen" (not the implicit plot's "even geduld").
   int firstFault = std::numeric_limits<int>::max();
-  std::string message = kGraphsLoaded;
+  std::string message = translated(kGraphsLoaded);
   auto fault = [&](int record, const std::string& faultMessage) {
     if (record >= firstFault) return;
     firstFault = record;
@@ -177,7 +179,7 @@ bool Workspace::applyDocument(const GraphFileContents& f, bool replaceSlots) {
     const int record = f.slotRecords[slot].record;
     if (!failures[slot].empty()) fault(record > 0 ? record : kKeptSlot, failures[slot]);
   }
-  if (!graph.DrawTitle()) fault(f.titleRecord, kTextTooLong);
+  if (!graph.DrawTitle()) fault(f.titleRecord, translated(kTextTooLong));
   MsgText = message;
   points.DrawPoints();
   graph.ShowPicture();

@@ -1,5 +1,6 @@
 #include "shell/HeadlessExport.h"
 
+#include "common/Language.h"
 #include "common/SafeFile.h"
 #include "motion/AnimationExport.h"
 #include "plot/BitmapFile.h"
@@ -50,7 +51,7 @@ int exportGraphFile(const CommandLine& line, std::ostream& errors) {
     }
   }
   if (!written) {
-    errors << "quorvel: " << output << ": " << kWriteError << '\n';
+    errors << "quorvel: " << output << ": " << translated(kWriteError) << '\n';
     return 1;
   }
   return 0;

@@ -192,22 +192,15 @@ void KeyRouter::settingsKey(int key) {
 
 // Alt+F: a letter runs a command of the slots, the analysis, the polynomials or the points.
 void KeyRouter::functionKey(int key) {
-  static constexpr std::pair<int, Command> kCommands[] = {{'A', Command::SubstituteAbc},
-                                                          {'C', Command::FitCircle},
-                                                          {'D', Command::PolyDerive},
-                                                          {'E', Command::Extrema},
-                                                          {'H', Command::Redraw},
-                                                          {'I', Command::PolyIntegrate},
-                                                          {'M', Command::Motion},
-                                                          {'N', Command::Roots},
-                                                          {'O', Command::Area},
-                                                          {'P', Command::FitPolynomial},
-                                                          {'R', Command::PolyRound},
-                                                          {'S', Command::ClearGraphs},
-                                                          {'T', Command::Tangent},
-                                                          {'V', Command::DeleteSlot},
-                                                          {'X', Command::Intersections},
-                                                          {keys::kFullStop, Command::ClearPoints}};
+  static constexpr std::pair<int, Command> kCommands[] = {
+      {'A', Command::SubstituteAbc}, {'C', Command::FitCircle},
+      {'D', Command::PolyDerive},    {'E', Command::Extrema},
+      {'H', Command::Redraw},        {'I', Command::PolyIntegrate},
+      {'M', Command::Motion},        {'N', Command::Roots},
+      {'O', Command::Area},          {'P', Command::FitPolynomial},
+      {'R', Command::PolyRound},     {'S', Command::ClearGraphs},
+      {'T', Command::Tangent},       {'V', Command::DeleteSlot},
+      {'X', Command::Intersections}, {keys::kFullStop, Command::ClearPoints}};
   for (auto [letter, command] : kCommands) {
     if (key == letter) controller_.executeCommand(command);
   }

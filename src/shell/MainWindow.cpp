@@ -15,6 +15,7 @@
 
 #include "colours/ColorBox.h"
 #include "colours/ColourWindow.h"
+#include "common/Language.h"
 #include "common/NumberText.h"
 #include "common/SafeFile.h"
 #include "editor/FormulaEditBox.h"
@@ -269,7 +270,7 @@ std::optional<std::string> TcontrolForm::askVectorFileName() {
 void TcontrolForm::printPicture() {
   refresh();
   if (printDrawing(this, ws_.graph.drawing, ws_.personalText, printDialog)) return;
-  ws_.MsgText = kWriteError;
+  ws_.MsgText = translated(kWriteError);
   refresh();
 }
 

@@ -2,6 +2,8 @@
 
 #include <numbers>
 
+#include "common/Language.h"
+#include "common/NumberText.h"
 #include "common/Utf8.h"
 
 namespace quorvel {
@@ -12,11 +14,11 @@ AfterTranslation PlotButtons::PlotBtnClick() {
     ws_.poly.StorePolyFromGrid(slot);
     return AfterTranslation::Nothing;
   }
-  const std::string text = ws_.editor.fedGetText();
+  const std::string text = storedFormula(ws_.editor.fedGetText());
   // What is plotted must survive a save: a formula the file would cut is refused here, and
   // the slot keeps what it holds.
   if (characterCount(text) > FormulaEditor::kMaxTextLength) {
-    ws_.MsgText = std::to_string(slot) + " : " + kTooLongToSave;
+    ws_.MsgText = std::to_string(slot) + " : " + translated(kTooLongToSave);
     return AfterTranslation::Nothing;
   }
   FormulaEngine::SlotState before = ws_.formulas.saveSlot(slot);
@@ -49,8 +51,8 @@ void PlotButtons::GetBtnClick() {
   if (isFormulaKind(kind)) {
     // A text longer than the box holds (after "subst. abc") is not cut: the box would then
     // hold another formula than the slot.
-    if (!ws_.editor.fedSetText(ws_.formulas.formulas[slot].text)) {
-      ws_.MsgText = std::to_string(slot) + " : " + kTooLongToLoad;
+    if (!ws_.editor.fedSetText(shownFormula(ws_.formulas.formulas[slot].text))) {
+      ws_.MsgText = std::to_string(slot) + " : " + translated(kTooLongToLoad);
       return;
     }
     inputs_.selectFormulaInput();

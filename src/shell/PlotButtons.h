@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "common/Language.h"
 #include "plot/DomainInput.h"
 #include "shell/InputFocus.h"
 #include "shell/ShellActions.h"
@@ -15,9 +16,11 @@
 namespace quorvel {
 
 // "laad" on a slot whose formula is longer than the edit box holds.
-inline constexpr const char* kTooLongToLoad = "formule te lang om te laden";
+inline constexpr const char* kTooLongToLoad =
+    QT_TRANSLATE_NOOP("quorvel", "formule te lang om te laden");
 // "plot" of a formula text longer than a graph file holds.
-inline constexpr const char* kTooLongToSave = "formule te lang om te bewaren";
+inline constexpr const char* kTooLongToSave =
+    QT_TRANSLATE_NOOP("quorvel", "formule te lang om te bewaren");
 
 class PlotButtons {
  public:

@@ -14,6 +14,7 @@
 
 #include "common/PathText.h"
 #include "motion/AnimationExport.h"
+#include "qt/Controls.h"
 #include "qt/PictureRenderer.h"
 
 namespace quorvel {
@@ -41,7 +42,8 @@ bool mayReplace(QWidget* parent, const QFileInfo& file) {
 }  // namespace
 
 bool goOnWithSmallScreen() {
-  return QMessageBox::warning(nullptr, "Quorvel", "scherm te klein: dooraan?",
+  return QMessageBox::warning(nullptr, "Quorvel",
+                              shownText(QT_TRANSLATE_NOOP("quorvel", "scherm te klein: dooraan?")),
                               QMessageBox::Ok | QMessageBox::No) != QMessageBox::No;
 }
 
@@ -109,9 +111,10 @@ std::optional<std::string> askVectorFile(QWidget* parent, const std::string& doc
 std::optional<ShellActions::AnimationFile> askAnimationFile(QWidget* parent,
                                                             const std::string& document) {
   bool accepted = false;
-  const int frames =
-      QInputDialog::getInt(parent, "--> animatie", "aantal beelden", kDefaultAnimationFrames,
-                           kFewestAnimationFrames, kMostAnimationFrames, 1, &accepted);
+  const int frames = QInputDialog::getInt(
+      parent, shownText(QT_TRANSLATE_NOOP("quorvel", "--> animatie")),
+      shownText(QT_TRANSLATE_NOOP("quorvel", "aantal beelden")), kDefaultAnimationFrames,
+      kFewestAnimationFrames, kMostAnimationFrames, 1, &accepted);
   if (!accepted) return std::nullopt;
   const auto chosen = askPictureFile(parent, {"GIF (*.gif)"}, document, [](std::string path, int) {
     if (lowerExtension(path) != "gif") path += ".gif";
@@ -122,11 +125,15 @@ std::optional<ShellActions::AnimationFile> askAnimationFile(QWidget* parent,
 }
 
 ShellActions::SaveChoice askSaveChanges(QWidget* parent) {
-  QMessageBox box(QMessageBox::Question, "Quorvel", "grafieken gewijzigd: eerst bewaren?",
+  QMessageBox box(QMessageBox::Question, "Quorvel",
+                  shownText(QT_TRANSLATE_NOOP("quorvel", "grafieken gewijzigd: eerst bewaren?")),
                   QMessageBox::NoButton, parent);
-  QPushButton* save = box.addButton("bewaar", QMessageBox::AcceptRole);
-  QPushButton* discard = box.addButton("niet bewaren", QMessageBox::DestructiveRole);
-  QPushButton* cancel = box.addButton("annuleer", QMessageBox::RejectRole);
+  QPushButton* save =
+      box.addButton(shownText(QT_TRANSLATE_NOOP("quorvel", "bewaar")), QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton(shownText(QT_TRANSLATE_NOOP("quorvel", "niet bewaren")),
+                                       QMessageBox::DestructiveRole);
+  QPushButton* cancel =
+      box.addButton(shownText(QT_TRANSLATE_NOOP("quorvel", "annuleer")), QMessageBox::RejectRole);
   box.setDefaultButton(save);
   box.setEscapeButton(cancel);
   box.exec();
@@ -136,11 +143,15 @@ ShellActions::SaveChoice askSaveChanges(QWidget* parent) {
 }
 
 ShellActions::RecoveryChoice askRestoreRecovery(QWidget* parent) {
-  QMessageBox box(QMessageBox::Question, "Quorvel",
-                  "Quorvel is niet netjes afgesloten: het werk van toen herstellen?",
-                  QMessageBox::NoButton, parent);
-  QPushButton* restore = box.addButton("herstel", QMessageBox::AcceptRole);
-  QPushButton* discard = box.addButton("weggooien", QMessageBox::DestructiveRole);
+  QMessageBox box(
+      QMessageBox::Question, "Quorvel",
+      shownText(QT_TRANSLATE_NOOP(
+          "quorvel", "Quorvel is niet netjes afgesloten: het werk van toen herstellen?")),
+      QMessageBox::NoButton, parent);
+  QPushButton* restore =
+      box.addButton(shownText(QT_TRANSLATE_NOOP("quorvel", "herstel")), QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton(shownText(QT_TRANSLATE_NOOP("quorvel", "weggooien")),
+                                       QMessageBox::DestructiveRole);
   box.setDefaultButton(restore);
   box.exec();  // closed without a choice: asked again at the next start
   if (box.clickedButton() == restore) return ShellActions::RecoveryChoice::Restore;
@@ -149,8 +160,10 @@ ShellActions::RecoveryChoice askRestoreRecovery(QWidget* parent) {
 }
 
 void tellRecoveryDamaged(QWidget* parent) {
-  QMessageBox::warning(parent, "Quorvel",
-                       "het werk van een vorige keer is onleesbaar (leesfout) en wordt verwijderd");
+  QMessageBox::warning(
+      parent, "Quorvel",
+      shownText(QT_TRANSLATE_NOOP(
+          "quorvel", "het werk van een vorige keer is onleesbaar (leesfout) en wordt verwijderd")));
 }
 
 bool printDrawing(QWidget* parent, const DisplayList& drawing, const std::string& title,

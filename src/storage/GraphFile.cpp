@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/Language.h"
 #include "common/Utf8.h"
 #include "storage/Cp1252.h"
 
@@ -13,18 +14,22 @@ namespace quorvel {
 std::string readErrorText(ReadFault fault) {
   switch (fault) {
     case ReadFault::Missing:
-      return std::string(kReadError) + " (bestand bestaat niet)";
+      return translated(kReadError) + " (" +
+             translated(QT_TRANSLATE_NOOP("quorvel", "bestand bestaat niet")) + ")";
     case ReadFault::NoAccess:
-      return std::string(kReadError) + " (geen toegang)";
+      return translated(kReadError) + " (" +
+             translated(QT_TRANSLATE_NOOP("quorvel", "geen toegang")) + ")";
     case ReadFault::Folder:
-      return std::string(kReadError) + " (is een map)";
+      return translated(kReadError) + " (" +
+             translated(QT_TRANSLATE_NOOP("quorvel", "is een map")) + ")";
     case ReadFault::NotPlain:
-      return std::string(kReadError) + " (geen gewoon bestand)";
+      return translated(kReadError) + " (" +
+             translated(QT_TRANSLATE_NOOP("quorvel", "geen gewoon bestand")) + ")";
     case ReadFault::None:
     case ReadFault::Failed:
       break;
   }
-  return kReadError;
+  return translated(kReadError);
 }
 namespace {
 

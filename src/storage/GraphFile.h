@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/Language.h"
 #include "common/SafeFile.h"
 #include "fitting/LeastSquares.h"
 #include "fitting/Polynomial.h"
@@ -21,10 +22,10 @@
 namespace quorvel {
 
 // Texts of the message line.
-inline constexpr const char* kGraphsSaved = "grafieken opgeslagen";
-inline constexpr const char* kGraphsLoaded = "grafieken geladen";
-inline constexpr const char* kWrongFileType = "fout type bestand";
-inline constexpr const char* kReadError = "leesfout";
+inline constexpr const char* kGraphsSaved = QT_TRANSLATE_NOOP("quorvel", "grafieken opgeslagen");
+inline constexpr const char* kGraphsLoaded = QT_TRANSLATE_NOOP("quorvel", "grafieken geladen");
+inline constexpr const char* kWrongFileType = QT_TRANSLATE_NOOP("quorvel", "fout type bestand");
+inline constexpr const char* kReadError = QT_TRANSLATE_NOOP("quorvel", "leesfout");
 // "leesfout" with the reason a file could not be read, where there is one the user can act
 // on: "leesfout (bestand bestaat niet)", "(geen toegang)", "(is een map)", "(geen gewoon
 // bestand)".

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 
+#include "common/Language.h"
 #include "common/NumberText.h"
 #include "editor/FormulaEditor.h"
 #include "evaluation/Rounding.h"
@@ -49,8 +50,9 @@ struct Derivatives {
 }  // namespace
 
 std::string countText(int count, const char* one, const char* many) {
-  if (count == 0) return std::string("geen ") + many + " in beeld";
-  return std::to_string(count) + " " + (count == 1 ? one : many);
+  if (count == 0)
+    return translated(QT_TRANSLATE_NOOP("quorvel", "geen %1 in beeld"), translated(many));
+  return std::to_string(count) + " " + translated(count == 1 ? one : many);
 }
 
 // The function a slot plots, as a function of x: its value as the plot has it, its value with
@@ -702,7 +704,9 @@ Zeros zerosOf(Curve curve, const std::vector<double>& xs, const ScaleState& scal
 
 // "2 intervallen met y = 0", "1 interval gelijk".
 std::string stretchText(size_t count, const char* what) {
-  return std::to_string(count) + (count == 1 ? " interval " : " intervallen ") + what;
+  return translated(count == 1 ? QT_TRANSLATE_NOOP("quorvel", "%1 interval %2")
+                               : QT_TRANSLATE_NOOP("quorvel", "%1 intervallen %2"),
+                    std::to_string(count), translated(what));
 }
 
 }  // namespace
@@ -713,8 +717,8 @@ Analysis::Analysis(FormulaEngine& formulas, PolyInput& poly, const Constants& co
 
 std::optional<std::string> Analysis::whyNot(int s) const {
   const uint8_t kind = formulas_.slotKind[s];
-  if (kind == kSlotEmpty) return "geen formule/polynoom";
-  if (kind != kSlotFunction && kind != kSlotPolynomial) return kOnlyFunctionsOfX;
+  if (kind == kSlotEmpty) return translated(QT_TRANSLATE_NOOP("quorvel", "geen formule/polynoom"));
+  if (kind != kSlotFunction && kind != kSlotPolynomial) return translated(kOnlyFunctionsOfX);
   return std::nullopt;
 }
 
@@ -769,11 +773,12 @@ std::string Analysis::found(int s, const char* many, std::string message) {
   signature_ = signature(s);
   const std::string of = formulas_.slotKind[s] == kSlotPolynomial ? "poly  " + std::to_string(s)
                                                                   : formulas_.formulas[s].text;
-  title = std::string(many) + " van " + of;
+  title = translated(QT_TRANSLATE_NOOP("quorvel", "%1 van %2"), translated(many), of);
   if (stopped_) {
-    const std::string nothing = std::string("geen ") + many + " in beeld";
-    if (message == nothing) message = std::string("geen ") + many + " gevonden";
-    message += kSearchStopped;
+    if (message == countText(0, many, many)) {
+      message = translated(QT_TRANSLATE_NOOP("quorvel", "geen %1 gevonden"), translated(many));
+    }
+    message += translated(kSearchStopped);
   }
   return message;
 }
@@ -798,20 +803,23 @@ std::string Analysis::findRoots(int s) {
                    [](const Result& p, const Result& q) { return p.x < q.x; });
   std::string message;
   if (z.allLost) {
-    message = kLostInRounding;
+    message = translated(kLostInRounding);
   } else if (z.whole) {
-    message = kAllZero;
+    message = translated(kAllZero);
   } else if (z.stretches.empty()) {
-    message = countText(static_cast<int>(z.points.size()), "nulpunt", "nulpunten");
+    message = countText(static_cast<int>(z.points.size()), QT_TRANSLATE_NOOP("quorvel", "nulpunt"),
+                        QT_TRANSLATE_NOOP("quorvel", "nulpunten"));
   } else {
-    message = stretchText(z.stretches.size(), "met y = 0");
+    message = stretchText(z.stretches.size(), QT_TRANSLATE_NOOP("quorvel", "met y = 0"));
     if (!z.points.empty()) {
       message =
-          countText(static_cast<int>(z.points.size()), "nulpunt", "nulpunten") + ", " + message;
+          countText(static_cast<int>(z.points.size()), QT_TRANSLATE_NOOP("quorvel", "nulpunt"),
+                    QT_TRANSLATE_NOOP("quorvel", "nulpunten")) +
+          ", " + message;
     }
   }
-  if (z.partlyLost && !z.allLost) message += kPartlyLost;
-  return found(s, "nulpunten", message);
+  if (z.partlyLost && !z.allLost) message += translated(kPartlyLost);
+  return found(s, QT_TRANSLATE_NOOP("quorvel", "nulpunten"), message);
 }
 
 std::string Analysis::findExtrema(int s) {
@@ -825,14 +833,17 @@ std::string Analysis::findExtrema(int s) {
                  [&f](double x, Derivatives& d) { return f.derivatives(x, d); }, f.depth},
                 gridOf(graph_.scale, f.left, f.right), graph_.scale);
   if (search.lost > 0 && search.zeros == search.valid) {
-    return found(s, "extremen", kLostInRounding);  // as for the roots: nothing is known
+    return found(s, QT_TRANSLATE_NOOP("quorvel", "extremen"),
+                 translated(kLostInRounding));  // as for the roots: nothing is known
   }
   search.findCriticalPoints();
   for (const Search::Extremum& e : search.extrema())
     results.push_back({e.minimum ? Kind::Minimum : Kind::Maximum, e.x, e.y, 0});
-  std::string message = countText(static_cast<int>(results.size()), "extreem", "extremen");
-  if (search.lost > 0) message += kPartlyLost;
-  return found(s, "extremen", message);
+  std::string message =
+      countText(static_cast<int>(results.size()), QT_TRANSLATE_NOOP("quorvel", "extreem"),
+                QT_TRANSLATE_NOOP("quorvel", "extremen"));
+  if (search.lost > 0) message += translated(kPartlyLost);
+  return found(s, QT_TRANSLATE_NOOP("quorvel", "extremen"), message);
 }
 
 std::string Analysis::findIntersections(int s) {
@@ -899,19 +910,23 @@ std::string Analysis::findIntersections(int s) {
                    [](const Result& p, const Result& q) { return p.x < q.x; });
   std::string message;
   if (compared > 0 && lost == compared) {
-    message = kLostInRounding;
+    message = translated(kLostInRounding);
   } else if (points == 0 && stretches == 1 && equalInView.size() == 1) {
-    message = "gelijk aan " + std::to_string(equalInView[0]) + " in beeld";
+    message = translated(QT_TRANSLATE_NOOP("quorvel", "gelijk aan %1 in beeld"),
+                         std::to_string(equalInView[0]));
   } else if (stretches == 0) {
-    message = countText(static_cast<int>(points), "snijpunt", "snijpunten");
+    message = countText(static_cast<int>(points), QT_TRANSLATE_NOOP("quorvel", "snijpunt"),
+                        QT_TRANSLATE_NOOP("quorvel", "snijpunten"));
   } else {
-    message = stretchText(stretches, "gelijk");
+    message = stretchText(stretches, QT_TRANSLATE_NOOP("quorvel", "gelijk"));
     if (points > 0) {
-      message = countText(static_cast<int>(points), "snijpunt", "snijpunten") + ", " + message;
+      message = countText(static_cast<int>(points), QT_TRANSLATE_NOOP("quorvel", "snijpunt"),
+                          QT_TRANSLATE_NOOP("quorvel", "snijpunten")) +
+                ", " + message;
     }
   }
-  if (partlyLost > 0 && lost < compared) message += kPartlyLost;
-  return found(s, "snijpunten", message);
+  if (partlyLost > 0 && lost < compared) message += translated(kPartlyLost);
+  return found(s, QT_TRANSLATE_NOOP("quorvel", "snijpunten"), message);
 }
 
 FitOutcome Analysis::tangentAt(int s, double x0) {
@@ -921,8 +936,13 @@ FitOutcome Analysis::tangentAt(int s, double x0) {
   RoundedValue y;
   double m = 0;
   const std::string at = shownNumber(FormatFloat(kTableNumberFormat, x0));
-  if (!f.rounded(x0, y)) return {std::nullopt, "geen waarde in x = " + at, false};
-  if (!f.slope(x0, m)) return {std::nullopt, "niet differentieerbaar in x = " + at, false};
+  if (!f.rounded(x0, y))
+    return {std::nullopt, translated(QT_TRANSLATE_NOOP("quorvel", "geen waarde in x = %1"), at),
+            false};
+  if (!f.slope(x0, m))
+    return {std::nullopt,
+            translated(QT_TRANSLATE_NOOP("quorvel", "niet differentieerbaar in x = %1"), at),
+            false};
   // Every digit, so that the plotted line is the tangent. The intercept y0 - m x0 from the
   // product's two parts and the value with its correction: what cancels there is exact.
   const double product = m * x0;
@@ -930,7 +950,7 @@ FitOutcome Analysis::tangentAt(int s, double x0) {
   const double intercept = ((y.value - product) - productError) + y.correction;
   FitOutcome line = exactLineFormula(m, intercept);
   if (line.formula && line.formula->size() > FormulaEditor::kCapacity) {
-    return {std::nullopt, kTangentTooLong, false};
+    return {std::nullopt, translated(kTangentTooLong), false};
   }
   return line;
 }
@@ -941,23 +961,23 @@ std::string whatText(const Analysis::Result& r) {
   const std::string other = std::to_string(r.otherSlot);
   switch (r.kind) {
     case Analysis::Kind::Root:
-      return "nulpunt";
+      return translated(QT_TRANSLATE_NOOP("quorvel", "nulpunt"));
     case Analysis::Kind::Minimum:
-      return "minimum";
+      return translated(QT_TRANSLATE_NOOP("quorvel", "minimum"));
     case Analysis::Kind::Maximum:
-      return "maximum";
+      return translated(QT_TRANSLATE_NOOP("quorvel", "maximum"));
     case Analysis::Kind::RootsFrom:
-      return "y = 0 vanaf";
+      return translated(QT_TRANSLATE_NOOP("quorvel", "y = 0 vanaf"));
     case Analysis::Kind::RootsTo:
-      return "y = 0 tot";
+      return translated(QT_TRANSLATE_NOOP("quorvel", "y = 0 tot"));
     case Analysis::Kind::EqualFrom:
-      return "gelijk aan " + other + " vanaf";
+      return translated(QT_TRANSLATE_NOOP("quorvel", "gelijk aan %1 vanaf"), other);
     case Analysis::Kind::EqualTo:
-      return "gelijk aan " + other + " tot";
+      return translated(QT_TRANSLATE_NOOP("quorvel", "gelijk aan %1 tot"), other);
     case Analysis::Kind::Intersection:
       break;
   }
-  return "snijpunt met " + other;
+  return translated(QT_TRANSLATE_NOOP("quorvel", "snijpunt met %1"), other);
 }
 
 }  // namespace

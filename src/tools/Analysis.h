@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Language.h"
 #include "fitting/CurveFits.h"
 #include "tools/TableBox.h"
 
@@ -21,15 +22,19 @@ class Graph;
 class PolyInput;
 struct Constants;
 
-inline constexpr const char* kOnlyFunctionsOfX = "alleen voor y = f(x) en polynomen";
+inline constexpr const char* kOnlyFunctionsOfX =
+    QT_TRANSLATE_NOOP("quorvel", "alleen voor y = f(x) en polynomen");
 // A tangent whose numbers, written with every digit, do not fit the formula edit box.
-inline constexpr const char* kTangentTooLong = "raaklijn te lang voor het invoervak";
+inline constexpr const char* kTangentTooLong =
+    QT_TRANSLATE_NOOP("quorvel", "raaklijn te lang voor het invoervak");
 
 // Texts of the message line that the searches add to their counts.
-inline constexpr const char* kAllZero = "y = 0 in beeld";
-inline constexpr const char* kLostInRounding = "y verloren in afronding";
-inline constexpr const char* kPartlyLost = ", deels verloren in afronding";
-inline constexpr const char* kSearchStopped = " (zoeken afgebroken)";
+inline constexpr const char* kAllZero = QT_TRANSLATE_NOOP("quorvel", "y = 0 in beeld");
+inline constexpr const char* kLostInRounding =
+    QT_TRANSLATE_NOOP("quorvel", "y verloren in afronding");
+inline constexpr const char* kPartlyLost =
+    QT_TRANSLATE_NOOP("quorvel", ", deels verloren in afronding");
+inline constexpr const char* kSearchStopped = QT_TRANSLATE_NOOP("quorvel", " (zoeken afgebroken)");
 
 class Analysis {
  public:
@@ -97,7 +102,7 @@ class Analysis {
   std::string signature_;  // of the slot the results belong to
   // The search that found the results, for searchAgain.
   std::string (Analysis::*search_)(int) = nullptr;
-  bool stopped_ = false;   // the last search ran out of its budget
+  bool stopped_ = false;  // the last search ran out of its budget
 };
 
 // Where the list window's twenty rows start when a scroll asks for `wanted`: within the list.
@@ -105,7 +110,8 @@ size_t listStart(long wanted, size_t count);
 // The list window's box: the rows from `first` on.
 Picture renderAnalysisList(const Analysis& analysis, size_t first, TextPainter& text);
 
-// "3 nulpunten", "1 nulpunt", "geen nulpunten in beeld", and so on.
+// "3 nulpunten", "1 nulpunt", "geen nulpunten in beeld", and so on, in the language in use
+// (`one` and `many` marked texts).
 std::string countText(int count, const char* one, const char* many);
 
 }  // namespace quorvel

@@ -38,7 +38,7 @@ TanalyseForm::TanalyseForm(const Analysis& analysis, TextPainter& text, QWidget*
       analysis_(analysis),
       text_(text),
       mainWindow_(mainWindow) {
-  setWindowTitle("analyse");
+  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "analyse")));
   setModal(false);
   setFixedSize(415, 490);
   titel = new QLabel(this);
@@ -60,7 +60,7 @@ TanalyseForm::TanalyseForm(const Analysis& analysis, TextPainter& text, QWidget*
           [this] { scrollTo(static_cast<long>(first_) + 1); });
   connect(kopieerBtn, &QPushButton::clicked, this, [this] {
     QGuiApplication::clipboard()->setText(QString::fromStdString(analysis_.fullPrecisionText()));
-    rijenText->setText("lijst --> klembord");
+    rijenText->setText(shownText(QT_TRANSLATE_NOOP("quorvel", "lijst --> klembord")));
   });
 }
 
@@ -129,10 +129,10 @@ void TanalyseForm::hideEvent(QHideEvent* event) {
 TraaklijnForm::TraaklijnForm(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow) {
-  setWindowTitle("raaklijn");
+  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "raaklijn")));
   setFixedSize(452, 100);
   setModal(false);
-  auto* label = new QLabel("raaklijn in x =", this);
+  auto* label = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "raaklijn in x =")), this);
   label->setGeometry(24, 16, 110, 26);
   Xedit = new QLineEdit(this);
   Xedit->setGeometry(134, 16, 190, 26);

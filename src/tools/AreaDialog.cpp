@@ -10,12 +10,12 @@ TAreaForm::TAreaForm(AreaCalculation& area, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       area_(area),
       mainWindow_(mainWindow) {
-  setWindowTitle("X-domain for area calculation");
+  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "X-domain for area calculation")));
   setFixedSize(452, 132);
   setModal(false);
-  auto* left = new QLabel("X-left", this);
+  auto* left = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "X-left")), this);
   left->setGeometry(24, 12, 100, 22);
-  auto* right = new QLabel("X-right", this);
+  auto* right = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "X-right")), this);
   right->setGeometry(184, 12, 100, 22);
   XLedit = new QLineEdit(this);
   XLedit->setGeometry(24, 36, 140, 26);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/Language.h"
 #include "common/NumberText.h"
 #include "fitting/PolyInput.h"
 #include "formula/FormulaEngine.h"
@@ -19,7 +20,7 @@ constexpr double kLargest = 1e12;  // larger values show "buiten bereik"
 
 std::string cellText(bool valid, double value) {
   if (!valid) return kInvalidValue;
-  if (std::abs(value) > kLargest) return kOutOfRange;
+  if (std::abs(value) > kLargest) return translated(kOutOfRange);
   return shownNumber(FormatFloat(kTableNumberFormat, value));
 }
 
@@ -51,18 +52,18 @@ void ValueTable::reset(int forSlot) {
   switch (kind) {
     case kSlotFunction:
     case kSlotPolynomial:
-      startLabel = "start X";
+      startLabel = QT_TRANSLATE_NOOP("quorvel", "start X");
       start = scale_.columnWorldX[scale_.originColumn];
       step = scale_.unitsPerPixelX;
       break;
     case kSlotInverse:
-      startLabel = "start Y";
+      startLabel = QT_TRANSLATE_NOOP("quorvel", "start Y");
       start = scale_.rowWorldY[scale_.originRow];
       step = scale_.unitsPerPixelY;
       break;
     case kSlotParametric:
     case kSlotPolar:
-      startLabel = "start V";
+      startLabel = QT_TRANSLATE_NOOP("quorvel", "start V");
       start = formula.domainBegin;
       step = formula.domainSteps > 0
                  ? (formula.domainEnd - formula.domainBegin) / formula.domainSteps
@@ -86,21 +87,21 @@ bool ValueTable::validate() {
   title = slotTitle();
   const std::optional<double> typedStart = parseTypedNumber(beginText);
   if (!typedStart) {
-    title = kBadStart;
+    title = translated(kBadStart);
     return false;
   }
   const std::optional<double> typedStep = parseTypedNumber(stepText);
   if (!typedStep) {
-    title = kBadStep;
+    title = translated(kBadStep);
     return false;
   }
   // A typed "0,001" is the smallest step there is.
   if (*typedStep > 50 || *typedStep < 0.001) {
-    title = kStepLimits;
+    title = translated(kStepLimits);
     return false;
   }
   if (*typedStart > kStartLimit || *typedStart < -kStartLimit) {
-    title = kStartLimits;
+    title = translated(kStartLimits);
     return false;
   }
   step = *typedStep;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Language.h"
 #include "common/Picture.h"
 
 namespace quorvel {
@@ -18,11 +19,12 @@ struct ScaleState;
 
 // Texts of the table.
 inline constexpr const char* kInvalidValue = "x-x-x-x";
-inline constexpr const char* kOutOfRange = "buiten bereik";
-inline constexpr const char* kBadStart = "fout in start";
-inline constexpr const char* kBadStep = "fout in stapgrootte";
-inline constexpr const char* kStepLimits = "0.001 <= stap <= 50";
-inline constexpr const char* kStartLimits = "-90000 <= waarde <= 90000";
+inline constexpr const char* kOutOfRange = QT_TRANSLATE_NOOP("quorvel", "buiten bereik");
+inline constexpr const char* kBadStart = QT_TRANSLATE_NOOP("quorvel", "fout in start");
+inline constexpr const char* kBadStep = QT_TRANSLATE_NOOP("quorvel", "fout in stapgrootte");
+inline constexpr const char* kStepLimits = QT_TRANSLATE_NOOP("quorvel", "0.001 <= stap <= 50");
+inline constexpr const char* kStartLimits =
+    QT_TRANSLATE_NOOP("quorvel", "-90000 <= waarde <= 90000");
 
 class ValueTable {
  public:

@@ -36,7 +36,7 @@ TtabelForm::TtabelForm(ValueTable& table, TextPainter& text, QWidget* mainWindow
       table_(table),
       text_(text),
       mainWindow_(mainWindow) {
-  setWindowTitle("tables");
+  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "tables")));
   setModal(false);
   StaticText1 = new QLabel(this);
   StaticText1->setGeometry(10, 6, 395, 22);
@@ -45,7 +45,7 @@ TtabelForm::TtabelForm(ValueTable& table, TextPainter& text, QWidget* mainWindow
   StaticText2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   beginWaarde = new QLineEdit(this);
   beginWaarde->setGeometry(80, 36, 110, 24);
-  StaticText3 = new QLabel("stap", this);
+  StaticText3 = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "stap")), this);
   StaticText3->setGeometry(10, 68, 64, 24);
   StaticText3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   stapwaarde = new QLineEdit(this);
@@ -100,7 +100,7 @@ void TtabelForm::showTable(int slot) {
 
 void TtabelForm::showModel() {
   StaticText1->setText(QString::fromStdString(table_.title));
-  StaticText2->setText(QString::fromStdString(table_.startLabel));
+  StaticText2->setText(shownText(table_.startLabel.c_str()));
   beginWaarde->setText(QString::fromStdString(table_.beginText));
   stapwaarde->setText(QString::fromStdString(table_.stepText));
   antwBox->update();

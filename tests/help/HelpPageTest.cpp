@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 
 #include "../plot/PlotTestSupport.h"
 #include "help/HelpPage.h"
@@ -123,20 +124,29 @@ TEST_F(HelpPageTest, LinksAndAnchors) {
 
 // The help text that comes with the program: every chapter of the contents, every link to an
 // anchor of its own.
-TEST(HelpText, ChaptersLinksAndAnchors) {
-  std::ifstream in(QUORVEL_HELP_TEXT);
-  ASSERT_TRUE(in) << QUORVEL_HELP_TEXT;
+// Each help file: its contents first, every link landing on its anchor, every chapter linked,
+// no line wider than the page. The English one has the same anchors as the Dutch one.
+std::vector<std::string> linesOf(const char* path) {
+  std::ifstream in(path);
+  EXPECT_TRUE(in) << path;
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);)
     lines.push_back(line);
+  return lines;
+}
+
+std::set<std::string> checkHelpText(const std::vector<std::string>& lines, const char* contents) {
   EXPECT_GT(lines.size(), 400u);
-  EXPECT_NE(lines[0].find("Inhoud"), std::string::npos);
+  EXPECT_NE(lines[0].find(contents), std::string::npos);
   testing::RecordingTextPainter text;
   HelpPage page(text);
   page.setText(lines);
-  ASSERT_LE(page.links().size(), 50u);
-  for (const auto& link : page.links())
+  EXPECT_LE(page.links().size(), 50u);
+  std::set<std::string> anchors;
+  for (const auto& link : page.links()) {
     EXPECT_GT(link.anchorLine, 0) << "link without anchor: " << link.name;
+    anchors.insert(link.name);
+  }
   for (const char* chapter : {"quick", "form", "graph", "poly", "dot", "const", "set", "menu",
                               "keyb", "open", "other", "info"}) {
     bool linked = false;
@@ -163,6 +173,14 @@ TEST(HelpText, ChaptersLinksAndAnchors) {
     }
     EXPECT_LE(visible, 70) << "line " << i << " is too long: " << lines[i];
   }
+  return anchors;
+}
+
+TEST(HelpText, ChaptersLinksAndAnchors) {
+  const std::set<std::string> dutch = checkHelpText(linesOf(QUORVEL_HELP_TEXT), "Inhoud");
+  const std::set<std::string> english =
+      checkHelpText(linesOf(QUORVEL_ENGLISH_HELP_TEXT), "Contents");
+  EXPECT_EQ(english, dutch);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "ControllerTestSupport.h"
+#include "common/Language.h"
 
 namespace quorvel {
 namespace {
@@ -322,6 +323,27 @@ TEST_F(Commands, InequalitiesAndPolarCurvesInTheTools) {
   shell.calls.clear();
   controller.executeCommand(Command::ValueTable);
   EXPECT_EQ(shell.calls, std::vector<std::string>{"value table"});
+}
+
+// English takes and shows formulas with the decimal point; the slot, and so the graph file,
+// keeps the comma, so a file does not change with the language. Dutch keeps its rule.
+TEST_F(Commands, FormulasWithTheDecimalPointInEnglish) {
+  setLanguage(Language::English, nullptr);
+  ws.editor.fedSetText("y=0.5x+1,5");
+  const AfterTranslation plotted = controller.PlotBtnClick();
+  const std::string stored = ws.formulas.formulas[1].text;
+  ws.editor.fedClear();
+  controller.GetBtnClick();
+  const std::string shown = ws.editor.fedGetText();
+  setLanguage(Language::Dutch, nullptr);
+  EXPECT_EQ(plotted, AfterTranslation::Plot);
+  EXPECT_EQ(stored, "y=0,5x+1,5");
+  EXPECT_EQ(shown, "y=0.5x+1.5");
+  EXPECT_TRUE(marked(scale.WorldToColumn(2), scale.WorldToRow(2.5), 1));
+
+  ws.editor.fedSetText("y=0.5x");
+  controller.PlotBtnClick();
+  EXPECT_EQ(ws.MsgText, "1 : fout getal  0.5");
 }
 
 TEST_F(Commands, DomainsAreAskedThroughTheWindow) {
