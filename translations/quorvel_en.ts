@@ -170,7 +170,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>tabellen</source>
-        <translation>tables</translation>
+        <translation>value tables</translation>
     </message>
     <message>
         <source>poly &gt;&gt;</source>
@@ -462,7 +462,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>&lt;ESC&gt; sluiten   &lt;spatie&gt; start/pauze</source>
-        <translation>&lt;ESC&gt; close   &lt;space&gt; start/pause</translation>
+        <translation>&lt;ESC&gt; close   &lt;space&gt; play/pause</translation>
     </message>
     <message>
         <source>even geduld a.u.b.....</source>
@@ -614,7 +614,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>start</source>
-        <translation>start</translation>
+        <translation>play</translation>
     </message>
     <message>
         <source>begin</source>
@@ -823,6 +823,10 @@ Do you want to replace it?</translation>
     <message>
         <source> (zoeken afgebroken)</source>
         <translation> (search stopped)</translation>
+    </message>
+    <message>
+        <source>taal: English</source>
+        <translation>language: Nederlands</translation>
     </message>
 </context>
 </TS>

@@ -48,6 +48,7 @@ enum class Command : uint16_t {
   Undo = 37,                // "ongedaan maken"
   Redo = 38,                // "opnieuw"
   ExactImplicit = 39,       // "exact tekenen": implicit equations by the exact method
+  SwitchLanguage = 40,      // "taal: English": the program's texts in the other language
   FitExpPlusC = 41,         // "ab^x+c"
   FitExpEPlusC = 42,        // "ae^(bx)+c"
   FitExpQuadratic = 43,     // "e^(ax^2+bx+c)"

@@ -8,8 +8,13 @@
 
 namespace quorvel {
 
-// A marked source text (common/Language.h) in the program's language.
+// A marked source text (common/Language.h) in the program's language. The text is
+// remembered with its source, so that showTextsAgain can put it in another language.
 QString shownText(const char* source);
+// After the language changed: every label, button, group box, table cell and window title
+// of the application that shows a text of shownText shows it in the language now in use.
+// (No two sources share a translation: scripts/check-translations sees to it.)
+void showTextsAgain();
 
 // A bold button with its text in `colour` (a CSS colour name); Enter on another control does
 // not press it.

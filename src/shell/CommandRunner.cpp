@@ -208,8 +208,13 @@ void CommandRunner::runPoints(Command command) {
   }
 }
 
-// "info", and "help".
+// "info" with the language, and "help".
 void CommandRunner::runInfo(Command command) {
+  if (command == Command::SwitchLanguage && shell_) {  // the user's, not the document's
+    shell_->switchLanguage(currentLanguage() == Language::Dutch ? Language::English
+                                                                : Language::Dutch);
+    ws_.graph.RedrawAll();  // the numbers of the picture's labels
+  }
   static constexpr std::pair<Command, int> kPages[] = {
       {Command::About, 1}, {Command::Status, 2}, {Command::Conditions, 3}};
   for (auto [info, page] : kPages) {

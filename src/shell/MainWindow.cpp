@@ -27,8 +27,10 @@
 #include "motion/MotionWindow.h"
 #include "plot/DomainDialog.h"
 #include "plot/GrafiekBox.h"
+#include "qt/Controls.h"
 #include "qt/PictureImage.h"
 #include "qt/PictureRenderer.h"
+#include "qt/Translations.h"
 #include "shell/Controller.h"
 #include "shell/MainWindowGeometry.h"
 #include "shell/ShellDialogs.h"
@@ -235,6 +237,19 @@ std::optional<ShellActions::AnimationFile> TcontrolForm::askAnimationFile() {
 void TcontrolForm::showHelp() {
   refresh();
   helpform6->showHelp();
+}
+
+void TcontrolForm::switchLanguage(Language language) {
+  useLanguage(*QCoreApplication::instance(), language);
+  QSettings("Quorvel", "quorvel").setValue(kLanguageKey, QString::fromUtf8(codeOf(language)));
+  showTextsAgain();
+  helpform6->loadText();
+  refresh();
+}
+
+std::optional<Language> TcontrolForm::keptLanguage() {
+  const QString code = QSettings("Quorvel", "quorvel").value(kLanguageKey).toString();
+  return languageOfCode(code.toStdString());
 }
 
 void TcontrolForm::showInfo(int number) {

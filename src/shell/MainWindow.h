@@ -56,6 +56,8 @@ class Workspace;
 inline constexpr const char* kWebAddress = "https://quorvel.org";
 // The key of "exact tekenen" in the platform's settings, beside the recent files.
 inline constexpr const char* kExactImplicitKey = "exactImplicit";
+// The language last chosen in the menu, "nl" or "en".
+inline constexpr const char* kLanguageKey = "language";
 
 class TcontrolForm : public QWidget, public ShellActions {
  public:
@@ -104,7 +106,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   FieldLabel* polyDegreeText;
   QTableWidget* PolyGrid;
   QTimer* klok;
-  QTimer* recoveryTimer;  // when changes that wait reach the recovery file
+  QTimer* recoveryTimer;   // when changes that wait reach the recovery file
   QTimer* wheelRestTimer;  // the wheel over the picture has rested: the precise redraw
   // The other windows, in the order they are made.
   TpuntenForm* puntenForm;
@@ -150,6 +152,9 @@ class TcontrolForm : public QWidget, public ShellActions {
   std::optional<AnimationFile> askAnimationFile() override;
   void showHelp() override;
   void showInfo(int number) override;
+  void switchLanguage(Language language) override;
+  // The language the user last chose in the menu, if any.
+  static std::optional<Language> keptLanguage();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

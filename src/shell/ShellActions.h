@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/DisplayList.h"
+#include "common/Language.h"
 #include "common/Picture.h"
 
 namespace quorvel {
@@ -70,6 +71,8 @@ class ShellActions {
   virtual void showColourWindow() = 0;
   virtual void showHelp() = 0;
   virtual void showInfo(int page) = 0;
+  // Every window in `language` from now on, and the choice kept for the next run.
+  virtual void switchLanguage(Language language) = 0;
 };
 
 }  // namespace quorvel

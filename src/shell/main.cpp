@@ -46,11 +46,15 @@ void reportFirstPaint(QWidget& page) {
   page.installEventFilter(new FirstPaint(&page));
 }
 
-// The language of --lang; without it Dutch.
-// The system's language (languageOfEnvironment) and the one the user chooses in the menu
-// follow once every window speaks English.
-quorvel::Language languageOf(const quorvel::CommandLine& line) {
-  return line.language.value_or(quorvel::Language::Dutch);
+// The language of --lang; without it the one last chosen in the menu (the window only), and
+// without that the system's.
+quorvel::Language languageOf(const quorvel::CommandLine& line, bool window) {
+  if (line.language) return *line.language;
+  if (window) {
+    if (const auto chosen = quorvel::TcontrolForm::keptLanguage()) return *chosen;
+  }
+  return quorvel::languageOfEnvironment(std::getenv("LANGUAGE"), std::getenv("LC_ALL"),
+                                        std::getenv("LC_MESSAGES"), std::getenv("LANG"));
 }
 
 int runWindow(int argc, char** argv, const quorvel::CommandLine& line) {
@@ -58,7 +62,7 @@ int runWindow(int argc, char** argv, const quorvel::CommandLine& line) {
   QApplication application(argc, argv);
   quorvel::clearUpperVectorState();  // Qt leaves them in use; see VectorState.h
   QApplication::setFont(QFont("Liberation Sans"));
-  quorvel::useLanguage(application, languageOf(line));
+  quorvel::useLanguage(application, languageOf(line, true));
 
   // Without a real screen (the offscreen platform) there is nobody to ask.
   const QSize screen = QGuiApplication::primaryScreen()->size();
@@ -119,7 +123,7 @@ int runExport(int argc, char** argv, const quorvel::CommandLine& line) {
   });
   QGuiApplication application(argc, argv);
   quorvel::clearUpperVectorState();
-  quorvel::useLanguage(application, languageOf(line));
+  quorvel::useLanguage(application, languageOf(line, false));
   return quorvel::exportGraphFile(line, std::cerr);
 }
 

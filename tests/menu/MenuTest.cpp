@@ -173,7 +173,7 @@ TEST_F(MenuBar, ClickingTheOpenTitleClosesIt) {
 TEST_F(MenuBar, RowsBeyondTheListSelectNothing) {
   overTitle(5);
   menu.mouseDown(0);
-  menu.mouseMove(1, 10, 75);  // the panel's extra pixels below three rows
+  menu.mouseMove(1, 10, Menu::kRowHeight * 4 + 3);  // the panel's extra pixels below four rows
   EXPECT_EQ(menu.levels[1].selected, 0);
   menu.mouseDown(1);
   EXPECT_TRUE(commands.empty());

@@ -73,6 +73,10 @@ class RecordingShell : public ShellActions {
   }
   void showHelp() override { calls.push_back("help"); }
   void showInfo(int page) override { calls.push_back("info " + std::to_string(page)); }
+  void switchLanguage(Language language) override {
+    setLanguage(language, nullptr);  // as the window does, without a catalogue
+    calls.push_back("language " + std::string(codeOf(language)));
+  }
 };
 
 class ControllerTest : public PlotTest {

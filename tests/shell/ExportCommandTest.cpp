@@ -54,7 +54,10 @@ class ExportCommand : public ::testing::Test {
   // text in front of it (a limit, a time-out).
   int run(const std::string& arguments, const std::string& errors = "/dev/null",
           const std::string& before = "", const std::string& program = QUORVEL_BINARY) {
-    const std::string command = before + "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+    // Dutch whatever this machine's language: the system's is the program's default.
+    const std::string command = before +
+                                "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE "
+                                "-u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 '" +
                                 program + "' " + arguments + " 2>" + errors + " >/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -310,6 +313,17 @@ TEST_F(ExportCommand, WritesSvgAndPdf) {
   const fs::path nowhere = folder / "missing" / "graph.pdf";
   EXPECT_EQ(run("--export '" + nowhere.string() + "' '" + file.string() + "'", errors.string()), 1);
   EXPECT_EQ(contentsOf(errors), "quorvel: " + nowhere.string() + ": schrijffout\n");
+  // In English by --lang, and by the system's language.
+  EXPECT_EQ(
+      run("--lang en --export '" + nowhere.string() + "' '" + file.string() + "'", errors.string()),
+      1);
+  EXPECT_EQ(contentsOf(errors), "quorvel: " + nowhere.string() + ": write error\n");
+  const std::string english =
+      "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL "
+      "-u LC_MESSAGES LANGUAGE=en_GB:nl LANG=nl_NL.UTF-8 '" QUORVEL_BINARY "' --export '" +
+      nowhere.string() + "' '" + file.string() + "' 2>" + errors.string();
+  EXPECT_NE(std::system(english.c_str()), 0);
+  EXPECT_EQ(contentsOf(errors), "quorvel: " + nowhere.string() + ": write error\n");
 }
 
 // A region in a vector document: rows of one colour as filled shapes, not a shape a pixel; a
