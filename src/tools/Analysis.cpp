@@ -908,6 +908,9 @@ std::string Analysis::findIntersections(int s) {
   }
   std::stable_sort(results.begin(), results.end(),
                    [](const Result& p, const Result& q) { return p.x < q.x; });
+  const std::string crossings =
+      countText(static_cast<int>(points), QT_TRANSLATE_NOOP("quorvel", "snijpunt"),
+                QT_TRANSLATE_NOOP("quorvel", "snijpunten"));
   std::string message;
   if (compared > 0 && lost == compared) {
     message = translated(kLostInRounding);
@@ -915,15 +918,10 @@ std::string Analysis::findIntersections(int s) {
     message = translated(QT_TRANSLATE_NOOP("quorvel", "gelijk aan %1 in beeld"),
                          std::to_string(equalInView[0]));
   } else if (stretches == 0) {
-    message = countText(static_cast<int>(points), QT_TRANSLATE_NOOP("quorvel", "snijpunt"),
-                        QT_TRANSLATE_NOOP("quorvel", "snijpunten"));
+    message = crossings;
   } else {
     message = stretchText(stretches, QT_TRANSLATE_NOOP("quorvel", "gelijk"));
-    if (points > 0) {
-      message = countText(static_cast<int>(points), QT_TRANSLATE_NOOP("quorvel", "snijpunt"),
-                          QT_TRANSLATE_NOOP("quorvel", "snijpunten")) +
-                ", " + message;
-    }
+    if (points > 0) message = crossings + ", " + message;
   }
   if (partlyLost > 0 && lost < compared) message += translated(kPartlyLost);
   return found(s, QT_TRANSLATE_NOOP("quorvel", "snijpunten"), message);
