@@ -826,7 +826,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>taal: English</source>
-        <translation>language: Nederlands</translation>
+        <translation>Nederlands</translation>
     </message>
 </context>
 </TS>

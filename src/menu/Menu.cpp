@@ -38,7 +38,7 @@ const std::array<MenuEntry, kMenuEntryCount> menuEntries = {{
     {51, Command::About, 0xFF0000, QT_TRANSLATE_NOOP("quorvel", "over ...")},
     {52, Command::Status, 0xFF0000, QT_TRANSLATE_NOOP("quorvel", "status")},
     {53, Command::Conditions, 0xFF0000, QT_TRANSLATE_NOOP("quorvel", "condities")},
-    // The other language, named in itself: its English is "language: Nederlands". (Under
+    // The other language, named in itself: its English is "Nederlands", which fits the list. (Under
     // "info": "algemeen" holds nine entries, as many as a list of the menu can.)
     {54, Command::SwitchLanguage, 0xFF0000, QT_TRANSLATE_NOOP("quorvel", "taal: English")},
     {141, Command::PictureToFile, 0x900000, QT_TRANSLATE_NOOP("quorvel", "--> disk")},
