@@ -214,17 +214,12 @@ void ValueTable::fillRows() {
         row.x = cellText(formulas_.evalValid, formulas_.registers[kRegX]);
         break;
       case kSlotParametric:
+      case kSlotPolar:  // its program leaves r beside x and y
         row.v = cellText(true, input);
         formulas_.registers[kRegV] = input;
         formulas_.runProgram();
-        row.x = cellText(formulas_.evalValid, formulas_.registers[kRegX]);
-        row.y = cellText(formulas_.evalValid, formulas_.registers[kRegY]);
-        break;
-      case kSlotPolar:
-        row.v = cellText(true, input);
-        formulas_.registers[kRegV] = input;
-        formulas_.runProgram();
-        row.r = cellText(formulas_.evalValid, formulas_.registers[kRegPolarRadius]);
+        if (kind == kSlotPolar)
+          row.r = cellText(formulas_.evalValid, formulas_.registers[kRegPolarRadius]);
         row.x = cellText(formulas_.evalValid, formulas_.registers[kRegX]);
         row.y = cellText(formulas_.evalValid, formulas_.registers[kRegY]);
         break;
