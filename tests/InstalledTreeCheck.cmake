@@ -24,6 +24,7 @@ foreach(path
     share/mime/packages/org.quorvel.Quorvel.xml
     share/metainfo/org.quorvel.Quorvel.metainfo.xml
     share/man/man1/quorvel.1.gz
+    share/man/nl/man1/quorvel.1.gz
     share/doc/quorvel/copyright
     share/doc/quorvel/changelog.gz
     share/icons/hicolor/scalable/apps/org.quorvel.Quorvel.svg
@@ -97,7 +98,7 @@ endif()
 
 # The man page and the changelog are compressed with gzip -9n: the header has no file name
 # and no time (flags 00, time 0) and says best compression (extra flags 02).
-foreach(gz man/man1/quorvel.1.gz doc/quorvel/changelog.gz)
+foreach(gz man/man1/quorvel.1.gz man/nl/man1/quorvel.1.gz doc/quorvel/changelog.gz)
   if(EXISTS ${share}/${gz})
     file(READ ${share}/${gz} header LIMIT 10 HEX)
     if(NOT header STREQUAL "1f8b0800000000000203")
@@ -110,6 +111,11 @@ execute_process(COMMAND ${GZIP} -dc ${share}/man/man1/quorvel.1.gz
                 OUTPUT_VARIABLE man RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR NOT man MATCHES "\\.TH QUORVEL 1" OR NOT man MATCHES "export")
   fault("the man page is not the program's")
+endif()
+execute_process(COMMAND ${GZIP} -dc ${share}/man/nl/man1/quorvel.1.gz
+                OUTPUT_VARIABLE man RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT man MATCHES "\\.TH QUORVEL 1" OR NOT man MATCHES "BESCHRIJVING")
+  fault("the Dutch man page is not the program's")
 endif()
 execute_process(COMMAND ${GZIP} -dc ${share}/doc/quorvel/changelog.gz
                 OUTPUT_VARIABLE changelog RESULT_VARIABLE status)

@@ -828,5 +828,213 @@ Do you want to replace it?</translation>
         <source>taal: English</source>
         <translation>Nederlands</translation>
     </message>
+    <message>
+        <source>toepassen</source>
+        <translation>apply</translation>
+    </message>
+    <message>
+        <source>origineel</source>
+        <translation>original</translation>
+    </message>
+    <message>
+        <source>wis alles</source>
+        <translation>clear all</translation>
+    </message>
+    <message>
+        <source>verwijder punt</source>
+        <translation>delete point</translation>
+    </message>
+    <message>
+        <source>`l`fQuorvel`n//Een veelzijdig programma voor/het onderzoeken van/`t`fgrafieken/`t`fvergelijkingen/`t`ffuncties//Functies, parameterkrommen,/impliciete vergelijkingen,/polynomen, punten en meer.//Het Quorvel-project/e-mail:`tinfo@quorvel.org/web:`tquorvel.org</source>
+        <translation>`l`fQuorvel`n//A versatile program for/exploring/`t`fgraphs/`t`fequations/`t`ffunctions//Functions, parametric curves,/implicit equations,/polynomials, points and more.//The Quorvel project/e-mail:`tinfo@quorvel.org/web:`tquorvel.org</translation>
+    </message>
+    <message>
+        <source>`l`fQuorvel`n//`fdesktop-editie`n//version`t`f`v`n/`tdecember 2026//status:`t`fvrij te gebruiken`n</source>
+        <translation>`l`fQuorvel`n//`fdesktop edition`n//version`t`f`v`n/`tDecember 2026//status:`t`ffree to use`n</translation>
+    </message>
+    <message>
+        <source>`l`fcondities`n//Het gebruik van dit programma/is geheel voor eigen risico.//De makers aanvaarden geen/aansprakelijkheid voor schade/door verkeerd gebruik of door/verborgen gebreken./Vrije software: GNU GPL,/versie 3 of later.//Veel plezier met Quorvel!/Opmerkingen en suggesties zijn/welkom via quorvel.org</source>
+        <translation>`l`fconditions`n//The use of this program is/entirely at your own risk.//The makers accept no/liability for damage caused/by wrong use or by/hidden defects./Free software: GNU GPL,/version 3 or later.//Enjoy Quorvel!/Comments and suggestions are/welcome at quorvel.org</translation>
+    </message>
+    <message>
+        <source>over...</source>
+        <translation>about...</translation>
+    </message>
+    <message>
+        <source>start waarde fout</source>
+        <translation>wrong start value</translation>
+    </message>
+    <message>
+        <source>eind waarde fout</source>
+        <translation>wrong end value</translation>
+    </message>
+    <message>
+        <source>stap waarde fout</source>
+        <translation>wrong step value</translation>
+    </message>
+    <message>
+        <source>10 &lt; stappen &lt; 1000</source>
+        <translation>10 &lt; steps &lt; 1000</translation>
+    </message>
+    <message>
+        <source>-1000 &lt; eind &lt; 1000</source>
+        <translation>-1000 &lt; end &lt; 1000</translation>
+    </message>
+    <message>
+        <source>-1000 &lt; begin &lt; 1000</source>
+        <translation>-1000 &lt; start &lt; 1000</translation>
+    </message>
+    <message>
+        <source>domain negatief of te klein</source>
+        <translation>domain negative or too small</translation>
+    </message>
+    <message>
+        <source>fout in X-links</source>
+        <translation>error in X-left</translation>
+    </message>
+    <message>
+        <source>fout in X-rechts</source>
+        <translation>error in X-right</translation>
+    </message>
+    <message>
+        <source>fout domein</source>
+        <translation>wrong domain</translation>
+    </message>
+    <message>
+        <source>domein buiten bereik</source>
+        <translation>domain out of range</translation>
+    </message>
+    <message>
+        <source>--animate: NAAM=VAN..TOT verwacht: %1</source>
+        <translation>--animate: NAME=FROM..TO expected: %1</translation>
+    </message>
+    <message>
+        <source>--animate: a, b of c verwacht: %1</source>
+        <translation>--animate: a, b or c expected: %1</translation>
+    </message>
+    <message>
+        <source>--animate: van en tot gelijk: %1</source>
+        <translation>--animate: from and to equal: %1</translation>
+    </message>
+    <message>
+        <source>--export: onverwacht %1</source>
+        <translation>--export: unexpected %1</translation>
+    </message>
+    <message>
+        <source>--lang: nl of en verwacht</source>
+        <translation>--lang: nl or en expected</translation>
+    </message>
+    <message>
+        <source>--export: een plaatje en een graph file verwacht</source>
+        <translation>--export: a picture and a graph file expected</translation>
+    </message>
+    <message>
+        <source>--exact: een graph file verwacht</source>
+        <translation>--exact: a graph file expected</translation>
+    </message>
+    <message>
+        <source>het plaatje eindigt niet op .png, .bmp, .svg, .pdf of .gif: %1</source>
+        <translation>the picture does not end in .png, .bmp, .svg, .pdf or .gif: %1</translation>
+    </message>
+    <message>
+        <source>%1: een waarde en een graph file verwacht</source>
+        <translation>%1: a value and a graph file expected</translation>
+    </message>
+    <message>
+        <source>--frames: een aantal van 2 tot en met 1000 verwacht: %1</source>
+        <translation>--frames: a number from 2 to 1000 expected: %1</translation>
+    </message>
+    <message>
+        <source>een animatie (.gif) vraagt --animate NAAM=VAN..TOT</source>
+        <translation>an animation (.gif) needs --animate NAME=FROM..TO</translation>
+    </message>
+    <message>
+        <source>--animate en --frames alleen bij een .gif</source>
+        <translation>--animate and --frames only with a .gif</translation>
+    </message>
+    <message>
+        <source>--help: niets erna verwacht</source>
+        <translation>--help: nothing expected after it</translation>
+    </message>
+    <message>
+        <source>--version: niets erna verwacht</source>
+        <translation>--version: nothing expected after it</translation>
+    </message>
+    <message>
+        <source>onbekende optie %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>hoogstens één graph file</source>
+        <translation>at most one graph file</translation>
+    </message>
+    <message>
+        <source>--lang: nl of en verwacht: %1</source>
+        <translation>--lang: nl or en expected: %1</translation>
+    </message>
+    <message>
+        <source>gebruik: quorvel [BESTAND.qvl]
+         quorvel --export UIT.png|UIT.bmp|UIT.svg|UIT.pdf [--exact] BESTAND.qvl
+         quorvel --export UIT.gif --animate NAAM=VAN..TOT [--frames N] [--exact]
+                 BESTAND.qvl
+         quorvel -h | --help | --version
+         --lang nl|en bij elk van deze
+</source>
+        <translation>usage: quorvel [FILE.qvl]
+       quorvel --export OUT.png|OUT.bmp|OUT.svg|OUT.pdf [--exact] FILE.qvl
+       quorvel --export OUT.gif --animate NAME=FROM..TO [--frames N] [--exact]
+               FILE.qvl
+       quorvel -h | --help | --version
+       --lang nl|en with any of these
+</translation>
+    </message>
+    <message>
+        <source>geen lege plaats voor de raaklijn</source>
+        <translation>no empty slot for the tangent</translation>
+    </message>
+    <message>
+        <source>naamloos</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <source>Quorvel-grafieken (*.qvl)</source>
+        <translation>Quorvel graphs (*.qvl)</translation>
+    </message>
+    <message>
+        <source>kopieer</source>
+        <translation>copy</translation>
+    </message>
+    <message>
+        <source>%1 - %2 van %3</source>
+        <translation>%1 - %2 of %3</translation>
+    </message>
+    <message>
+        <source>teken</source>
+        <translation>draw</translation>
+    </message>
+    <message>
+        <source>oppervlakte = %1</source>
+        <translation>area = %1</translation>
+    </message>
+    <message>
+        <source>geen formule/polynoom geselecteerd</source>
+        <translation>no formula/polynomial selected</translation>
+    </message>
+    <message>
+        <source>niet mogelijk voor dit type functie</source>
+        <translation>not possible for this type of function</translation>
+    </message>
+    <message>
+        <source>niet mogelijk voor diff./int. functie</source>
+        <translation>not possible for diff./int. function</translation>
+    </message>
+    <message>
+        <source>correct X-as positie</source>
+        <translation>correct the X-axis position</translation>
+    </message>
+    <message>
+        <source>berekening gestopt</source>
+        <translation>calculation stopped</translation>
+    </message>
 </context>
 </TS>

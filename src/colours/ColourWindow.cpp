@@ -96,11 +96,11 @@ TkleurenForm::TkleurenForm(TextPainter& text, QWidget* mainWindow)
     b->setGeometry(448, y, 89, 25);
     return b;
   };
-  toepBtn = button("toepassen", "blue", 8);
-  orgKleurBtn = button("origineel", "fuchsia", 40);
+  toepBtn = button(QT_TRANSLATE_NOOP("quorvel", "toepassen"), "blue", 8);
+  orgKleurBtn = button(QT_TRANSLATE_NOOP("quorvel", "origineel"), "fuchsia", 40);
   herstelBtn = button("reset", "green", 72);
   annBtn = button("cancel", "red", 104);
-  StaticText1 = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "persoonlijke tekst")), this);
+  StaticText1 = showText(new QLabel(this), QT_TRANSLATE_NOOP("quorvel", "persoonlijke tekst"));
   StaticText1->setFont(arialPixels(15, false));
   StaticText1->setGeometry(16, 336, 160, 17);
   Edit1 = new QLineEdit(this);

@@ -37,7 +37,7 @@ void PointsTable::writeList() {
 void PointsTable::open() {
   writeList();
   pointsError = false;
-  msg = translated(kEscCloses);
+  msg = kEscCloses;
   setCurrent(0, 1);
 }
 
@@ -58,7 +58,7 @@ bool PointsTable::ValidateTable() {
         // The scan goes on: the last faulty cell stays current.
         pointsError = true;
         setCurrent(column, row);
-        msg = translated(kBadNumber);
+        msg = kBadNumber;
         continue;
       }
       (column == 0 ? read[row].x : read[row].y) = *value;
@@ -72,7 +72,7 @@ bool PointsTable::ValidateTable() {
       if (fault != 0) {
         setCurrent(0, i);
         pointsError = true;
-        msg = translated(fault == 1 ? kIdenticalX : kTableOutOfRange);
+        msg = fault == 1 ? kIdenticalX : kTableOutOfRange;
         return false;
       }
     }
@@ -120,7 +120,7 @@ void PointsTable::deletePoint() {
   row = count == 0 ? 1 : std::min(row, count);
   if (!ValidateTable()) return;
   setCurrent(column, row);
-  if (faultBefore) msg = translated(kPointsOK);
+  if (faultBefore) msg = kPointsOK;
 }
 
 void PointsTable::enterKey() {

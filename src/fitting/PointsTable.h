@@ -30,7 +30,7 @@ class PointsTable {
   std::array<std::array<std::string, 2>, kRows + 1> cells{};
   int currentRow = 1;
   int currentColumn = 0;
-  std::string msg;
+  std::string msg;  // the message's marked source; the window shows it in the language in use
   bool pointsError = false;
 
   // The window opens: the list into the table, cell (0, 1) current.

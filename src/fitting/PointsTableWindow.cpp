@@ -21,7 +21,7 @@ TpuntenForm::TpuntenForm(PointsTable& table, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Tool | Qt::FramelessWindowHint),
       table_(table),
       mainWindow_(mainWindow) {
-  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "puntentabel")));
+  showTitle(this, QT_TRANSLATE_NOOP("quorvel", "puntentabel"));
   setFixedSize(284, 520);
   setModal(false);
 
@@ -45,13 +45,13 @@ TpuntenForm::TpuntenForm(PointsTable& table, QWidget* mainWindow)
 
   msg = new QLabel(this);
   msg->setGeometry(12, 414, 260, 24);
-  wisBtn = colouredButton("wis alles", "red", this);
+  wisBtn = colouredButton(QT_TRANSLATE_NOOP("quorvel", "wis alles"), "red", this);
   wisBtn->setGeometry(12, 444, 125, 30);
   sortBtn = colouredButton("sort", "navy", this);
   sortBtn->setGeometry(147, 444, 125, 30);
-  wisPuntBtn = colouredButton("verwijder punt", "red", this);
+  wisPuntBtn = colouredButton(QT_TRANSLATE_NOOP("quorvel", "verwijder punt"), "red", this);
   wisPuntBtn->setGeometry(12, 480, 125, 30);
-  closeBtn = colouredButton("sluiten", "green", this);
+  closeBtn = colouredButton(QT_TRANSLATE_NOOP("quorvel", "sluiten"), "green", this);
   closeBtn->setGeometry(147, 480, 125, 30);
 
   connect(wisBtn, &QPushButton::clicked, this, [this] { run(&PointsTable::ClearPoints); });
@@ -94,7 +94,7 @@ void TpuntenForm::showModel() {
       puntenGrid->item(row - 1, column)->setText(QString::fromStdString(table_.cells[row][column]));
   }
   puntenGrid->setCurrentCell(table_.currentRow - 1, table_.currentColumn);
-  msg->setText(QString::fromStdString(table_.msg));
+  msg->setText(shownText(table_.msg.c_str()));
 }
 
 void TpuntenForm::run(void (PointsTable::*operation)()) {
@@ -119,6 +119,11 @@ void TpuntenForm::closeBtnClick() {
 
 void TpuntenForm::paintEvent(QPaintEvent*) {
   paintRaisedFrame(this);
+}
+
+void TpuntenForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) showModel();
+  QDialog::changeEvent(event);
 }
 
 bool TpuntenForm::eventFilter(QObject* watched, QEvent* event) {

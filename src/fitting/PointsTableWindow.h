@@ -38,6 +38,7 @@ class TpuntenForm : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;  // the message in the language now in use
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/Language.h"
+
 namespace quorvel {
 namespace {
 
@@ -12,48 +14,53 @@ constexpr Colour grey(int level) {
 
 // The three pages, each line short enough for the panel. Their mark-up: "`l" large, "`f"
 // bold, "`n" normal, "`t" tab, "`v" the version, "/" a new line (so a web address is written
-// without "https://").
-constexpr std::string_view kPages[] = {
-    "`l`fQuorvel`n//"
-    "Een veelzijdig programma voor/"
-    "het onderzoeken van/"
-    "`t`fgrafieken/"
-    "`t`fvergelijkingen/"
-    "`t`ffuncties/"
-    "/"
-    "Functies, parameterkrommen,/"
-    "impliciete vergelijkingen,/"
-    "polynomen, punten en meer./"
-    "/"
-    "Het Quorvel-project/"
-    "e-mail:`tinfo@quorvel.org/"
-    "web:`tquorvel.org",
+// without "https://"). They are marked for translation whole, mark-up and all.
+constexpr const char* kPages[] = {
+    QT_TRANSLATE_NOOP("quorvel",
+                      "`l`fQuorvel`n//"
+                      "Een veelzijdig programma voor/"
+                      "het onderzoeken van/"
+                      "`t`fgrafieken/"
+                      "`t`fvergelijkingen/"
+                      "`t`ffuncties/"
+                      "/"
+                      "Functies, parameterkrommen,/"
+                      "impliciete vergelijkingen,/"
+                      "polynomen, punten en meer./"
+                      "/"
+                      "Het Quorvel-project/"
+                      "e-mail:`tinfo@quorvel.org/"
+                      "web:`tquorvel.org"),
 
-    "`l`fQuorvel`n//"
-    "`fdesktop-editie`n/"
-    "/"
-    "version`t`f`v`n/"
-    "`tdecember 2026/"
-    "/"
-    "status:`t`fvrij te gebruiken`n",
+    QT_TRANSLATE_NOOP("quorvel",
+                      "`l`fQuorvel`n//"
+                      "`fdesktop-editie`n/"
+                      "/"
+                      "version`t`f`v`n/"
+                      "`tdecember 2026/"
+                      "/"
+                      "status:`t`fvrij te gebruiken`n"),
 
-    "`l`fcondities`n//"
-    "Het gebruik van dit programma/"
-    "is geheel voor eigen risico./"
-    "/"
-    "De makers aanvaarden geen/"
-    "aansprakelijkheid voor schade/"
-    "door verkeerd gebruik of door/"
-    "verborgen gebreken./"
-    "Vrije software: GNU GPL,/"
-    "versie 3 of later./"
-    "/"
-    "Veel plezier met Quorvel!/"
-    "Opmerkingen en suggesties zijn/"
-    "welkom via quorvel.org",
+    QT_TRANSLATE_NOOP("quorvel",
+                      "`l`fcondities`n//"
+                      "Het gebruik van dit programma/"
+                      "is geheel voor eigen risico./"
+                      "/"
+                      "De makers aanvaarden geen/"
+                      "aansprakelijkheid voor schade/"
+                      "door verkeerd gebruik of door/"
+                      "verborgen gebreken./"
+                      "Vrije software: GNU GPL,/"
+                      "versie 3 of later./"
+                      "/"
+                      "Veel plezier met Quorvel!/"
+                      "Opmerkingen en suggesties zijn/"
+                      "welkom via quorvel.org"),
 };
 
-constexpr std::string_view kCaptions[] = {"over...", "status", "condities"};
+constexpr const char* kCaptions[] = {QT_TRANSLATE_NOOP("quorvel", "over..."),
+                                     QT_TRANSLATE_NOOP("quorvel", "status"),
+                                     QT_TRANSLATE_NOOP("quorvel", "condities")};
 
 constexpr Font kPlain{"arial", 17, false, false};  // 9 points at 120 dots per inch
 constexpr int kLarge = 21;                         // 11 points
@@ -81,12 +88,12 @@ void figure(Picture& box, int row, int column, const InfoPage::Random& random) {
 
 }  // namespace
 
-std::string_view InfoPage::caption(int page) {
+const char* InfoPage::caption(int page) {
   return kCaptions[std::clamp(page, 1, 3) - 1];
 }
 
-std::string_view InfoPage::text(int page) {
-  return kPages[std::clamp(page, 1, 3) - 1];
+std::string InfoPage::text(int page) {
+  return translated(kPages[std::clamp(page, 1, 3) - 1]);
 }
 
 Colour InfoPage::figureColour(int k) {

@@ -18,9 +18,10 @@ class InfoPage {
   // A whole number from low to high, both included: the figures' parameters.
   using Random = std::function<int(int low, int high)>;
 
-  // Page 1 "over...", 2 "status", 3 "condities".
-  static std::string_view caption(int page);
-  static std::string_view text(int page);
+  // Page 1 "over...", 2 "status", 3 "condities": the caption a marked source text, the page
+  // in the language in use.
+  static const char* caption(int page);
+  static std::string text(int page);
 
   // The colour of figure k (1..26): red, green and blue are the base-3 digits of k, lowest
   // first, digit 0 -> 0, 1 -> $B0, 2 -> $FF.

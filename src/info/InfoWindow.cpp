@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "qt/Controls.h"
 #include "qt/PictureImage.h"
 
 namespace quorvel {
@@ -44,8 +45,7 @@ TinfoForm::TinfoForm(TextPainter& text, QWidget* mainWindow)
 
 void TinfoForm::showPage(int page) {
   infoPage = page;
-  setWindowTitle(QString::fromUtf8(InfoPage::caption(page).data(),
-                                   static_cast<qsizetype>(InfoPage::caption(page).size())));
+  showTitle(this, InfoPage::caption(page));
   move(mainWindow_->screen()->availableGeometry().center() - rect().center());
   mainWindow_->setEnabled(false);
   setEnabled(true);

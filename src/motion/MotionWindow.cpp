@@ -35,8 +35,8 @@ constexpr const char* kNames[] = {"a", "b", "c"};
 constexpr const char* kKeysText =
     QT_TRANSLATE_NOOP("quorvel", "<ESC> sluiten   <spatie> start/pauze");
 
-QLabel* blueLabel(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+QLabel* blueLabel(const char* source, QWidget* parent) {
+  QLabel* label = showText(new QLabel(parent), source);
   label->setStyleSheet("color: blue;");
   return label;
 }
@@ -45,12 +45,12 @@ QLabel* blueLabel(const QString& text, QWidget* parent) {
 
 MotionWindow::MotionWindow(Motion& motion, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Tool), motion_(motion), mainWindow_(mainWindow) {
-  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "animatie")));
+  showTitle(this, QT_TRANSLATE_NOOP("quorvel", "animatie"));
   setFixedSize(kWidth, kHeight);
   setModal(false);
-  blueLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "van")), this)
+  blueLabel(QT_TRANSLATE_NOOP("quorvel", "van"), this)
       ->setGeometry(kFromX, kHeaderY, kFieldWidth, 18);
-  blueLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "tot")), this)
+  blueLabel(QT_TRANSLATE_NOOP("quorvel", "tot"), this)
       ->setGeometry(kToX, kHeaderY, kFieldWidth, 18);
   for (int k = 0; k < Motion::kConstants; ++k)
     buildRow(k);
@@ -79,9 +79,11 @@ void MotionWindow::buildRow(int k) {
 void MotionWindow::buildControls() {
   playBtn = colouredButton("start", "green", this);
   playBtn->setGeometry(kChosenX, kRunY, 80, 28);
-  bounceBtn = new QRadioButton(shownText(QT_TRANSLATE_NOOP("quorvel", "heen en terug")), this);
+  bounceBtn = new QRadioButton(this);
+  showText(bounceBtn, QT_TRANSLATE_NOOP("quorvel", "heen en terug"));
   bounceBtn->setGeometry(kSliderX - 20, kRunY + 2, 120, kLineHeight);
-  loopBtn = new QRadioButton(shownText(QT_TRANSLATE_NOOP("quorvel", "herhaal")), this);
+  loopBtn = new QRadioButton(this);
+  showText(loopBtn, QT_TRANSLATE_NOOP("quorvel", "herhaal"));
   loopBtn->setGeometry(kSliderX + 110, kRunY + 2, 90, kLineHeight);
   // The chosen constant and the turn are two choices of their own.
   auto* turns = new QButtonGroup(this);
@@ -90,14 +92,14 @@ void MotionWindow::buildControls() {
   auto* constants = new QButtonGroup(this);
   for (const Row& row : rows)
     constants->addButton(row.chosen);
-  blueLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "duur heen")), this)
+  blueLabel(QT_TRANSLATE_NOOP("quorvel", "duur heen"), this)
       ->setGeometry(kChosenX, kSweepY, 90, kLineHeight);
   sweepBox = new QSpinBox(this);
   sweepBox->setRange(static_cast<int>(Motion::kShortestSweep),
                      static_cast<int>(Motion::kLongestSweep));
   sweepBox->setSuffix(" s");
   sweepBox->setGeometry(kChosenX + 90, kSweepY, 70, kLineHeight);
-  msg = new QLabel(shownText(kKeysText), this);
+  msg = showText(new QLabel(this), kKeysText);
   msg->setGeometry(kChosenX, kMessageY, kWidth - 2 * kChosenX, kLineHeight);
   frameTimer = new QTimer(this);
   frameTimer->setInterval(kFrameMilliseconds);
@@ -151,7 +153,7 @@ void MotionWindow::readRange(int k, QLineEdit* field, bool from) {
   double& end = from ? range.from : range.to;
   if (const std::optional<double> typed = parseTypedNumber(field->text().toStdString())) {
     end = *typed;
-    msg->setText(shownText(kKeysText));
+    showText(msg, kKeysText);
   } else {
     msg->setText(shownText(QT_TRANSLATE_NOOP("quorvel", "geen getal: ")) + field->text());
   }
@@ -199,8 +201,8 @@ void MotionWindow::showPlayState() {
     rows[k].chosen->setChecked(k == motion_.chosen());
   bounceBtn->setChecked(motion_.turn == Motion::Turn::Bounce);
   loopBtn->setChecked(motion_.turn == Motion::Turn::Loop);
-  playBtn->setText(shownText(motion_.playing() ? QT_TRANSLATE_NOOP("quorvel", "pauze")
-                                               : QT_TRANSLATE_NOOP("quorvel", "start")));
+  showText(playBtn, motion_.playing() ? QT_TRANSLATE_NOOP("quorvel", "pauze")
+                                      : QT_TRANSLATE_NOOP("quorvel", "start"));
   if (motion_.playing() && !frameTimer->isActive()) {
     clock_.start();
     frameTimer->start();

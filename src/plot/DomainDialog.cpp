@@ -33,21 +33,21 @@ TVdomainForm::TVdomainForm(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Tool | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
   setFixedSize(260, 226);
   setModal(false);
-  auto label = [this](const QString& text, int y) {
-    auto* l = new QLabel(text, this);
+  auto label = [this](const char* source, int y) {
+    QLabel* l = showText(new QLabel(this), source);
     l->setStyleSheet("color: blue;");
     l->setGeometry(16, y, 70, 22);
   };
-  label(shownText(QT_TRANSLATE_NOOP("quorvel", "begin")), 24);
-  label(shownText(QT_TRANSLATE_NOOP("quorvel", "eind")), 60);
-  label(shownText(QT_TRANSLATE_NOOP("quorvel", "stappen")), 96);
+  label(QT_TRANSLATE_NOOP("quorvel", "begin"), 24);
+  label(QT_TRANSLATE_NOOP("quorvel", "eind"), 60);
+  label(QT_TRANSLATE_NOOP("quorvel", "stappen"), 96);
   Vbegin = new QLineEdit(this);
   Vbegin->setGeometry(96, 22, 140, 24);
   Vend = new QLineEdit(this);
   Vend->setGeometry(96, 58, 140, 24);
   Vsteps = new QLineEdit(this);
   Vsteps->setGeometry(96, 94, 140, 24);
-  toepBtn = colouredButton("toepassen", "green", this);
+  toepBtn = colouredButton(QT_TRANSLATE_NOOP("quorvel", "toepassen"), "green", this);
   toepBtn->setGeometry(16, 136, 90, 28);
   AnnBtn = colouredButton("cancel", "red", this);
   AnnBtn->setGeometry(116, 136, 80, 28);
@@ -75,7 +75,7 @@ void TVdomainForm::formshow() {
     Vend->setText(QString::fromStdString(shownNumber(formatGeneral(end))));
     Vsteps->setText(QString::number(steps));
   }
-  msg->setText(shownText(QT_TRANSLATE_NOOP("quorvel", "<ESC> sluiten")));
+  showText(msg, QT_TRANSLATE_NOOP("quorvel", "<ESC> sluiten"));
   mainWindow_->setEnabled(false);
   setEnabled(true);
   show();
@@ -119,18 +119,18 @@ void TVdomainForm::toepBtnClick() {
 TXdomainForm::TXdomainForm(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow) {
-  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "X-integraal domein")));
+  showTitle(this, QT_TRANSLATE_NOOP("quorvel", "X-integraal domein"));
   setFixedSize(424, 166);
   setModal(false);
-  auto* left = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "X - links")), this);
+  QLabel* left = showText(new QLabel(this), QT_TRANSLATE_NOOP("quorvel", "X - links"));
   left->setGeometry(24, 24, 100, 24);
-  auto* right = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "X - rechts")), this);
+  QLabel* right = showText(new QLabel(this), QT_TRANSLATE_NOOP("quorvel", "X - rechts"));
   right->setGeometry(224, 24, 100, 24);
   Edit1 = new QLineEdit(this);
   Edit1->setGeometry(24, 52, 170, 26);
   Edit2 = new QLineEdit(this);
   Edit2->setGeometry(224, 52, 170, 26);
-  toepBtn = colouredButton("toepassen", "green", this);
+  toepBtn = colouredButton(QT_TRANSLATE_NOOP("quorvel", "toepassen"), "green", this);
   toepBtn->setGeometry(24, 96, 100, 28);
   annBtn = colouredButton("cancel", "red", this);
   annBtn->setGeometry(224, 96, 100, 28);

@@ -1,11 +1,12 @@
 #pragma once
-// The checks of the two domain windows: the v domain of a parametric formula and the x
-// domain of an integral. They take the texts as typed and give the values or the message.
+// The checks of the domain windows: the v domain of a parametric formula and the x domain of
+// an integral or an area. They take the texts as typed and give the values or the message.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "common/Language.h"
 #include "plot/ScaleState.h"
 
 namespace quorvel {
@@ -31,7 +32,15 @@ struct IntegralDomainCheck {
   Field focus = None;  // the field to give the focus to after a failure
 };
 
-// Left and right end of the x-domain window; the domain must lie in the visible x range.
+// The faults of an x domain (the sources; the checks give them in the language in use).
+inline constexpr const char* kBadLeft = QT_TRANSLATE_NOOP("quorvel", "fout in X-links");
+inline constexpr const char* kBadRight = QT_TRANSLATE_NOOP("quorvel", "fout in X-rechts");
+inline constexpr const char* kBadDomain = QT_TRANSLATE_NOOP("quorvel", "fout domein");
+inline constexpr const char* kDomainOutOfRange =
+    QT_TRANSLATE_NOOP("quorvel", "domein buiten bereik");
+
+// Left and right end of an x domain (of an integral, of an area); the domain must lie in the
+// visible x range.
 IntegralDomainCheck checkIntegralDomain(std::string_view left, std::string_view right,
                                         const ScaleState& scale);
 

@@ -3,10 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QPainter>
 #include <QTableWidget>
+#include <optional>
 
 #include "common/Language.h"
 
@@ -14,54 +14,84 @@ namespace quorvel {
 
 namespace {
 
-// Every text shownText gave, with its source.
-QHash<QString, const char*>& shownSources() {
-  static QHash<QString, const char*> sources;
-  return sources;
+// Where a control keeps the source of its lasting texts.
+constexpr char kTextSource[] = "quorvelTextSource";
+constexpr char kTitleSource[] = "quorvelTitleSource";
+constexpr char kToolTipSource[] = "quorvelToolTipSource";
+constexpr int kCellSourceRole = Qt::UserRole + 0x5154;
+
+QString remembered(QObject* control, const char* property, const char* source) {
+  control->setProperty(property, QByteArray(source));
+  return shownText(source);
 }
 
-// `text` again in the language in use, if shownText gave it.
-template <class Set>
-void showAgain(const QString& text, Set set) {
-  const auto found = shownSources().constFind(text);
-  if (found != shownSources().constEnd()) set(shownText(found.value()));
+// The text of the source `control` keeps under `property`, if it keeps one.
+std::optional<QString> again(const QObject* control, const char* property) {
+  const QVariant source = control->property(property);
+  if (!source.isValid()) return std::nullopt;
+  return shownText(source.toByteArray().constData());
 }
 
 }  // namespace
 
 QString shownText(const char* source) {
-  QString text = QString::fromStdString(translated(source));
-  shownSources().insert(text, source);
-  return text;
+  return QString::fromStdString(translated(source));
+}
+
+QLabel* showText(QLabel* label, const char* source) {
+  label->setText(remembered(label, kTextSource, source));
+  return label;
+}
+
+QAbstractButton* showText(QAbstractButton* button, const char* source) {
+  button->setText(remembered(button, kTextSource, source));
+  return button;
+}
+
+QGroupBox* showText(QGroupBox* group, const char* source) {
+  group->setTitle(remembered(group, kTextSource, source));
+  return group;
+}
+
+QTableWidgetItem* showText(QTableWidgetItem* cell, const char* source) {
+  cell->setData(kCellSourceRole, QByteArray(source));
+  cell->setText(shownText(source));
+  return cell;
+}
+
+void showTitle(QWidget* window, const char* source) {
+  window->setWindowTitle(remembered(window, kTitleSource, source));
+}
+
+void showToolTip(QWidget* widget, const char* source) {
+  widget->setToolTip(remembered(widget, kToolTipSource, source));
 }
 
 void showTextsAgain() {
   for (QWidget* widget : QApplication::allWidgets()) {
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-      showAgain(label->text(), [label](const QString& t) { label->setText(t); });
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-      showAgain(button->text(), [button](const QString& t) { button->setText(t); });
-    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-      showAgain(group->title(), [group](const QString& t) { group->setTitle(t); });
-    } else if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+    if (const auto text = again(widget, kTextSource)) {
+      if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(*text);
+      if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(*text);
+      if (auto* group = qobject_cast<QGroupBox*>(widget)) group->setTitle(*text);
+    }
+    if (const auto title = again(widget, kTitleSource)) widget->setWindowTitle(*title);
+    if (const auto tip = again(widget, kToolTipSource)) widget->setToolTip(*tip);
+    if (auto* table = qobject_cast<QTableWidget*>(widget)) {
       for (int row = 0; row < table->rowCount(); ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
-          if (QTableWidgetItem* item = table->item(row, column))
-            showAgain(item->text(), [item](const QString& t) { item->setText(t); });
+          QTableWidgetItem* cell = table->item(row, column);
+          if (cell == nullptr) continue;
+          const QVariant source = cell->data(kCellSourceRole);
+          if (source.isValid()) cell->setText(shownText(source.toByteArray().constData()));
         }
       }
-    }
-    if (widget->isWindow()) {
-      showAgain(widget->windowTitle(), [widget](const QString& t) { widget->setWindowTitle(t); });
-    }
-    if (!widget->toolTip().isEmpty()) {
-      showAgain(widget->toolTip(), [widget](const QString& t) { widget->setToolTip(t); });
     }
   }
 }
 
-QPushButton* colouredButton(const QString& text, const char* colour, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
+QPushButton* colouredButton(const char* source, const char* colour, QWidget* parent) {
+  auto* button = new QPushButton(parent);
+  showText(button, source);
   button->setStyleSheet(QString("color: %1; font-weight: bold;").arg(colour));
   button->setAutoDefault(false);
   return button;

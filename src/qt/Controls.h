@@ -6,19 +6,33 @@
 #include <QPushButton>
 #include <QWidget>
 
+class QGroupBox;
+class QLabel;
+class QTableWidgetItem;
+
 namespace quorvel {
 
-// A marked source text (common/Language.h) in the program's language. The text is
-// remembered with its source, so that showTextsAgain can put it in another language.
+// A marked source text (common/Language.h) in the program's language, for a text shown once
+// (a message, a question).
 QString shownText(const char* source);
-// After the language changed: every label, button, group box, table cell and window title
-// of the application that shows a text of shownText shows it in the language now in use.
-// (No two sources share a translation: scripts/check-translations sees to it.)
+
+// A control's lasting text in the program's language: the control keeps its source, so that
+// showTextsAgain puts it in another language. Each returns what it was given.
+QLabel* showText(QLabel* label, const char* source);
+QAbstractButton* showText(QAbstractButton* button, const char* source);
+QGroupBox* showText(QGroupBox* group, const char* source);
+QTableWidgetItem* showText(QTableWidgetItem* cell, const char* source);
+void showTitle(QWidget* window, const char* source);
+void showToolTip(QWidget* widget, const char* source);
+
+// After the language changed: every text given by showText, showTitle and showToolTip is
+// shown in the language now in use. (Texts a window sets again at its refresh, as those that
+// follow a setting, are left to it.)
 void showTextsAgain();
 
-// A bold button with its text in `colour` (a CSS colour name); Enter on another control does
-// not press it.
-QPushButton* colouredButton(const QString& text, const char* colour, QWidget* parent);
+// A bold button showing `source` (showText) in `colour` (a CSS colour name); Enter on another
+// control does not press it.
+QPushButton* colouredButton(const char* source, const char* colour, QWidget* parent);
 
 // The edges of the square from `topLeft` to `bottomRight` (both inclusive): top and left in
 // `light`, then bottom and right in `dark`, so the two far corners are dark. Each edge is a

@@ -11,13 +11,14 @@
 namespace quorvel {
 
 // Standard error speaks the program's language, as its message line does.
-inline constexpr const char* kUsage =
+inline constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "quorvel",
     "gebruik: quorvel [BESTAND.qvl]\n"
     "         quorvel --export UIT.png|UIT.bmp|UIT.svg|UIT.pdf [--exact] BESTAND.qvl\n"
     "         quorvel --export UIT.gif --animate NAAM=VAN..TOT [--frames N] [--exact]\n"
     "                 BESTAND.qvl\n"
     "         quorvel -h | --help | --version\n"
-    "         --lang nl|en bij elk van deze\n";
+    "         --lang nl|en bij elk van deze\n");
 
 inline constexpr const char* kHelp =
     "Quorvel plots mathematical formulas, polynomials and fitted curves.\n"
@@ -45,7 +46,10 @@ struct CommandLine {
   Mode mode = Mode::Window;
   std::string file;    // the graph file to open, or to export
   std::string output;  // the picture to write (export)
-  std::string error;   // what is wrong (usage error)
+  // What is wrong (usage error): a marked text, with %1 where the detail (an argument) goes.
+  const char* error = "";
+  std::string errorDetail;
+  std::string errorText() const;  // in the language in use
   enum class Format { Png, Bmp, Svg, Pdf, Gif };
   Format format = Format::Png;  // of the picture to write, by the output's extension
   // The constant an animated GIF moves (0 a, 1 b, 2 c), over its range, in frames.

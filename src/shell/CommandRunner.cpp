@@ -279,7 +279,7 @@ void CommandRunner::askTangent() {
 
 std::optional<std::string> CommandRunner::plotTangent(std::string_view typedX) {
   const std::optional<double> x0 = parseTypedNumber(typedX);
-  if (!x0) return "fout getal";
+  if (!x0) return translated(kBadNumber);
   const int slot = ws_.selectedSlot();
   const FitOutcome tangent = ws_.analysis.tangentAt(slot, *x0);
   if (!tangent.formula) return tangent.message;
@@ -289,7 +289,8 @@ std::optional<std::string> CommandRunner::plotTangent(std::string_view typedX) {
     const int candidate = (slot - 1 + step) % kSlotCount + 1;
     if (ws_.formulas.slotKind[candidate] == kSlotEmpty) target = candidate;
   }
-  if (target == 0) return "geen lege plaats voor de raaklijn";
+  if (target == 0)
+    return translated(QT_TRANSLATE_NOOP("quorvel", "geen lege plaats voor de raaklijn"));
   ws_.selection.hoverSlot = target;
   ws_.selection.selectHoveredSlot();
   showFit(tangent);

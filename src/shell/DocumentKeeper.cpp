@@ -210,8 +210,8 @@ std::string DocumentKeeper::windowTitle() const {
   const std::string& path = ws_.documentPath();
   if (path.empty() && !changed) return "Quorvel";
   const size_t slash = path.rfind('/');
-  std::string name =
-      path.empty() ? "naamloos" : path.substr(slash == std::string::npos ? 0 : slash + 1);
+  std::string name = path.empty() ? translated(QT_TRANSLATE_NOOP("quorvel", "naamloos"))
+                                  : path.substr(slash == std::string::npos ? 0 : slash + 1);
   return name + (changed ? "*" : "") + " — Quorvel";
 }
 

@@ -243,6 +243,7 @@ void TcontrolForm::switchLanguage(Language language) {
   useLanguage(*QCoreApplication::instance(), language);
   QSettings("Quorvel", "quorvel").setValue(kLanguageKey, QString::fromUtf8(codeOf(language)));
   showTextsAgain();
+  showSettingTexts();
   helpform6->loadText();
   refresh();
 }

@@ -183,6 +183,7 @@ class TcontrolForm : public QWidget, public ShellActions {
   void paintPage(QPainter& painter);  // the bevels around the picture and the edit box
   void showStartLook();
   void showSettings();
+  void showSettingTexts();  // the angle and the input mode in the language in use
   void showPolyGrid();
 
   // The wiring (MainWindowWiring.cpp).

@@ -58,9 +58,10 @@ QString css(Colour c) {
   return QColor::fromRgb(c).name();
 }
 
-QPushButton* speedButton(const QString& text, const char* colour, QWidget* parent, QRect place,
+QPushButton* speedButton(const char* source, const char* colour, QWidget* parent, QRect place,
                          int pixels = 14) {
-  auto* button = new QPushButton(text, parent);
+  auto* button = new QPushButton(parent);
+  showText(button, source);
   button->setGeometry(place);
   button->setFont(arial(pixels, true));
   button->setStyleSheet(QString("color: %1;").arg(colour));
@@ -136,7 +137,7 @@ void TcontrolForm::buildLayout() {
   buildEditRow();
   buildSettingsBoxes();
   buildConstants();
-  Label1 = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "kleuren")), page);
+  Label1 = showText(new QLabel(page), QT_TRANSLATE_NOOP("quorvel", "kleuren"));
   Label1->move(kColoursLabel);
   ColorBox = new quorvel::ColorBox(ws_.selection, ws_.slotColours, page);
   ColorBox->setGeometry(kColorBox);
@@ -166,7 +167,7 @@ void TcontrolForm::buildEditRow() {
   formPolyArrow = new ArrowBox(controller_, page);
   formPolyArrow->setGeometry(kInputArrow);
   clearBtn = speedButton("R", "red", page, kClearButton);
-  GetBtn = speedButton(shownText(QT_TRANSLATE_NOOP("quorvel", "laad")), "green", page, kLoadButton);
+  GetBtn = speedButton(QT_TRANSLATE_NOOP("quorvel", "laad"), "green", page, kLoadButton);
   PlotBtn = speedButton("plot", "navy", page, kPlotButton);
   MsgText = new QLabel(page);
   MsgText->setGeometry(kMessageLine);
@@ -178,7 +179,7 @@ void TcontrolForm::buildSettingsBoxes() {
   Image1->setGeometry(kLogo);
   Image1->setPixmap(logoPixmap());
   Image1->setCursor(Qt::PointingHandCursor);
-  Image1->setToolTip(shownText(QT_TRANSLATE_NOOP("quorvel", "visit website")));
+  showToolTip(Image1, QT_TRANSLATE_NOOP("quorvel", "visit website"));
 
   auto settingsBox = [this](const QString& text, QRect place) {
     auto* box = new FieldLabel(text, page);
@@ -193,7 +194,8 @@ void TcontrolForm::buildSettingsBoxes() {
 }
 
 void TcontrolForm::buildConstants() {
-  GroupBox2 = new QGroupBox(shownText(QT_TRANSLATE_NOOP("quorvel", "constanten")), page);
+  GroupBox2 = new QGroupBox(page);
+  showText(GroupBox2, QT_TRANSLATE_NOOP("quorvel", "constanten"));
   GroupBox2->setGeometry(kConstantsGroup);
   const char* names[] = {"+/-", "A", "B", "C"};
   FieldLabel** fields[] = {&deltatext, &Atext, &Btext, &Ctext};
@@ -209,12 +211,13 @@ void TcontrolForm::buildConstants() {
 }
 
 void TcontrolForm::buildPolynomial() {
-  GroupBox1 = new QGroupBox(shownText(QT_TRANSLATE_NOOP("quorvel", "polynoom")), page);
+  GroupBox1 = new QGroupBox(page);
+  showText(GroupBox1, QT_TRANSLATE_NOOP("quorvel", "polynoom"));
   GroupBox1->setGeometry(kPolynomialGroup);
   polyDegreeText = new FieldLabel("2", GroupBox1);
   polyDegreeText->setGeometry(kDegreeField);
   polyDegreeText->setStyleSheet(QString("background: %1;").arg(css(kSettingsBackground)));
-  auto* graad = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "graad")), GroupBox1);
+  QLabel* graad = showText(new QLabel(GroupBox1), QT_TRANSLATE_NOOP("quorvel", "graad"));
   graad->setGeometry(kDegreeLabel);
   PolyGrid = new QTableWidget(9, 2, GroupBox1);
   PolyGrid->setGeometry(kPolyGrid);
@@ -241,7 +244,7 @@ void TcontrolForm::buildPolynomial() {
     if (row > 0) PolyGrid->item(row, 0)->setText(QString::number(row - 1));
   }
   PolyGrid->item(0, 0)->setText("X ^");
-  PolyGrid->item(0, 1)->setText(shownText(QT_TRANSLATE_NOOP("quorvel", "coefficient")));
+  showText(PolyGrid->item(0, 1), QT_TRANSLATE_NOOP("quorvel", "coefficient"));
 
   PolyGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);  // the window edits the cells
   PolyGrid->setSelectionMode(QAbstractItemView::NoSelection);
@@ -270,9 +273,13 @@ void TcontrolForm::showStartLook() {
       QString("color: %1; background: %2;").arg(css(kAutoplotAtStart), css(kSettingsBackground)));
 }
 
-void TcontrolForm::showSettings() {
+void TcontrolForm::showSettingTexts() {
   hoektext->setText(QString::fromStdString(controller_.hoektext()));
   addtext->setText(QString::fromStdString(controller_.addtext()));
+}
+
+void TcontrolForm::showSettings() {
+  showSettingTexts();
   showtext->setStyleSheet(
       QString("color: %1; background: %2;")
           .arg(ws_.settings.autoplotMode ? "black" : css(kAutoplotOff), css(kSettingsBackground)));

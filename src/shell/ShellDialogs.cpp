@@ -51,7 +51,7 @@ std::optional<std::string> askGraphFile(QWidget* parent, bool save, const std::s
   QFileDialog dialog(parent);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog.setNameFilter(kGraphFileFilter);  // the same for opening and saving
+  dialog.setNameFilter(shownText(kGraphFileFilter));  // the same for opening and saving
   dialog.setDefaultSuffix("qvl");
   // The document's own file: its folder, and for a save its name.
   if (!current.empty()) {

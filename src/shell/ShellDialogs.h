@@ -18,7 +18,8 @@ class QWidget;
 namespace quorvel {
 
 // What the open and save dialogs show for graph files.
-inline constexpr const char* kGraphFileFilter = "Quorvel-grafieken (*.qvl)";
+inline constexpr const char* kGraphFileFilter =
+    QT_TRANSLATE_NOOP("quorvel", "Quorvel-grafieken (*.qvl)");
 
 // On a screen below the comfortable size, before the window opens: "scherm te klein:
 // dooraan?" with "OK" and "Nee"; true to go on.

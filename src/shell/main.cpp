@@ -127,6 +127,14 @@ int runExport(int argc, char** argv, const quorvel::CommandLine& line) {
   return quorvel::exportGraphFile(line, std::cerr);
 }
 
+// The message and the usage on standard error, in the language of --lang or the system's.
+int reportUsageError(int argc, char** argv, const quorvel::CommandLine& line) {
+  const QCoreApplication application(argc, argv);  // for the translations
+  quorvel::useLanguage(*QCoreApplication::instance(), languageOf(line, false));
+  std::cerr << "quorvel: " << line.errorText() << '\n' << quorvel::translated(quorvel::kUsage);
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -141,8 +149,7 @@ int main(int argc, char** argv) {
       std::cout << "quorvel " << QUORVEL_VERSION << '\n';
       return 0;
     case quorvel::CommandLine::Mode::UsageError:
-      std::cerr << "quorvel: " << line.error << '\n' << quorvel::kUsage;
-      return 2;
+      return reportUsageError(argc, argv, line);
     case quorvel::CommandLine::Mode::Export:
       return runExport(argc, argv, line);
     case quorvel::CommandLine::Mode::Window:

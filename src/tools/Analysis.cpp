@@ -771,9 +771,9 @@ bool Analysis::spend(long work) {
 std::string Analysis::found(int s, const char* many, std::string message) {
   slot = s;
   signature_ = signature(s);
-  const std::string of = formulas_.slotKind[s] == kSlotPolynomial ? "poly  " + std::to_string(s)
-                                                                  : formulas_.formulas[s].text;
-  title = translated(QT_TRANSLATE_NOOP("quorvel", "%1 van %2"), translated(many), of);
+  titleWhat_ = many;
+  titleOf_ = formulas_.slotKind[s] == kSlotPolynomial ? "poly  " + std::to_string(s)
+                                                      : formulas_.formulas[s].text;
   if (stopped_) {
     if (message == countText(0, many, many)) {
       message = translated(QT_TRANSLATE_NOOP("quorvel", "geen %1 gevonden"), translated(many));
@@ -990,8 +990,13 @@ std::vector<TableRow> Analysis::rows(size_t first) const {
   return shown;
 }
 
+std::string Analysis::title() const {
+  if (titleWhat_ == nullptr) return {};
+  return translated(QT_TRANSLATE_NOOP("quorvel", "%1 van %2"), translated(titleWhat_), titleOf_);
+}
+
 std::string Analysis::fullPrecisionText() const {
-  std::string text = title + "\n";
+  std::string text = title() + "\n";
   for (const Result& r : results)
     text += whatText(r) + "\tx = " + shownNumber(formatExact(r.x)) +
             "\ty = " + shownNumber(formatExact(r.y)) + "\n";

@@ -70,7 +70,8 @@ class Analysis {
 
   // What was found last, in increasing x, for the list window and the marks.
   int slot = 0;
-  std::string title;  // what the list shows above its rows
+  // What the list shows above its rows ("extremen van y=x^2"), in the language in use.
+  std::string title() const;
   std::vector<Result> results;
   // The list's rows from `first` on (what, x and y as the value table writes them), and all
   // results with every digit a double holds, as text to copy.
@@ -87,6 +88,8 @@ class Analysis {
   long evaluations = 0;
 
  private:
+  const char* titleWhat_ = nullptr;  // the marked plural of what was looked for
+  std::string titleOf_;              // the slot's formula, or "poly  n"
   class SlotFunction;
   std::string signature(int s) const;
   void start();

@@ -38,7 +38,7 @@ TanalyseForm::TanalyseForm(const Analysis& analysis, TextPainter& text, QWidget*
       analysis_(analysis),
       text_(text),
       mainWindow_(mainWindow) {
-  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "analyse")));
+  showTitle(this, QT_TRANSLATE_NOOP("quorvel", "analyse"));
   setModal(false);
   setFixedSize(415, 490);
   titel = new QLabel(this);
@@ -51,7 +51,7 @@ TanalyseForm::TanalyseForm(const Analysis& analysis, TextPainter& text, QWidget*
   plusBtn->setGeometry(50, 456, 34, 24);
   rijenText = new QLabel(this);
   rijenText->setGeometry(94, 456, 190, 24);
-  kopieerBtn = colouredButton("kopieer", "green", this);
+  kopieerBtn = colouredButton(QT_TRANSLATE_NOOP("quorvel", "kopieer"), "green", this);
   kopieerBtn->setGeometry(300, 456, 105, 24);
   for (QPushButton* button : {minBtn, plusBtn, kopieerBtn})
     button->setFocusPolicy(Qt::NoFocus);
@@ -65,7 +65,7 @@ TanalyseForm::TanalyseForm(const Analysis& analysis, TextPainter& text, QWidget*
 }
 
 void TanalyseForm::showList() {
-  titel->setText(QString::fromStdString(analysis_.title));
+  titel->setText(QString::fromStdString(analysis_.title()));
   first_ = 0;
   scrollTo(0);
   mainWindow_->setEnabled(false);
@@ -75,11 +75,23 @@ void TanalyseForm::showList() {
   setFocus();
 }
 
+// The language changed: the title and the rows in the one now in use.
+void TanalyseForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    titel->setText(QString::fromStdString(analysis_.title()));
+    scrollTo(static_cast<long>(first_));
+  }
+  QDialog::changeEvent(event);
+}
+
 void TanalyseForm::scrollTo(long first) {
   first_ = listStart(first, analysis_.results.size());
   const size_t count = analysis_.results.size();
   const size_t last = std::min(count, first_ + kTableBoxRows);
-  rijenText->setText(QString("%1 - %2 van %3").arg(first_ + 1).arg(last).arg(count));
+  rijenText->setText(shownText(QT_TRANSLATE_NOOP("quorvel", "%1 - %2 van %3"))
+                         .arg(first_ + 1)
+                         .arg(last)
+                         .arg(count));
   lijstBox->update();
 }
 
@@ -129,16 +141,16 @@ void TanalyseForm::hideEvent(QHideEvent* event) {
 TraaklijnForm::TraaklijnForm(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow) {
-  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "raaklijn")));
+  showTitle(this, QT_TRANSLATE_NOOP("quorvel", "raaklijn"));
   setFixedSize(452, 100);
   setModal(false);
-  auto* label = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "raaklijn in x =")), this);
+  QLabel* label = showText(new QLabel(this), QT_TRANSLATE_NOOP("quorvel", "raaklijn in x ="));
   label->setGeometry(24, 16, 110, 26);
   Xedit = new QLineEdit(this);
   Xedit->setGeometry(134, 16, 190, 26);
-  tekenBtn = colouredButton("teken", "green", this);
+  tekenBtn = colouredButton(QT_TRANSLATE_NOOP("quorvel", "teken"), "green", this);
   tekenBtn->setGeometry(344, 14, 92, 30);
-  annBtn = colouredButton("annuleer", "red", this);
+  annBtn = colouredButton(QT_TRANSLATE_NOOP("quorvel", "annuleer"), "red", this);
   annBtn->setGeometry(344, 56, 92, 30);
   statustext = new QLabel(this);
   statustext->setGeometry(24, 58, 310, 24);

@@ -34,6 +34,7 @@ class TanalyseForm : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void scrollTo(long first);

@@ -16,13 +16,13 @@ AreaCalculation::AreaCalculation(FormulaEngine& formulas, PolyInput& poly, Graph
 
 std::optional<std::string> AreaCalculation::checkSlot(int slot) const {
   const uint8_t kind = formulas_.slotKind[slot];
-  if (kind == kSlotEmpty) return kNoSlotSelected;
-  if (kind != kSlotFunction && kind != kSlotPolynomial) return kWrongType;
+  if (kind == kSlotEmpty) return translated(kNoSlotSelected);
+  if (kind != kSlotFunction && kind != kSlotPolynomial) return translated(kWrongType);
   if (kind == kSlotFunction && formulas_.formulas[slot].derivMarker != 0) {
-    return kNotDerivedOrIntegrated;
+    return translated(kNotDerivedOrIntegrated);
   }
   const ScaleState& scale = graph_.scale;
-  if (scale.rowWorldY[0] < 0 || scale.rowWorldY[kLastPixel] > 0) return kAxisOffScreen;
+  if (scale.rowWorldY[0] < 0 || scale.rowWorldY[kLastPixel] > 0) return translated(kAxisOffScreen);
   return std::nullopt;
 }
 
@@ -30,16 +30,11 @@ std::optional<AreaCalculation::DomainFault> AreaCalculation::calculate(int slot,
                                                                        std::string_view left,
                                                                        std::string_view right) {
   result.clear();
-  const std::optional<double> xl = parseTypedNumber(left);
-  if (!xl) return DomainFault{kBadLeft, false};
-  const std::optional<double> xr = parseTypedNumber(right);
-  if (!xr) return DomainFault{kBadRight, true};
-  if (*xl >= *xr) return DomainFault{kBadDomain, false};
-  const ScaleState& scale = graph_.scale;
-  if (*xl < scale.columnWorldX[0] || *xr > scale.columnWorldX[kLastPixel]) {
-    return DomainFault{kDomainOutOfRange, false};
+  const IntegralDomainCheck domain = checkIntegralDomain(left, right, graph_.scale);
+  if (!domain.ok) {
+    return DomainFault{domain.message, domain.focus == IntegralDomainCheck::Right};
   }
-  ComputeArea(slot, *xl, *xr);
+  ComputeArea(slot, domain.left, domain.right);
   return std::nullopt;
 }
 
@@ -53,7 +48,7 @@ void AreaCalculation::ComputeArea(int slot, double xl, double xr) {
   const int axisRow = scale.WorldToRow(0);
   const int cl = scale.WorldToColumn(xl);
   const int cr = scale.WorldToColumn(xr);
-  result = kCalculationStopped;
+  result = translated(kCalculationStopped);
   double fl = 0, f1 = 0;
   if (!valueAt(slot, xl, fl) || !valueAt(slot, scale.columnWorldX[cl], f1)) return;
   double piece = (scale.columnWorldX[cl] - xl) * (fl + f1) * 0.5;
@@ -72,7 +67,8 @@ void AreaCalculation::ComputeArea(int slot, double xl, double xr) {
   piece += (xr - scale.columnWorldX[cr]) * (previous + fr) * 0.5;
   sum += piece;
   if (!std::isfinite(sum)) return;  // a sum beyond numbers is no area either
-  result = "oppervlakte = " + shownNumber(FormatFloat("#####0.0#####", sum));
+  result = translated(QT_TRANSLATE_NOOP("quorvel", "oppervlakte = %1"),
+                      shownNumber(FormatFloat("#####0.0#####", sum)));
 }
 
 void AreaCalculation::Hatch(int column, int axisRow, double y, int slot) {

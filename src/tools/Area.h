@@ -7,22 +7,26 @@
 #include <string>
 #include <string_view>
 
+#include "common/Language.h"
+#include "plot/DomainInput.h"
+
 namespace quorvel {
 
 class FormulaEngine;
 class Graph;
 class PolyInput;
 
-// Texts of the area window and the message line.
-inline constexpr const char* kNoSlotSelected = "geen formule/polynoom geselecteerd";
-inline constexpr const char* kWrongType = "niet mogelijk voor dit type functie";
-inline constexpr const char* kNotDerivedOrIntegrated = "niet mogelijk voor diff./int. functie";
-inline constexpr const char* kAxisOffScreen = "correct X-as positie";
-inline constexpr const char* kBadLeft = "fout in X-links";
-inline constexpr const char* kBadRight = "fout in X-rechts";
-inline constexpr const char* kBadDomain = "fout domein";
-inline constexpr const char* kDomainOutOfRange = "domein buiten bereik";
-inline constexpr const char* kCalculationStopped = "berekening gestopt";
+// Texts of the area window and the message line (the sources: the window gets them in the
+// language in use).
+inline constexpr const char* kNoSlotSelected =
+    QT_TRANSLATE_NOOP("quorvel", "geen formule/polynoom geselecteerd");
+inline constexpr const char* kWrongType =
+    QT_TRANSLATE_NOOP("quorvel", "niet mogelijk voor dit type functie");
+inline constexpr const char* kNotDerivedOrIntegrated =
+    QT_TRANSLATE_NOOP("quorvel", "niet mogelijk voor diff./int. functie");
+inline constexpr const char* kAxisOffScreen = QT_TRANSLATE_NOOP("quorvel", "correct X-as positie");
+inline constexpr const char* kCalculationStopped =
+    QT_TRANSLATE_NOOP("quorvel", "berekening gestopt");
 
 class AreaCalculation {
  public:

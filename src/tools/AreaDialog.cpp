@@ -10,12 +10,12 @@ TAreaForm::TAreaForm(AreaCalculation& area, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       area_(area),
       mainWindow_(mainWindow) {
-  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "X-domain for area calculation")));
+  showTitle(this, QT_TRANSLATE_NOOP("quorvel", "X-domain for area calculation"));
   setFixedSize(452, 132);
   setModal(false);
-  auto* left = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "X-left")), this);
+  QLabel* left = showText(new QLabel(this), QT_TRANSLATE_NOOP("quorvel", "X-left"));
   left->setGeometry(24, 12, 100, 22);
-  auto* right = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "X-right")), this);
+  QLabel* right = showText(new QLabel(this), QT_TRANSLATE_NOOP("quorvel", "X-right"));
   right->setGeometry(184, 12, 100, 22);
   XLedit = new QLineEdit(this);
   XLedit->setGeometry(24, 36, 140, 26);

@@ -131,6 +131,11 @@ void ValueTable::move() {
   fillRows();
 }
 
+void ValueTable::showAgain() {
+  if (!edited) writeEdits();
+  fillRows();
+}
+
 void ValueTable::changeStepIndex(int delta) {
   stepIndex = std::clamp(stepIndex + delta, 0, kSteps - 1);
   step = stepOfIndex(stepIndex);

@@ -67,6 +67,8 @@ class ValueTable {
   void changeStepIndex(int delta);
   // The user typed into an edit.
   void typed() { edited = true; }
+  // The language changed: the rows, and the edits unless typed into, in its numbers.
+  void showAgain();
   // Columns of the rows: x and y; v, x and y of a parametric curve; v, r, x and y of a polar
   // one.
   int columns() const;

@@ -36,16 +36,16 @@ TtabelForm::TtabelForm(ValueTable& table, TextPainter& text, QWidget* mainWindow
       table_(table),
       text_(text),
       mainWindow_(mainWindow) {
-  setWindowTitle(shownText(QT_TRANSLATE_NOOP("quorvel", "tables")));
+  showTitle(this, QT_TRANSLATE_NOOP("quorvel", "tables"));
   setModal(false);
   StaticText1 = new QLabel(this);
   StaticText1->setGeometry(10, 6, 395, 22);
-  StaticText2 = new QLabel("start X", this);
+  StaticText2 = new QLabel(this);  // the start of the slot's kind, at each refresh
   StaticText2->setGeometry(10, 36, 64, 24);
   StaticText2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   beginWaarde = new QLineEdit(this);
   beginWaarde->setGeometry(80, 36, 110, 24);
-  StaticText3 = new QLabel(shownText(QT_TRANSLATE_NOOP("quorvel", "stap")), this);
+  StaticText3 = showText(new QLabel(this), QT_TRANSLATE_NOOP("quorvel", "stap"));
   StaticText3->setGeometry(10, 68, 64, 24);
   StaticText3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   stapwaarde = new QLineEdit(this);
@@ -100,7 +100,7 @@ void TtabelForm::showTable(int slot) {
 
 void TtabelForm::showModel() {
   StaticText1->setText(QString::fromStdString(table_.title));
-  StaticText2->setText(shownText(table_.startLabel.c_str()));
+  showText(StaticText2, table_.startLabel.c_str());
   beginWaarde->setText(QString::fromStdString(table_.beginText));
   stapwaarde->setText(QString::fromStdString(table_.stepText));
   antwBox->update();
@@ -172,6 +172,14 @@ bool TtabelForm::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void TtabelForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && isVisible()) {
+    table_.showAgain();
+    showModel();
+  }
+  QDialog::changeEvent(event);
 }
 
 void TtabelForm::hideEvent(QHideEvent* event) {

@@ -34,6 +34,7 @@ class TtabelForm : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;  // the numbers in the language now in use
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -62,9 +62,9 @@ TEST(InfoPageText, BackquoteCodes) {
   EXPECT_GT(text.calls[9].height, text.calls[0].height);   // "`l" larger
   EXPECT_EQ(text.calls[14].y, 4 * 18 + 95);                // "//": an empty line between
   EXPECT_EQ(text.calls[14].height, text.calls[0].height);  // a new line starts plain
-  EXPECT_EQ(InfoPage::caption(1), "over...");
-  EXPECT_EQ(InfoPage::caption(2), "status");
-  EXPECT_EQ(InfoPage::caption(3), "condities");
+  EXPECT_STREQ(InfoPage::caption(1), "over...");
+  EXPECT_STREQ(InfoPage::caption(2), "status");
+  EXPECT_STREQ(InfoPage::caption(3), "condities");
 }
 
 TEST(InfoPageText, EveryPageStaysOnThePanel) {

@@ -31,7 +31,7 @@ TEST(Translations, EnglishAndBackToDutch) {
   ws.graph.PlotSlot(1);
   EXPECT_EQ(ws.analysis.findRoots(1), "2 roots");
   EXPECT_EQ(ws.analysis.findExtrema(1), "1 extremum");
-  EXPECT_EQ(ws.analysis.title, "extrema of y=x^2-4");
+  EXPECT_EQ(ws.analysis.title(), "extrema of y=x^2-4");
   const std::vector<TableRow> rows = ws.analysis.rows(0);
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows.front()[0], "minimum");
@@ -39,6 +39,7 @@ TEST(Translations, EnglishAndBackToDutch) {
   EXPECT_EQ(ws.analysis.findIntersections(1), "no crossings in view");
 
   ASSERT_TRUE(useLanguage(application, Language::Dutch));
+  EXPECT_EQ(ws.analysis.title(), "snijpunten van y=x^2-4");  // the list's title follows
   EXPECT_EQ(translated("grafieken"), "grafieken");
   EXPECT_EQ(engine.translateFormula(3, "y").message, "3 : formule neit compleet");
   EXPECT_EQ(ws.analysis.findRoots(1), "2 nulpunten");

@@ -43,7 +43,7 @@ TEST(CommandLineOptions, UsageErrors) {
   for (const auto& arguments : wrong) {
     const CommandLine line = parseCommandLine(arguments);
     EXPECT_EQ(line.mode, Mode::UsageError) << arguments[0];
-    EXPECT_FALSE(line.error.empty());
+    EXPECT_FALSE(line.errorText().empty());
   }
 }
 
@@ -66,14 +66,14 @@ TEST(CommandLineOptions, TheLanguage) {
                                                 {"g.qvl", "--lang"}}) {
     const CommandLine line = parseCommandLine(wrong);
     EXPECT_EQ(line.mode, Mode::UsageError) << wrong.back();
-    EXPECT_EQ(line.error.rfind("--lang: nl of en verwacht", 0), 0u) << line.error;
+    EXPECT_EQ(line.errorText().rfind("--lang: nl of en verwacht", 0), 0u) << line.errorText();
   }
 }
 
 TEST(CommandLineOptions, AnAnimatedGif) {
   const CommandLine gif = parseCommandLine(
       {"--export", "uit.GIF", "--animate", "b=-1,5..2.5", "--frames", "12", "g.qvl"});
-  ASSERT_EQ(gif.mode, Mode::Export) << gif.error;
+  ASSERT_EQ(gif.mode, Mode::Export) << gif.errorText();
   EXPECT_EQ(gif.format, CommandLine::Format::Gif);
   EXPECT_EQ(gif.animated, 1);
   EXPECT_EQ(gif.from, -1.5);
@@ -82,14 +82,14 @@ TEST(CommandLineOptions, AnAnimatedGif) {
   EXPECT_EQ(gif.file, "g.qvl");
   // The options either way round; 50 frames unless asked; a range may run downwards.
   const CommandLine down = parseCommandLine({"--export", "u.gif", "--animate", "c=3..-3", "g.qvl"});
-  ASSERT_EQ(down.mode, Mode::Export) << down.error;
+  ASSERT_EQ(down.mode, Mode::Export) << down.errorText();
   EXPECT_EQ(down.animated, 2);
   EXPECT_EQ(down.from, 3);
   EXPECT_EQ(down.to, -3);
   EXPECT_EQ(down.frames, 50);
   const CommandLine swapped =
       parseCommandLine({"--export", "u.gif", "--frames", "2", "--animate", "a=0..1", "g.qvl"});
-  EXPECT_EQ(swapped.mode, Mode::Export) << swapped.error;
+  EXPECT_EQ(swapped.mode, Mode::Export) << swapped.errorText();
   EXPECT_EQ(swapped.frames, 2);
 
   const struct {
@@ -118,7 +118,7 @@ TEST(CommandLineOptions, AnAnimatedGif) {
   for (const auto& c : wrong) {
     const CommandLine line = parseCommandLine(c.arguments);
     EXPECT_EQ(line.mode, Mode::UsageError) << c.error;
-    EXPECT_EQ(line.error, c.error);
+    EXPECT_EQ(line.errorText(), c.error);
   }
 }
 
@@ -126,7 +126,7 @@ TEST(CommandLineOptions, AnAnimatedGif) {
 TEST(CommandLineOptions, TheExactMethod) {
   EXPECT_FALSE(parseCommandLine({"--export", "u.png", "g.qvl"}).exact);
   const CommandLine png = parseCommandLine({"--export", "u.png", "--exact", "g.qvl"});
-  ASSERT_EQ(png.mode, Mode::Export) << png.error;
+  ASSERT_EQ(png.mode, Mode::Export) << png.errorText();
   EXPECT_TRUE(png.exact);
   EXPECT_EQ(png.output, "u.png");
   EXPECT_EQ(png.file, "g.qvl");
@@ -137,7 +137,7 @@ TEST(CommandLineOptions, TheExactMethod) {
   };
   for (const auto& arguments : animations) {
     const CommandLine gif = parseCommandLine(arguments);
-    ASSERT_EQ(gif.mode, Mode::Export) << gif.error;
+    ASSERT_EQ(gif.mode, Mode::Export) << gif.errorText();
     EXPECT_TRUE(gif.exact);
     EXPECT_EQ(gif.animated, 0);
     EXPECT_EQ(gif.to, 1);
@@ -161,7 +161,7 @@ TEST(CommandLineOptions, TheExactMethod) {
   for (const auto& c : wrong) {
     const CommandLine line = parseCommandLine(c.arguments);
     EXPECT_EQ(line.mode, Mode::UsageError) << c.error;
-    EXPECT_EQ(line.error, c.error);
+    EXPECT_EQ(line.errorText(), c.error);
   }
 }
 

@@ -250,6 +250,14 @@ TEST_F(ExportCommand, FailuresWriteNothing) {
                             0),
             0u)
       << message();
+  EXPECT_EQ(run("--lang en --export out.jpg '" + damaged.string() + "'", errors.string()), 2);
+  EXPECT_EQ(message().rfind("quorvel: the picture does not end in .png, .bmp, .svg, .pdf or .gif: "
+                            "out.jpg\nusage: quorvel [FILE.qvl]\n",
+                            0),
+            0u)
+      << message();
+  EXPECT_EQ(run("--bogus --lang en", errors.string()), 2);
+  EXPECT_EQ(message().rfind("quorvel: unknown option --bogus\nusage:", 0), 0u) << message();
   EXPECT_EQ(run("--export"), 2);
   EXPECT_EQ(run("--version"), 0);
   EXPECT_EQ(run("--help"), 0);

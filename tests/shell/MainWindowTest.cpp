@@ -6,7 +6,6 @@
 #include <QSettings>
 
 #include "MainWindowTestSupport.h"
-#include "qt/Translations.h"
 
 namespace quorvel {
 namespace {
@@ -243,45 +242,6 @@ class ExactMethodWindow : public testing::MainWindowTest {
     return next.settings.exactImplicit;
   }
 };
-
-// "info" > "taal: English": every window speaks English at once, and Dutch again, without
-// losing what the window holds; the choice is kept for the next run.
-class LanguageWindow : public testing::MainWindowTest {
- protected:
-  void TearDown() override {
-    QSettings("Quorvel", "quorvel").remove(kLanguageKey);
-    useLanguage(*QCoreApplication::instance(), Language::Dutch);
-    MainWindowTest::TearDown();
-  }
-  void switchLanguage() {
-    controller.executeCommand(Command::SwitchLanguage);
-    window.refresh();
-  }
-};
-
-TEST_F(LanguageWindow, SwitchedWhileRunning) {
-  ws.editor.fedSetText("y=0,5x");
-  switchLanguage();
-  EXPECT_EQ(currentLanguage(), Language::English);
-  EXPECT_EQ(window.GetBtn->text(), "load");
-  EXPECT_EQ(window.GroupBox2->title(), "constants");
-  EXPECT_EQ(window.Label1->text(), "colours");
-  EXPECT_EQ(window.hoektext->text(), "RADIANS");
-  EXPECT_EQ(window.Atext->text(), "0.0");
-  EXPECT_EQ(window.VdomainForm->findChildren<QLabel*>().front()->text(), "start");
-  EXPECT_EQ(helpTextLines().front(), "\\hContents");
-  EXPECT_EQ(TcontrolForm::keptLanguage(), Language::English);
-  EXPECT_EQ(ws.editor.fedGetText(), "y=0,5x");  // the edit box keeps what it holds
-
-  switchLanguage();
-  EXPECT_EQ(currentLanguage(), Language::Dutch);
-  EXPECT_EQ(window.GetBtn->text(), "laad");
-  EXPECT_EQ(window.GroupBox2->title(), "constanten");
-  EXPECT_EQ(window.hoektext->text(), "RADIALEN");
-  EXPECT_EQ(window.Atext->text(), "0,0");
-  EXPECT_EQ(window.VdomainForm->findChildren<QLabel*>().front()->text(), "begin");
-  EXPECT_EQ(TcontrolForm::keptLanguage(), Language::Dutch);
-}
 
 TEST_F(ExactMethodWindow, ChosenCheckedAndKeptForTheNextRun) {
   ASSERT_FALSE(ws.settings.exactImplicit);
