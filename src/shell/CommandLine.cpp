@@ -44,19 +44,21 @@ std::optional<CommandLine::Format> formatOf(const std::string& output) {
   return std::nullopt;
 }
 
+constexpr const char* kRangeExpected =
+    QT_TRANSLATE_NOOP("quorvel", "--animate: NAAM=VAN..TOT verwacht: %1");
+
 // "a=-1,5..2.5": the constant and its range; an error when it is not that.
 std::optional<UsageFault> readAnimate(const std::string& text, CommandLine& line) {
   const size_t equals = text.find('=');
   const size_t dots = text.find("..", equals == std::string::npos ? 0 : equals);
   if (equals == std::string::npos || dots == std::string::npos)
-    return UsageFault{QT_TRANSLATE_NOOP("quorvel", "--animate: NAAM=VAN..TOT verwacht: %1"), text};
+    return UsageFault{kRangeExpected, text};
   const std::string name = text.substr(0, equals);
   if (name != "a" && name != "b" && name != "c")
     return UsageFault{QT_TRANSLATE_NOOP("quorvel", "--animate: a, b of c verwacht: %1"), name};
   const std::optional<double> from = parseTypedNumber(text.substr(equals + 1, dots - equals - 1));
   const std::optional<double> to = parseTypedNumber(text.substr(dots + 2));
-  if (!from || !to)
-    return UsageFault{QT_TRANSLATE_NOOP("quorvel", "--animate: NAAM=VAN..TOT verwacht: %1"), text};
+  if (!from || !to) return UsageFault{kRangeExpected, text};
   if (*from == *to)
     return UsageFault{QT_TRANSLATE_NOOP("quorvel", "--animate: van en tot gelijk: %1"), text};
   line.animated = name[0] - 'a';
