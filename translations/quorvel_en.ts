@@ -1036,5 +1036,21 @@ Do you want to replace it?</translation>
         <source>berekening gestopt</source>
         <translation>calculation stopped</translation>
     </message>
+    <message>
+        <source>volgen</source>
+        <translation>trace</translation>
+    </message>
+    <message>
+        <source>x = %1, y = %2</source>
+        <translation>x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>x = %1, geen waarde</source>
+        <translation>x = %1, no value</translation>
+    </message>
+    <message>
+        <source>geen volgend punt</source>
+        <translation>no further point</translation>
+    </message>
 </context>
 </TS>

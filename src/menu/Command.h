@@ -58,6 +58,7 @@ enum class Command : uint16_t {
   Print = 47,               // "--> printer"
   Motion = 48,              // "animatie": a, b and c in motion
   AnimationToFile = 49,     // "--> animatie": the motion as an animated GIF
+  Trace = 50,               // "volgen": the keys move a point along the selected graph
   FirstRecentFile = 51,     // "recent >>": the files from here on, newest first
   Close = 99,               // "sluiten"
 };

@@ -50,6 +50,7 @@ const std::array<MenuEntry, kMenuEntryCount> menuEntries = {{
     {342, Command::Extrema, 0x000000, QT_TRANSLATE_NOOP("quorvel", "extremen")},
     {343, Command::Intersections, 0x000000, QT_TRANSLATE_NOOP("quorvel", "snijpunten")},
     {344, Command::Tangent, 0x000000, QT_TRANSLATE_NOOP("quorvel", "raaklijn")},
+    {345, Command::Trace, 0x000000, QT_TRANSLATE_NOOP("quorvel", "volgen")},
     {251, Command::PolyPlus, 0x000000, QT_TRANSLATE_NOOP("quorvel", "plus")},
     {252, Command::PolyMinus, 0x000000, QT_TRANSLATE_NOOP("quorvel", "min")},
     {253, Command::PolyTimes, 0x000000, QT_TRANSLATE_NOOP("quorvel", "keer")},

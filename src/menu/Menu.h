@@ -24,7 +24,7 @@ struct MenuEntry {
   bool opensList() const { return command == Command::None; }
 };
 
-inline constexpr int kMenuEntryCount = 60;
+inline constexpr int kMenuEntryCount = 61;
 extern const std::array<MenuEntry, kMenuEntryCount> menuEntries;
 
 int levelOf(int id);

@@ -171,12 +171,27 @@ void CommandRunner::runGraphs(Command command) {
     case Command::Tangent:
       askTangent();
       break;
+    case Command::Trace:
+      toggleTracing();
+      break;
     case Command::ExactImplicit:  // a way of drawing, not a change of the document
       ws_.settings.exactImplicit = !ws_.settings.exactImplicit;
       ws_.graph.RedrawAll();
       break;
     default:
       break;
+  }
+}
+
+// "volgen" (Ctrl+T): the arrow keys trace the selected slot's graph, or no longer.
+void CommandRunner::toggleTracing() {
+  Tracer& tracer = ws_.tracer;
+  if (tracer.active()) {
+    tracer.stop();
+  } else if (std::optional<std::string> reason = tracer.start(ws_.selectedSlot())) {
+    ws_.MsgText = *reason;
+  } else {
+    ws_.MsgText = tracer.announcement();
   }
 }
 

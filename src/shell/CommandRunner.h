@@ -62,6 +62,7 @@ class CommandRunner {
   void showValueTable();
   void analyse(Command command);
   void askTangent();
+  void toggleTracing();
 
   Workspace& ws_;
   Menu& menu_;

@@ -23,6 +23,9 @@ bool KeyRouter::FormKeyDown(int key, KeyModifiers modifiers) {
     ws_.selection.selectHoveredSlot();
     return true;
   }
+  // While a graph is traced, the arrows move the point and Esc ends it.
+  if (ws_.tracer.active() && !modifiers.ctrl && !modifiers.alt && traceKey(key, modifiers.shift))
+    return true;
   bool consumed = false;
   // 2. The menu takes the keyboard; the edit box no longer gets the keys.
   if (key == keys::kF10) {
@@ -85,9 +88,34 @@ bool KeyRouter::controlKey(int key, bool shift) {
     controller_.executeCommand(Command::Close);
   } else if (key == 'P' && !shift) {
     controller_.executeCommand(Command::Print);
+  } else if (key == 'T' && !shift) {
+    controller_.executeCommand(Command::Trace);
   } else {
     return false;
   }
+  return true;
+}
+
+// Left and Right a column (ten with Shift), Up and Down the next root, extremum or crossing,
+// each said on the message line; Esc stops. Another key is not the tracer's.
+bool KeyRouter::traceKey(int key, bool shift) {
+  Tracer& tracer = ws_.tracer;
+  if (key == keys::kEscape) {
+    tracer.stop();
+    ws_.MsgText.clear();
+    return true;
+  }
+  if (key == keys::kLeft || key == keys::kRight) {
+    tracer.step((key == keys::kLeft ? -1 : 1) * (shift ? 10 : 1));
+  } else if (key == keys::kUp || key == keys::kDown) {
+    if (!tracer.jump(key == keys::kUp)) {
+      ws_.MsgText = translated(kTraceNoFurther);
+      return true;
+    }
+  } else {
+    return false;
+  }
+  ws_.MsgText = tracer.announcement();
   return true;
 }
 

@@ -56,6 +56,7 @@ class KeyRouter {
 
  private:
   bool controlKey(int key, bool shift);
+  bool traceKey(int key, bool shift);
   void lookUpAltKey(int key);
   void altKey(int key);
   void constantsKey(int key);

@@ -96,6 +96,8 @@ void TcontrolForm::refresh() {
   polyDegreeText->setText(QString::number(ws_.poly.polyDegree));
   showPolyGrid();
   showHighlight();
+  // Traced by the keys: the cross-hair stands on the point.
+  if (ws_.tracer.active()) GrafiekBox->DrawCrosshair(ws_.tracer.column(), ws_.tracer.row());
   menuBar->refresh();
   // The focus follows the input: none for the edit box (the window hands it the keys), the
   // grid for the polynomial input.

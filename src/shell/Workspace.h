@@ -23,6 +23,7 @@
 #include "storage/Document.h"
 #include "storage/GraphFile.h"
 #include "tools/Analysis.h"
+#include "tools/Tracer.h"
 #include "tools/Area.h"
 #include "tools/ValueTable.h"
 
@@ -56,6 +57,7 @@ class Workspace {
   ValueTable valueTable{formulas, poly, graph.scale};
   AreaCalculation area{formulas, poly, graph};
   Analysis analysis{formulas, poly, constants, graph};
+  Tracer tracer{formulas, poly, constants, graph};  // the point the keys move along a graph
   Motion motion{constants, constantsPanel, graph, analysis, MsgText};  // a, b and c in motion
 
   // The state at the start of the program: constants, settings, polynomial input, colours,

@@ -54,9 +54,9 @@ TEST_F(MenuBar, TheAnalysisListUnderGrafieken) {
   EXPECT_EQ(textOf(1, 4), "analyse >>");  // after "herschrijven"
   overRow(1, 4);
   ASSERT_TRUE(menu.levels[2].visible);
-  EXPECT_EQ(menu.countOf(2), 4);
-  const char* texts[] = {"nulpunten", "extremen", "snijpunten", "raaklijn"};
-  for (int row = 1; row <= 4; ++row)
+  EXPECT_EQ(menu.countOf(2), 5);
+  const char* texts[] = {"nulpunten", "extremen", "snijpunten", "raaklijn", "volgen"};
+  for (int row = 1; row <= 5; ++row)
     EXPECT_EQ(textOf(2, row), texts[row - 1]);
   overRow(2, 4);
   menu.mouseDown(2);

@@ -205,6 +205,45 @@ TEST_F(Keys, KeyboardCommandsStopMouseHighlights) {
   EXPECT_EQ(controller.hoverCode, kHoverAngle);
 }
 
+// Ctrl+T (or "analyse >>" > "volgen") traces the selected graph: the arrows move the point,
+// each place said on the message line, and Esc stops.
+TEST_F(Keys, TracingAGraphByTheArrows) {
+  typeText("y=x^2-1");
+  key(keys::kEnter, {}, '\r');
+  key('T', {false, true, false});
+  ASSERT_TRUE(ws.tracer.active());
+  EXPECT_EQ(ws.MsgText, "x = 0,0, y = -1,0");
+  key(keys::kUp);
+  EXPECT_EQ(ws.MsgText, "x = 1,0, y = 0,0");
+  key(keys::kUp);
+  EXPECT_EQ(ws.MsgText, "geen volgend punt");
+  key(keys::kDown);
+  key(keys::kDown);
+  EXPECT_EQ(ws.MsgText, "x = -1,0, y = 0,0");
+  key(keys::kRight, {true, false, false});  // ten columns of 0,025
+  EXPECT_EQ(ws.MsgText, "x = -0,75, y = -0,4375");
+  key(keys::kLeft);
+  EXPECT_EQ(ws.MsgText, "x = -0,775, y = -0,399375");
+  EXPECT_EQ(ws.editor.fedGetText(), "y=x^2-1");
+  key(keys::kEscape, {}, '\x1b');
+  EXPECT_FALSE(ws.tracer.active());
+  EXPECT_EQ(ws.MsgText, "");
+  typeText("+1");  // the keys are the edit box's again
+  EXPECT_EQ(ws.editor.fedGetText(), "y=x^2-1+1");
+
+  controller.executeCommand(Command::Trace);
+  EXPECT_TRUE(ws.tracer.active());
+  controller.executeCommand(Command::Trace);
+  EXPECT_FALSE(ws.tracer.active());
+  key(keys::kF1 + 1);  // slot 2, with x = f(y), which cannot be traced
+  ws.editor.fedSetText("x=y^2");
+  key(keys::kEnter, {}, '\r');
+  ASSERT_EQ(ws.MsgText, "2 : OK");
+  key('T', {false, true, false});
+  EXPECT_FALSE(ws.tracer.active());
+  EXPECT_EQ(ws.MsgText, kOnlyFunctionsOfX);
+}
+
 TEST_F(Keys, CoefficientGridFilter) {
   controller.selectPolynomialInput();
   PolyInput& poly = ws.poly;
