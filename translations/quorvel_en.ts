@@ -1052,5 +1052,121 @@ Do you want to replace it?</translation>
         <source>geen volgend punt</source>
         <translation>no further point</translation>
     </message>
+    <message>
+        <source>grafiek</source>
+        <translation>graph</translation>
+    </message>
+    <message>
+        <source>functie</source>
+        <translation>function</translation>
+    </message>
+    <message>
+        <source>inverse functie</source>
+        <translation>inverse function</translation>
+    </message>
+    <message>
+        <source>parameterkromme</source>
+        <translation>parametric curve</translation>
+    </message>
+    <message>
+        <source>impliciete vergelijking</source>
+        <translation>implicit equation</translation>
+    </message>
+    <message>
+        <source>ongelijkheid</source>
+        <translation>inequality</translation>
+    </message>
+    <message>
+        <source>poolkromme</source>
+        <translation>polar curve</translation>
+    </message>
+    <message>
+        <source>zwart</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>wit</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>grijs</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>rood</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>donkerrood</source>
+        <translation>dark red</translation>
+    </message>
+    <message>
+        <source>groen</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>donkergroen</source>
+        <translation>dark green</translation>
+    </message>
+    <message>
+        <source>blauw</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>donkerblauw</source>
+        <translation>dark blue</translation>
+    </message>
+    <message>
+        <source>lichtblauw</source>
+        <translation>light blue</translation>
+    </message>
+    <message>
+        <source>geel</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>oranje</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>cyaan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>paars</source>
+        <translation>purple</translation>
+    </message>
+    <message>
+        <source>roze</source>
+        <translation>pink</translation>
+    </message>
+    <message>
+        <source>bruin</source>
+        <translation>brown</translation>
+    </message>
+    <message>
+        <source>x van %1 tot %2</source>
+        <translation>x from %1 to %2</translation>
+    </message>
+    <message>
+        <source>y van %1 tot %2</source>
+        <translation>y from %1 to %2</translation>
+    </message>
+    <message>
+        <source>geen grafieken</source>
+        <translation>no graphs</translation>
+    </message>
+    <message>
+        <source>vak %1, %2: </source>
+        <translation>slot %1, %2: </translation>
+    </message>
+    <message>
+        <source>; en %1 meer</source>
+        <translation>; and %1 more</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "plot/GrafiekBox.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
@@ -7,6 +9,7 @@
 #include <QWheelEvent>
 
 #include "common/NumberText.h"
+#include "qt/Controls.h"
 #include "qt/PictureImage.h"
 #include "qt/PictureRenderer.h"
 #include "qt/QtTextPainter.h"
@@ -16,9 +19,33 @@ namespace {
 
 const Font kLabelFont{"courier new", 15, false};
 
+// The coordinate window as assistive technology sees it: a graphic, its description the
+// picture in words, made when it is read (a search of every graph takes a while).
+class GraphAccessible : public QAccessibleWidget {
+ public:
+  explicit GraphAccessible(GrafiekBox* box) : QAccessibleWidget(box, QAccessible::Graphic) {}
+  QString text(QAccessible::Text kind) const override {
+    const auto* box = static_cast<const GrafiekBox*>(widget());
+    if (kind == QAccessible::Name) return shownText(QT_TRANSLATE_NOOP("quorvel", "grafiek"));
+    if (kind == QAccessible::Description && box->describe)
+      return QString::fromStdString(box->describe());
+    return QAccessibleWidget::text(kind);
+  }
+};
+
+QAccessibleInterface* graphAccessible(const QString&, QObject* object) {
+  if (auto* box = dynamic_cast<GrafiekBox*>(object)) return new GraphAccessible(box);
+  return nullptr;
+}
+
 }  // namespace
 
 GrafiekBox::GrafiekBox(Graph& graph, QWidget* parent) : QWidget(parent), graph_(graph) {
+  static const bool installed = [] {
+    QAccessible::installFactory(graphAccessible);
+    return true;
+  }();
+  (void)installed;
   setMouseTracking(true);
   setCursor(Qt::BlankCursor);  // the cross-hair stands in for the mouse cursor
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -48,6 +75,12 @@ const QImage& GrafiekBox::sharpPicture(double ratio) {
 }
 
 void GrafiekBox::paintEvent(QPaintEvent*) {
+  // A new picture: a screen reader, if one listens, learns that its description changed.
+  if (describedGeneration_ != graph_.drawing.generation && QAccessible::isActive()) {
+    describedGeneration_ = graph_.drawing.generation;
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+  }
   QPainter painter(this);
   // Screen pixels per picture pixel: the screen's ratio, or that of whatever it is drawn on.
   const double ratio = painter.deviceTransform().m11();

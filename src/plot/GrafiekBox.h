@@ -3,6 +3,7 @@
 // dotted cross-hair with its coordinate labels over it, never into the picture. On a screen
 // with more pixels than the picture (a device pixel ratio above 1) it shows the picture's
 // record of drawing calls drawn again at that ratio instead, kept until the picture changes.
+// To assistive technology it is a graphic named "grafiek", described in words on demand.
 
 #include <QImage>
 #include <QWidget>
@@ -26,6 +27,8 @@ class GrafiekBox : public QWidget {
   std::function<void()> onRelease;
   // The wheel: its angle in eighths of a degree; Shift and Ctrl held.
   std::function<void(int x, int y, int angle, bool shift, bool ctrl)> onWheel;
+  // The picture in words, asked for when a screen reader reads the graph's description.
+  std::function<std::string()> describe;
 
   // (0, 0) removes the cross-hair.
   void DrawCrosshair(int column, int row);
@@ -45,6 +48,7 @@ class GrafiekBox : public QWidget {
   CrossHair crossHair_;
   QImage sharp_;
   uint64_t sharpGeneration_ = 0;
+  uint64_t describedGeneration_ = 0;  // the picture the description last said changed
 };
 
 }  // namespace quorvel

@@ -23,8 +23,9 @@
 #include "storage/Document.h"
 #include "storage/GraphFile.h"
 #include "tools/Analysis.h"
-#include "tools/Tracer.h"
 #include "tools/Area.h"
+#include "tools/GraphDescription.h"
+#include "tools/Tracer.h"
 #include "tools/ValueTable.h"
 
 namespace quorvel {
@@ -58,6 +59,7 @@ class Workspace {
   AreaCalculation area{formulas, poly, graph};
   Analysis analysis{formulas, poly, constants, graph};
   Tracer tracer{formulas, poly, constants, graph};  // the point the keys move along a graph
+  GraphDescription description{formulas, poly, constants, graph};      // the picture in words
   Motion motion{constants, constantsPanel, graph, analysis, MsgText};  // a, b and c in motion
 
   // The state at the start of the program: constants, settings, polynomial input, colours,
