@@ -1168,5 +1168,13 @@ Do you want to replace it?</translation>
         <source>; en %1 meer</source>
         <translation>; and %1 more</translation>
     </message>
+    <message>
+        <source>leeg</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>vak %1: %2</source>
+        <translation>slot %1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "colours/SlotSelection.h"
 
+#include "common/Language.h"
+
 #include <algorithm>
 
 namespace quorvel {
@@ -28,6 +30,14 @@ std::optional<std::string> SlotSelection::hoverColorBox(int x, int y,
     default:
       return formulas.formulas[slot].text;
   }
+}
+
+std::string SlotSelection::slotName(int slot, const FormulaEngine& formulas) {
+  const char* kind = nullptr;
+  if (formulas.slotKind[slot] == kSlotEmpty) kind = QT_TRANSLATE_NOOP("quorvel", "leeg");
+  if (formulas.slotKind[slot] == kSlotPolynomial) kind = QT_TRANSLATE_NOOP("quorvel", "polynoom");
+  return translated(QT_TRANSLATE_NOOP("quorvel", "vak %1: %2"), std::to_string(slot),
+                    kind != nullptr ? translated(kind) : formulas.formulas[slot].text);
 }
 
 void SlotSelection::selectHoveredSlot() {

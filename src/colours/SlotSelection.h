@@ -30,6 +30,8 @@ class SlotSelection {
   std::optional<std::string> hoverSelected(const FormulaEngine& formulas);
 
   SlotFrame frameOf(int slot) const;
+  // The slot as a screen reader names it: "vak 3: y=sin(x)", "vak 5: polynoom", "vak 7: leeg".
+  static std::string slotName(int slot, const FormulaEngine& formulas);
   static int slotAt(int x, int y);
   // The slot number is written in black on a light colour (a component of 128 or more).
   static bool numberInBlack(Colour colour) { return (colour & 0x808080u) != 0; }

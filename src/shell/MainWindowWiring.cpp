@@ -151,6 +151,7 @@ void TcontrolForm::connectBoxes() {
     run(&Controller::colorBoxHover, x, y);
   };
   ColorBox->onMouseDown = [this](int x, int y) { run(&Controller::colorBoxClick, x, y); };
+  ColorBox->slotName = [this](int slot) { return SlotSelection::slotName(slot, ws_.formulas); };
   GrafiekBox->describe = [this] { return ws_.description.describe(ws_.slotColours); };
   GrafiekBox->onHover = [this] { setHover(kHoverGraph); };
   GrafiekBox->onMouseDown = [this](int x, int y, Qt::MouseButton, bool shift) {
