@@ -1,6 +1,8 @@
 #include "qt/Controls.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -32,7 +34,35 @@ std::optional<QString> again(const QObject* control, const char* property) {
   return shownText(source.toByteArray().constData());
 }
 
+constexpr char kMessageLine[] = "quorvelMessageLine";
+
+// A message line as a screen reader sees it: a status bar, whose changes of text it reads out.
+class MessageLineAccessible : public QAccessibleWidget {
+ public:
+  explicit MessageLineAccessible(QLabel* label)
+      : QAccessibleWidget(label, QAccessible::StatusBar) {}
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name) return static_cast<const QLabel*>(widget())->text();
+    return QAccessibleWidget::text(kind);
+  }
+};
+
+QAccessibleInterface* messageLineAccessible(const QString&, QObject* object) {
+  auto* label = qobject_cast<QLabel*>(object);
+  if (label == nullptr || !label->property(kMessageLine).toBool()) return nullptr;
+  return new MessageLineAccessible(label);
+}
+
 }  // namespace
+
+void showAsMessageLine(QLabel* label) {
+  static const bool installed = [] {
+    QAccessible::installFactory(messageLineAccessible);
+    return true;
+  }();
+  (void)installed;
+  label->setProperty(kMessageLine, true);
+}
 
 QString shownText(const char* source) {
   return QString::fromStdString(translated(source));

@@ -30,6 +30,9 @@ void showToolTip(QWidget* widget, const char* source);
 // follow a setting, are left to it.)
 void showTextsAgain();
 
+// `label` is a message line: to assistive technology a status bar named by its text.
+void showAsMessageLine(QLabel* label);
+
 // A bold button showing `source` (showText) in `colour` (a CSS colour name); Enter on another
 // control does not press it.
 QPushButton* colouredButton(const char* source, const char* colour, QWidget* parent);

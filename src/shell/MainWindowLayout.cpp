@@ -172,6 +172,7 @@ void TcontrolForm::buildEditRow() {
   MsgText = new QLabel(page);
   MsgText->setGeometry(kMessageLine);
   MsgText->setFont(arial(15, false));
+  showAsMessageLine(MsgText);
 }
 
 void TcontrolForm::buildSettingsBoxes() {

@@ -66,5 +66,20 @@ TEST_F(Accessible, TheColourBoxIsNineSlotsToChooseFrom) {
   EXPECT_FALSE(first->state().checked);
 }
 
+// The message line is a status bar named by its message. (Whether a screen reader hears each
+// new one can only be seen on a running accessibility bus, which this test does not start.)
+TEST_F(Accessible, TheMessageLineIsAStatusBar) {
+  QAccessibleInterface* line = QAccessible::queryAccessibleInterface(window.MsgText);
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(line->role(), QAccessible::StatusBar);
+  type("y=x");
+  enter();
+  EXPECT_EQ(line->text(QAccessible::Name), "1 : OK");
+  type("+(");
+  enter();
+  EXPECT_EQ(line->text(QAccessible::Name), message());
+  EXPECT_NE(message(), "1 : OK");
+}
+
 }  // namespace
 }  // namespace quorvel
